@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zentadial {
+
+inline constexpr std::string_view kSettingsFileName = "Zentadial.dat";
+
+// The two values the converter keeps between runs.
+struct StoredSettings {
+    std::string folder;
+    std::string timeZone;
+    friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
+};
+
+// Reads the first two items of a settings file. An item skips leading blanks;
+// a quoted item runs to the closing quote ("" inside stands for one quote) and
+// reading goes on after the next comma or line end; any other item runs to
+// the first comma or line end. Items missing at the end of the bytes are
+// empty.
+[[nodiscard]] StoredSettings readSettings(std::string_view bytes);
+
+// Two lines ended by CR LF. The folder is quoted when it would not read back
+// whole otherwise (a comma or line end, a leading blank or a leading quote).
+[[nodiscard]] std::string writeSettings(const StoredSettings& settings);
+
+} // namespace zentadial
