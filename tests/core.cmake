@@ -1,0 +1,5 @@
+zentadial_add_test(linked_fields LIBS Zentadial::core)
+zentadial_add_test(settings_file LIBS Zentadial::core)
+zentadial_add_test(scales LIBS Zentadial::core)
+zentadial_add_test(number_text LIBS Zentadial::core)
+zentadial_add_test(date_text LIBS Zentadial::core)
