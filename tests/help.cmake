@@ -1,0 +1,1 @@
+zentadial_add_test(help LIBS Zentadial::help)
