@@ -1,0 +1,142 @@
+// How much a folder pass costs over the least any safe rewrite must do: read
+// each file, write a temporary file beside it, flush it and rename it over.
+// Prints the median ratio of a few rounds; both sides run in the same process
+// on the same files, so the machine's speed cancels out.
+
+#include "core/regional_form.h"
+#include "scenario/file_bytes.h"
+#include "scenario/scenario_rewrite.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace zentadial;
+
+namespace {
+
+std::vector<std::string> fixtureContents(const fs::path& root) {
+    std::vector<fs::path> paths;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->path().extension() == ".scn") {
+            paths.push_back(it->path());
+        }
+    }
+    std::sort(paths.begin(), paths.end());
+    std::vector<std::string> contents;
+    for (const auto& path : paths) {
+        std::ifstream in(path, std::ios::binary);
+        contents.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return contents;
+}
+
+bool plainRewrite(const std::string& path, bool sync) {
+    const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        return false;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(in, buffer, sizeof buffer)) > 0;) {
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(in);
+    std::string name = path + ".XXXXXX";
+    const int out = ::mkostemp(name.data(), O_CLOEXEC);
+    if (out < 0) {
+        return false;
+    }
+    bool ok = ::write(out, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    ok = ok && (!sync || ::fsync(out) == 0);
+    ok = ::close(out) == 0 && ok;
+    ok = ok && ::rename(name.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(name.c_str());
+    }
+    return ok;
+}
+
+template <class F> double seconds(F&& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int fileCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3000;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+
+    const auto contents = fixtureContents(ZENTADIAL_FIXTURE_SCENARIOS);
+    if (contents.empty()) {
+        std::fprintf(stderr, "no fixture scenarios under %s\n", ZENTADIAL_FIXTURE_SCENARIOS);
+        return 1;
+    }
+    std::error_code ec;
+    std::string folder = (fs::temp_directory_path(ec) / "zentadial-bench-XXXXXX").string();
+    if (ec || ::mkdtemp(folder.data()) == nullptr) {
+        std::fprintf(stderr, "cannot make a temporary folder\n");
+        return 1;
+    }
+    std::vector<std::string> paths;
+    for (int i = 0; i < fileCount; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/scenario%05d.scn", i);
+        paths.push_back(folder + name);
+        std::ofstream(paths.back(), std::ios::binary)
+            << contents[static_cast<std::size_t>(i) % contents.size()];
+    }
+
+    const RegionalForm form = RegionalForm::englishUnitedStates();
+    const WriteCalls noSync{systemWriteCalls().write, [](int) { return 0; }};
+    int status = 0;
+    auto run = [&](const char* label, bool sync, const WriteCalls& calls) {
+        std::vector<double> ratios;
+        for (int round = 0; round < rounds; ++round) {
+            const double plain = seconds([&] {
+                for (const auto& path : paths) {
+                    if (!plainRewrite(path, sync)) {
+                        status = 1;
+                    }
+                }
+            });
+            const double pass = seconds([&] {
+                const auto result =
+                    rewriteScenarioFolder(folder, "1/1/2004 12:00:00 PM", form, calls);
+                if (!result) {
+                    std::fprintf(stderr, "%s\n", describeFailure(result.error()).c_str());
+                    status = 1;
+                }
+            });
+            ratios.push_back(pass / plain);
+            std::printf("  %s round %d: plain %.3f s, folder pass %.3f s, ratio %.2f\n", label,
+                        round + 1, plain, pass, pass / plain);
+        }
+        std::printf("%s: median ratio %.2f (folder pass / plain rewrite, %d files, %d rounds)\n",
+                    label, median(ratios), fileCount, rounds);
+    };
+    run("with fsync", true, systemWriteCalls());
+    run("without fsync", false, noSync);
+
+    fs::remove_all(folder, ec);
+    return status;
+}

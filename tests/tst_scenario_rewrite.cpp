@@ -1,0 +1,339 @@
+#include "scenario/scenario_rewrite.h"
+#include "scenario_fixture.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace zentadial;
+using namespace scenario_fixture;
+
+Q_DECLARE_METATYPE(zentadial::ScenarioFailureKind)
+
+class TestScenarioRewrite : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    const RegionalForm us_ = RegionalForm::englishUnitedStates();
+
+    QString path(const QString& name) const { return dir_->filePath(name); }
+    ScenarioFileOutcome rewrite(const QString& file, std::string_view dateText = kDateText,
+                                const WriteCalls& calls = systemWriteCalls()) {
+        return rewriteScenarioFile(local(file), dateText, us_, calls);
+    }
+
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+
+    void bytes_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<int>("dateLines");
+        const QByteArray d = kDateLine;
+
+        QTest::newRow("indented date line, CR LF")
+            << QByteArray("A\r\n  Date MJD 51982.5\r\nB\r\n") << "A\r\n" + d + "\r\nB\r\n"
+            << 1;
+        QTest::newRow("bare date line, LF")
+            << QByteArray("A\nDate MJD 51982.5\nB\n") << "A\n" + d + "\nB\n"
+            << 1;
+        QTest::newRow("exactly Date MJD") << QByteArray("Date MJD\r\n") << d + "\r\n" << 1;
+        QTest::newRow("only the prefix counts")
+            << QByteArray("  Date MJDX 7 ; old\r\n") << d + "\r\n"
+            << 1;
+        QTest::newRow("date line without a number")
+            << QByteArray("BEGIN_ENVIRONMENT\n  Date MJD ;\n") << "BEGIN_ENVIRONMENT\n" + d + "\n"
+            << 1;
+        QTest::newRow("two date lines, same text")
+            << QByteArray("  Date MJD 1\r\nx\r\nDate MJD 2\r\n") << d + "\r\nx\r\n" + d + "\r\n"
+            << 2;
+        const QByteArray lookalikes = " Date MJD 1\r\n   Date MJD 1\r\n\tDate MJD 1\r\n"
+                                      "date mjd 1\r\n  DATE MJD 1\r\n  Date JD 1\r\nDate JE 1\r\n"
+                                      "Date MJ\r\n  Date MJ\r\nX Date MJD 1\r\n";
+        QTest::newRow("look-alikes untouched") << lookalikes << lookalikes << 0;
+        QTest::newRow("empty file") << QByteArray() << QByteArray() << 0;
+        QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A\r\n") << 0;
+        QTest::newRow("last line without end, CR LF")
+            << QByteArray("A\r\nB") << QByteArray("A\r\nB\r\n") << 0;
+        QTest::newRow("last line without end, LF")
+            << QByteArray("A\nDate MJD 1") << "A\n" + d + "\n"
+            << 1;
+        QTest::newRow("empty lines kept, LF")
+            << QByteArray("\n\nA\n\n") << QByteArray("\n\nA\n\n") << 0;
+        QTest::newRow("empty lines kept, CR LF")
+            << QByteArray("\r\n\r\nA\r\n") << QByteArray("\r\n\r\nA\r\n") << 0;
+        QTest::newRow("CR alone ends a line")
+            << QByteArray("A\rDate MJD 1\rB") << "A\r\n" + d + "\r\nB\r\n"
+            << 1;
+        QTest::newRow("mixed ends become CR LF")
+            << QByteArray("A\r\nB\nC\rD") << QByteArray("A\r\nB\r\nC\r\nD\r\n") << 0;
+        QTest::newRow("CR CR LF is two ends")
+            << QByteArray("A\r\r\nB\r\n") << QByteArray("A\r\n\r\nB\r\n") << 0;
+        QTest::newRow("LF CR is two ends")
+            << QByteArray("A\n\rB") << QByteArray("A\r\n\r\nB\r\n") << 0;
+        QTest::newRow("Windows-1252 bytes kept")
+            << QByteArray("Caf\xe9 \x93quoted\x94 \xb0\r\n  Date MJD 1\r\n")
+            << "Caf\xe9 \x93quoted\x94 \xb0\r\n" + d + "\r\n"
+            << 1;
+        QTest::newRow("UTF-8 bytes kept") << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n")
+                                          << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0;
+        QTest::newRow("NUL and control bytes kept")
+            << QByteArray("A\0B\x1a\x7f\n", 6) << QByteArray("A\0B\x1a\x7f\n", 6) << 0;
+    }
+    void bytes() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QFETCH(int, dateLines);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, input));
+
+        const auto result = rewrite(file);
+        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+        QCOMPARE(readBytes(file), output);
+        QCOMPARE(result->dateLineCount, std::size_t(dateLines));
+        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+    }
+
+    void dateLine_data() {
+        QTest::addColumn<QByteArray>("dateText");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("worked example") << QByteArray(kDateText.data()) << kDateLine;
+        QTest::newRow("date alone")
+            << QByteArray("1/1/2004") << QByteArray("  Date MJD 53005     ; 1/1/2004");
+        QTest::newRow("seconds as a fraction")
+            << QByteArray("3/21/2006 6:30:15 AM")
+            << QByteArray("  Date MJD 53815.2710069444     ; 3/21/2006 6:30:15 AM");
+        QTest::newRow("negative MJD has no blank before the sign")
+            << QByteArray("1/1/1800") << QByteArray("  Date MJD-21504     ; 1/1/1800");
+        QTest::newRow("late date still has an MJD")
+            << QByteArray("11/19/9958") << QByteArray("  Date MJD 2958466     ; 11/19/9958");
+    }
+    void dateLine() {
+        QFETCH(QByteArray, dateText);
+        QFETCH(QByteArray, line);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "Date MJD 51982.5\r\n"));
+        const auto result = rewrite(file, dateText.toStdString());
+        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+        QCOMPARE(readBytes(file), line + "\r\n");
+    }
+
+    void dateFailure_data() {
+        QTest::addColumn<QByteArray>("dateText");
+        QTest::addColumn<ScenarioFailureKind>("kind");
+        QTest::newRow("empty") << QByteArray() << ScenarioFailureKind::DateNotADate;
+        QTest::newRow("not a date") << QByteArray("soon") << ScenarioFailureKind::DateNotADate;
+        QTest::newRow("year beyond 9999")
+            << QByteArray("1/1/10000") << ScenarioFailureKind::DateNotADate;
+    }
+    void dateFailure() {
+        QFETCH(QByteArray, dateText);
+        QFETCH(ScenarioFailureKind, kind);
+        const QString file = path(QStringLiteral("a.scn"));
+        const QByteArray original = "A\n  Date MJD 51982.5\n";
+        QVERIFY(writeBytes(file, original));
+
+        const auto result = rewrite(file, dateText.toStdString());
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, kind);
+        QCOMPARE(readBytes(file), original);
+        const std::string text = describeFailure(result.error());
+        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+        QVERIFY2(text.find("unchanged") != std::string::npos, text.c_str());
+    }
+
+    // The date is converted only when a date line needs it.
+    void noDateLineNeedsNoDate_data() {
+        QTest::addColumn<QByteArray>("dateText");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a date") << QByteArray("soon");
+    }
+    void noDateLineNeedsNoDate() {
+        QFETCH(QByteArray, dateText);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "A\nB"));
+        const auto result = rewrite(file, dateText.toStdString());
+        QVERIFY(result);
+        QCOMPARE(readBytes(file), QByteArray("A\nB\n"));
+        QCOMPARE(result->dateLineCount, std::size_t(0));
+    }
+
+    void lineLimit_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("end");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("10000 lines") << 10000 << QByteArray("\r\n") << true;
+        QTest::newRow("10000 LF lines") << 10000 << QByteArray("\n") << true;
+        QTest::newRow("10001 lines") << 10001 << QByteArray("\r\n") << false;
+        QTest::newRow("10001 lines, date line first") << 10001 << QByteArray("\n") << false;
+    }
+    void lineLimit() {
+        QFETCH(int, count);
+        QFETCH(QByteArray, end);
+        QFETCH(bool, accepted);
+        const QString file = path(QStringLiteral("big.scn"));
+        const QByteArray original = "Date MJD 1" + end + lines(count - 1, "x", end);
+        QVERIFY(writeBytes(file, original));
+
+        const auto result = rewrite(file);
+        QCOMPARE(bool(result), accepted);
+        if (accepted) {
+            QCOMPARE(result->lineCount, std::size_t(count));
+            QCOMPARE(readBytes(file), kDateLine + end + lines(count - 1, "x", end));
+        } else {
+            QCOMPARE(result.error().kind, ScenarioFailureKind::TooManyLines);
+            QCOMPARE(readBytes(file), original);
+        }
+    }
+
+    // A write that fails part-way must leave the original whole and no
+    // temporary file behind.
+    void failedWrite_data() {
+        QTest::addColumn<int>("failingWrite"); // 0: no write fails
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<bool>("syncFails");
+        QTest::newRow("first write fails") << 1 << 4096 << false;
+        QTest::newRow("third write fails after partial writes") << 3 << 4 << false;
+        QTest::newRow("flush fails") << 0 << 4096 << true;
+    }
+    void failedWrite() {
+        QFETCH(int, failingWrite);
+        QFETCH(int, chunk);
+        QFETCH(bool, syncFails);
+        const QString file = path(QStringLiteral("a.scn"));
+        const QByteArray original = "BEGIN\r\n  Date MJD 51982.5\r\nEND\r\n";
+        QVERIFY(writeBytes(file, original));
+
+        int writes = 0;
+        const WriteCalls calls{
+            [&](int fd, const void* data, std::size_t size) -> ssize_t {
+                if (++writes == failingWrite) {
+                    errno = ENOSPC;
+                    return -1;
+                }
+                return ::write(fd, data, std::min(size, std::size_t(chunk)));
+            },
+            [&](int fd) {
+                if (syncFails) {
+                    errno = EIO;
+                    return -1;
+                }
+                return ::fsync(fd);
+            },
+        };
+        const auto result = rewrite(file, kDateText, calls);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, ScenarioFailureKind::CannotWrite);
+        QCOMPARE(readBytes(file), original);
+        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+        const std::string text = describeFailure(result.error());
+        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+    }
+
+    void permissionsKept_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0640") << 0640;
+        QTest::newRow("0604") << 0604;
+        QTest::newRow("0200, write only") << 0200;
+    }
+    void permissionsKept() {
+        QFETCH(int, mode);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "Date MJD 1\n"));
+        QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
+        QVERIFY(rewrite(file));
+        struct stat st {};
+        QCOMPARE(::stat(local(file).c_str(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        QCOMPARE(readBytes(file), kDateLine + "\n");
+    }
+
+    void readOnlyRefused_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0444") << 0444;
+        QTest::newRow("0400") << 0400;
+        QTest::newRow("0555") << 0555;
+    }
+    void readOnlyRefused() {
+        QFETCH(int, mode);
+        const QString file = path(QStringLiteral("a.scn"));
+        const QByteArray original = "Date MJD 1\n";
+        QVERIFY(writeBytes(file, original));
+        QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
+
+        const auto result = rewrite(file);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
+        QCOMPARE(readBytes(file), original);
+        struct stat st {};
+        QCOMPARE(::stat(local(file).c_str(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+        QCOMPARE(::chmod(local(file).c_str(), 0644), 0); // so the folder can be cleaned up
+    }
+
+    void symlinkFollowed() {
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("real")));
+        const QString target = path(QStringLiteral("real/target.scn"));
+        const QString link = path(QStringLiteral("link.scn"));
+        QVERIFY(writeBytes(target, "Date MJD 1\n"));
+        QCOMPARE(::symlink("real/target.scn", local(link).c_str()), 0);
+
+        QVERIFY(rewrite(link));
+        QCOMPARE(readBytes(target), kDateLine + "\n");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
+        QCOMPARE(entries(dir_->path()),
+                 (QStringList{QStringLiteral("link.scn"), QStringLiteral("real")}));
+        QCOMPARE(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("target.scn")});
+    }
+
+    void openFailure_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ScenarioFailureKind>("kind");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("missing file")
+            << QStringLiteral("missing.scn") << ScenarioFailureKind::CannotOpen
+            << QByteArray("No such file or directory");
+        QTest::newRow("a folder") << QStringLiteral("folder.scn") << ScenarioFailureKind::NotAFile
+                                  << QByteArray("is a folder");
+        QTest::newRow("a pipe") << QStringLiteral("pipe.scn") << ScenarioFailureKind::NotAFile
+                                << QByteArray("not a regular file");
+        QTest::newRow("no path") << QString() << ScenarioFailureKind::CannotOpen
+                                 << QByteArray("No scenario file was given");
+    }
+    void openFailure() {
+        QFETCH(QString, name);
+        QFETCH(ScenarioFailureKind, kind);
+        QFETCH(QByteArray, message);
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
+        QCOMPARE(::mkfifo(local(path(QStringLiteral("pipe.scn"))).c_str(), 0644), 0);
+
+        const auto result = rewrite(name.isEmpty() ? QString() : path(name));
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, kind);
+        const std::string text = describeFailure(result.error());
+        QVERIFY2(text.find(message.toStdString()) != std::string::npos, text.c_str());
+    }
+
+    void relativePathUsesCurrentDirectory() {
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        QVERIFY(writeBytes(QStringLiteral("rel.scn"), "Date MJD 1\n"));
+        const auto result = rewriteScenarioFile("rel.scn", kDateText, us_);
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(result);
+        QCOMPARE(readBytes(path(QStringLiteral("rel.scn"))), kDateLine + "\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScenarioRewrite)
+#include "tst_scenario_rewrite.moc"
