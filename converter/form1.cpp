@@ -1,0 +1,388 @@
+#include "converter/form1.h"
+
+#include "converter/option_button.h"
+#include "core/date_text.h"
+#include "core/number_text.h"
+#include "core/scales.h"
+#include "core/twips.h"
+#include "help/form2.h"
+#include "scenario/scenario_rewrite.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace zentadial {
+namespace {
+
+constexpr double kLargePointSize = 12.0;
+const QString kFinishedTitle = QStringLiteral("Finished");
+const QString kNotConvertedTitle = QStringLiteral("Not Converted");
+
+// A pass runs on the window's thread; the cursor says it is busy meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+std::string toStd(const QString& text) { return text.toStdString(); }
+
+} // namespace
+
+Form1::Form1(Seams seams, RegionalForm form, QWidget* parent)
+    : QWidget(parent), seams_(seams), form_(std::move(form)) {
+    createControls();
+    setTabOrder();
+    wireEvents();
+    Form_Load();
+}
+
+void Form1::createControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zentadial"));
+    const double dpi = logicalDpiX();
+    const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
+    setFixedSize(px(11175), px(6300));
+
+    QFont large = font();
+    large.setPointSizeF(kLargePointSize);
+    const auto place = [&](QWidget* widget, const char* name, int left, int top, int width,
+                           int height, bool largeFont) {
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setGeometry(px(left), px(top), px(width), px(height));
+        if (largeFont) {
+            widget->setFont(large);
+        }
+    };
+    const auto frame = [&](const char* name, const char* caption, int left, int top, int width,
+                           int height, bool largeFont) {
+        auto* box = new QGroupBox(QString::fromLatin1(caption), this);
+        place(box, name, left, top, width, height, largeFont);
+        return box;
+    };
+    const auto field = [&](QWidget* parentFrame, const char* name, int left, int top, int width,
+                           int height) {
+        auto* edit = new QLineEdit(parentFrame);
+        place(edit, name, left, top, width, height, true);
+        return edit;
+    };
+    const auto button = [&](QWidget* parentWidget, const char* name, const char* caption, int left,
+                            int top, int width, int height, bool largeFont) {
+        auto* push = new QPushButton(QString::fromLatin1(caption), parentWidget);
+        place(push, name, left, top, width, height, largeFont);
+        push->setAutoDefault(false);
+        return push;
+    };
+
+    Frame2 = frame("Frame2", "Date (GMT)", 240, 240, 4575, 855, true);
+    txtDate = field(Frame2, "txtDate", 120, 360, 4215, 375);
+    Frame4 = frame("Frame4", "MJD", 5160, 240, 4575, 855, true);
+    txtMJD = field(Frame4, "txtMJD", 120, 360, 4215, 375);
+    Frame6 = frame("Frame6", "Julian Date", 240, 1200, 4575, 855, true);
+    txtJulian = field(Frame6, "txtJulian", 120, 360, 4215, 375);
+    Frame5 = frame("Frame5", "Epoch", 5160, 1200, 4575, 855, true);
+    txtEpoch = field(Frame5, "txtEpoch", 120, 360, 4215, 375);
+
+    btnNow = button(this, "btnNow", "Now", 9960, 720, 975, 255, false);
+    Frame7 = frame("Frame7", "Time Zone", 9840, 1080, 1215, 735, false);
+    Combo1 = new QComboBox(Frame7);
+    place(Combo1, "Combo1", 120, 240, 975, 315, false);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMaxVisibleItems(26);
+
+    Frame3 = frame("Frame3", "File to Convert:", 240, 2520, 9255, 1335, true);
+    txtFile = field(Frame3, "txtFile", 120, 360, 9015, 375);
+    Command3 = button(Frame3, "Command3", "Change", 120, 840, 1335, 330, true);
+
+    Frame1 = frame("Frame1", "Folder to Convert:", 240, 4080, 9255, 1335, true);
+    txtFolder = field(Frame1, "txtFolder", 120, 360, 9015, 375);
+    Command2 = button(Frame1, "Command2", "Change", 120, 840, 1335, 375, true);
+    Frame1->setEnabled(false);
+    txtFolder->setEnabled(false);
+    Command2->setEnabled(false);
+
+    Option1 = new OptionButton(QStringLiteral("Convert single file"), this);
+    place(Option1, "Option1", 9600, 2880, 1455, 855, true);
+    Option1->setChecked(true);
+    Option2 = new OptionButton(QStringLiteral("Convert Entire Folder"), this);
+    place(Option2, "Option2", 9600, 4440, 1455, 975, true);
+
+    cmdFolder = button(this, "cmdFolder", "Convert Folder", 2880, 5520, 2055, 495, true);
+    cmdFolder->setVisible(false);
+    cmdFile = button(this, "cmdFile", "Convert File", 4920, 5520, 2055, 495, true);
+    Command1 = button(this, "Command1", "Help", 7800, 5520, 1215, 495, false);
+}
+
+// The keyboard order of the original layout; frames take no focus themselves.
+void Form1::setTabOrder() {
+    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2, txtDate, txtFile,
+                                    Command3,  Option1,   Option2,  txtMJD,  txtEpoch,
+                                    txtJulian, cmdFile,   Command1, btnNow,  Combo1};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+    }
+    txtDate->setFocus();
+}
+
+void Form1::wireEvents() {
+    for (QLineEdit* edit : {txtDate, txtMJD, txtEpoch, txtJulian}) {
+        edit->installEventFilter(this);
+    }
+    connect(txtDate, &QLineEdit::textChanged, this, &Form1::txtDate_Change);
+    connect(txtMJD, &QLineEdit::textChanged, this, &Form1::txtMJD_Change);
+    connect(txtEpoch, &QLineEdit::textChanged, this, &Form1::txtEpoch_Change);
+    connect(txtJulian, &QLineEdit::textChanged, this, &Form1::txtJulian_Change);
+    connect(btnNow, &QPushButton::clicked, this, &Form1::btnNow_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option1_Click();
+        }
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option2_Click();
+        }
+    });
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(cmdFile, &QPushButton::clicked, this, &Form1::cmdFile_Click);
+    connect(cmdFolder, &QPushButton::clicked, this, &Form1::cmdFolder_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+// A field becomes active only by the mouse: reaching it with the keyboard
+// leaves the flags alone.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == txtDate) {
+            txtDate_Click();
+        } else if (watched == txtMJD) {
+            txtMJD_Click();
+        } else if (watched == txtEpoch) {
+            txtEpoch_Click();
+        } else if (watched == txtJulian) {
+            txtJulian_Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+QLineEdit* Form1::fieldFor(Field field) const {
+    switch (field) {
+    case Field::Date:
+        return txtDate;
+    case Field::Mjd:
+        return txtMJD;
+    case Field::Epoch:
+        return txtEpoch;
+    case Field::Julian:
+        return txtJulian;
+    }
+    return nullptr;
+}
+
+// Each write raises the written field's change event at once; its flag is
+// False, so it returns without recomputing.
+void Form1::apply(const FieldWrites& writes) {
+    for (const FieldWrite& write : writes) {
+        fieldFor(write.field)->setText(fromStd(write.text));
+    }
+}
+
+void Form1::Form_Load() {
+    QDir::setCurrent(seams_.settings.programFolder());
+    if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
+        storedFolder_ = fromStd(stored->folder);
+        storedTimeZone_ = fromStd(stored->timeZone);
+        txtFolder->setText(storedFolder_);
+        seams_.fileChooser.setInitialFolder(storedFolder_);
+    }
+    Combo1->clear();
+    constexpr int kZoneHours = 12;
+    for (int hours = 0; hours <= kZoneHours; ++hours) {
+        Combo1->addItem(fromStd(spacedNumberText(-hours)));
+    }
+    for (int hours = kZoneHours; hours >= 0; --hours) {
+        Combo1->addItem(fromStd(spacedNumberText(hours)));
+    }
+    Combo1->setEditText(storedTimeZone_);
+    setDateToNow();
+}
+
+void Form1::Form_Unload() {
+    QDir::setCurrent(seams_.settings.programFolder());
+    const QString failure = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_)});
+    if (!failure.isEmpty()) {
+        seams_.messages.warn(failure, windowTitle());
+    }
+}
+
+void Form1::txtDate_Click() {
+    dateActive_ = true;
+    julianActive_ = false;
+    mjdActive_ = false;
+    epochActive_ = false;
+}
+
+void Form1::txtMJD_Click() {
+    mjdActive_ = true;
+    julianActive_ = false;
+    dateActive_ = false;
+    epochActive_ = false;
+}
+
+void Form1::txtEpoch_Click() {
+    epochActive_ = true;
+    julianActive_ = false;
+    dateActive_ = false;
+    mjdActive_ = false;
+}
+
+void Form1::txtJulian_Click() {
+    julianActive_ = true;
+    dateActive_ = false;
+    mjdActive_ = false;
+    epochActive_ = false;
+}
+
+void Form1::txtDate_Change() {
+    if (dateActive_) {
+        apply(dateEntryWrites(toStd(txtDate->text()), form_));
+    }
+}
+
+void Form1::txtMJD_Change() {
+    if (mjdActive_) {
+        apply(mjdEntryWrites(toStd(txtMJD->text()), form_));
+    }
+}
+
+void Form1::txtEpoch_Change() {
+    if (epochActive_) {
+        apply(epochEntryWrites(toStd(txtEpoch->text()), form_));
+    }
+}
+
+void Form1::txtJulian_Change() {
+    if (julianActive_) {
+        apply(julianEntryWrites(toStd(txtJulian->text()), form_));
+    }
+}
+
+void Form1::setDateToNow() {
+    const Conv<SerialDate> clock = serialFromCivil(seams_.clock.localNow());
+    const Conv<SerialDate> now =
+        clock ? presentGmt(*clock, toStd(Combo1->currentText())) : clock;
+    // A zone that moves the present out of the date range leaves the fields
+    // as they were.
+    if (!now) {
+        return;
+    }
+    txtDate->setText(fromStd(dateToText(*now, form_)));
+    // Only the date field stays active: an edit of a field that was active
+    // before would otherwise be rewritten under the cursor.
+    dateActive_ = true;
+    mjdActive_ = false;
+    epochActive_ = false;
+    julianActive_ = false;
+    txtDate_Change();
+}
+
+void Form1::btnNow_Click() { setDateToNow(); }
+
+void Form1::Combo1_Click() { storedTimeZone_ = Combo1->currentText(); }
+
+void Form1::Option1_Click() {
+    Frame3->setEnabled(true);
+    txtFile->setEnabled(true);
+    Command3->setEnabled(true);
+    Frame1->setEnabled(false);
+    txtFolder->setEnabled(false);
+    Command2->setEnabled(false);
+    cmdFolder->setVisible(false);
+    cmdFile->setVisible(true);
+}
+
+void Form1::Option2_Click() {
+    Frame3->setEnabled(false);
+    txtFile->setEnabled(false);
+    Command3->setEnabled(false);
+    Frame1->setEnabled(true);
+    txtFolder->setEnabled(true);
+    Command2->setEnabled(true);
+    cmdFolder->setVisible(true);
+    cmdFile->setVisible(false);
+}
+
+void Form1::Command3_Click() {
+    const std::optional<ChosenFile> chosen = seams_.fileChooser.chooseFile(this);
+    if (!chosen) {
+        return;
+    }
+    txtFile->setText(chosen->fileName);
+    const qsizetype folderLength = chosen->fileName.size() - chosen->fileTitle.size() - 1;
+    if (folderLength < 0) {
+        return;
+    }
+    QString folder = chosen->fileName.left(folderLength);
+    // A file in the top folder keeps the root itself, not an empty folder
+    // that would mean "here" at the next start.
+    if (folder.isEmpty() && chosen->fileName.startsWith(QDir::separator())) {
+        folder = QDir::separator();
+    }
+    storedFolder_ = folder;
+}
+
+void Form1::Command2_Click() {
+    seams_.folderPicker.pickFolder(*txtFolder, this);
+    storedFolder_ = txtFolder->text();
+}
+
+void Form1::cmdFile_Click() {
+    const QByteArray path = QFile::encodeName(txtFile->text());
+    const ScenarioFileOutcome outcome = [&] {
+        const WaitCursor wait;
+        return rewriteScenarioFile(path.toStdString(), toStd(txtDate->text()), form_);
+    }();
+    if (!outcome) {
+        seams_.messages.warn(fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        return;
+    }
+    seams_.messages.inform(QStringLiteral("File Converted"), kFinishedTitle,
+                           fromStd(describeResult(*outcome)));
+}
+
+void Form1::cmdFolder_Click() {
+    const QByteArray folder = QFile::encodeName(txtFolder->text());
+    const ScenarioFolderOutcome outcome = [&] {
+        const WaitCursor wait;
+        return rewriteScenarioFolder(folder.toStdString(), toStd(txtDate->text()), form_);
+    }();
+    if (!outcome) {
+        seams_.messages.warn(fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        return;
+    }
+    seams_.messages.inform(QStringLiteral("Folder Converted"), kFinishedTitle,
+                           fromStd(describeResult(*outcome)));
+}
+
+void Form1::Command1_Click() { showHelpWindow(); }
+
+} // namespace zentadial

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "converter/seams.h"
+#include "core/linked_fields.h"
+#include "core/regional_form.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zentadial {
+
+// The converter window: four linked fields that show one instant on four
+// scales, the zone list and "Now", and the choice of the scenario files to
+// rewrite.
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    Form1(Seams seams, RegionalForm form, QWidget* parent = nullptr);
+
+    // The edit that recomputes the other fields; also the start of "Now".
+    void setDateToNow();
+
+    [[nodiscard]] const QString& storedFolder() const { return storedFolder_; }
+    [[nodiscard]] const QString& storedTimeZone() const { return storedTimeZone_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrder();
+    void wireEvents();
+    [[nodiscard]] QLineEdit* fieldFor(Field field) const;
+    void apply(const FieldWrites& writes);
+
+    void Form_Load();
+    void Form_Unload();
+
+    void txtDate_Click();
+    void txtMJD_Click();
+    void txtEpoch_Click();
+    void txtJulian_Click();
+    void txtDate_Change();
+    void txtMJD_Change();
+    void txtEpoch_Change();
+    void txtJulian_Change();
+    void btnNow_Click();
+    void Combo1_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void cmdFile_Click();
+    void cmdFolder_Click();
+    void Command1_Click();
+
+    Seams seams_;
+    RegionalForm form_;
+
+    bool dateActive_ = false;
+    bool mjdActive_ = false;
+    bool epochActive_ = false;
+    bool julianActive_ = false;
+
+    QString storedFolder_;
+    QString storedTimeZone_;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    QGroupBox* Frame7 = nullptr;
+    QLineEdit* txtDate = nullptr;
+    QLineEdit* txtMJD = nullptr;
+    QLineEdit* txtEpoch = nullptr;
+    QLineEdit* txtJulian = nullptr;
+    QLineEdit* txtFile = nullptr;
+    QLineEdit* txtFolder = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* btnNow = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* cmdFile = nullptr;
+    QPushButton* cmdFolder = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+};
+
+} // namespace zentadial

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "converter/seams.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+// Stand-ins for the desktop, so tests see every message and answer every
+// dialog without a window blocking them.
+namespace zentadial::test {
+
+class FixedClock final : public Clock {
+public:
+    CivilTime now{2004, 1, 1, 10, 0, 0};
+    [[nodiscard]] CivilTime localNow() const override { return now; }
+};
+
+struct Message {
+    QString prompt;
+    QString title;
+    QString detail;
+    bool warning = false;
+};
+
+class RecordedMessages final : public MessageBoxes {
+public:
+    QList<Message> shown;
+    void inform(const QString& prompt, const QString& title, const QString& detail) override {
+        shown.append({prompt, title, detail, false});
+    }
+    void warn(const QString& text, const QString& title) override {
+        shown.append({text, title, {}, true});
+    }
+};
+
+class ScriptedFileChooser final : public FileChooser {
+public:
+    QString initialFolder;
+    std::optional<ChosenFile> answer;
+    int openings = 0;
+    void setInitialFolder(const QString& folder) override { initialFolder = folder; }
+    [[nodiscard]] std::optional<ChosenFile> chooseFile(QWidget*) override {
+        ++openings;
+        return answer;
+    }
+};
+
+class ScriptedFolderPicker final : public FolderPicker {
+public:
+    // Nothing means the user cancelled.
+    std::optional<QString> answer;
+    QStringList seenAtOpening;
+    void pickFolder(QLineEdit& txtFolder, QWidget*) override {
+        seenAtOpening.append(txtFolder.text());
+        if (answer) {
+            txtFolder.setText(*answer);
+        }
+    }
+};
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString folder = QStringLiteral(".");
+    std::optional<StoredSettings> stored;
+    QList<StoredSettings> saved;
+    QString saveFailure;
+    [[nodiscard]] QString programFolder() const override { return folder; }
+    [[nodiscard]] std::optional<StoredSettings> load() override { return stored; }
+    [[nodiscard]] QString save(const StoredSettings& settings) override {
+        saved.append(settings);
+        return saveFailure;
+    }
+};
+
+struct FakeDesktop {
+    FixedClock clock;
+    RecordedMessages messages;
+    ScriptedFileChooser fileChooser;
+    ScriptedFolderPicker folderPicker;
+    MemorySettings settings;
+    Seams seams() { return {clock, messages, fileChooser, folderPicker, settings}; }
+};
+
+} // namespace zentadial::test

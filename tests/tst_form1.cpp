@@ -1,0 +1,481 @@
+#include "converter/form1.h"
+#include "fake_seams.h"
+#include "help/form2.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+using namespace zentadial;
+using namespace zentadial::test;
+
+namespace {
+
+struct Window {
+    FakeDesktop desktop;
+    std::unique_ptr<Form1> form;
+
+    explicit Window(std::optional<StoredSettings> stored = std::nullopt,
+                    CivilTime clock = {2004, 1, 1, 10, 0, 0}) {
+        desktop.settings.stored = std::move(stored);
+        desktop.clock.now = clock;
+        form = std::make_unique<Form1>(desktop.seams(), RegionalForm::englishUnitedStates());
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get())) {
+            qWarning("the converter window did not become active");
+        }
+    }
+    template <class T = QLineEdit> T* get(const char* name) const {
+        T* widget = form->findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT_X(widget, "findChild", name);
+        return widget;
+    }
+    QString text(const char* name) const { return get(name)->text(); }
+    // Click into the field, select all, and type over it as a user would.
+    void typeInto(const char* name, const QString& text) const {
+        QLineEdit* edit = get(name);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+    }
+};
+
+QStringList fieldTexts(const Window& w) {
+    return {w.text("txtDate"), w.text("txtMJD"), w.text("txtEpoch"), w.text("txtJulian")};
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void layout_data();
+    void layout();
+    void tabOrder();
+    void opensWithPresentTime();
+    void opensWithStoredZone();
+    void fillsZoneList();
+    void typingRecomputes_data();
+    void typingRecomputes();
+    void keyboardFocusDoesNotActivate();
+    void nowLeavesOnlyDateActive();
+    void zoneOutOfRangeKeepsFields();
+    void choosingZoneIsRemembered();
+    void typedZoneIsUsedButNotStored();
+    void closingSavesStoredValues();
+    void closingReportsSaveFailure();
+    void modesSwitch();
+    void fileChoiceSetsStoredFolder_data();
+    void fileChoiceSetsStoredFolder();
+    void cancelledFileChoiceChangesNothing();
+    void folderPickerClosingCopiesField();
+    void convertFileRewritesDateLines();
+    void convertFileReportsFailure();
+    void convertFolderRewritesEveryScenario();
+    void convertFolderRefusesEmptyFolder();
+    void helpOpensBesideTheWindow();
+};
+
+void TestForm1::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("large");
+    // clang-format off
+    QTest::newRow("Frame2") << "Frame2" << "Form1" << "Date (GMT)" << QRect(240, 240, 4575, 855) << true;
+    QTest::newRow("txtDate") << "txtDate" << "Frame2" << "" << QRect(120, 360, 4215, 375) << true;
+    QTest::newRow("Frame4") << "Frame4" << "Form1" << "MJD" << QRect(5160, 240, 4575, 855) << true;
+    QTest::newRow("txtMJD") << "txtMJD" << "Frame4" << "" << QRect(120, 360, 4215, 375) << true;
+    QTest::newRow("Frame6") << "Frame6" << "Form1" << "Julian Date" << QRect(240, 1200, 4575, 855) << true;
+    QTest::newRow("txtJulian") << "txtJulian" << "Frame6" << "" << QRect(120, 360, 4215, 375) << true;
+    QTest::newRow("Frame5") << "Frame5" << "Form1" << "Epoch" << QRect(5160, 1200, 4575, 855) << true;
+    QTest::newRow("txtEpoch") << "txtEpoch" << "Frame5" << "" << QRect(120, 360, 4215, 375) << true;
+    QTest::newRow("btnNow") << "btnNow" << "Form1" << "Now" << QRect(9960, 720, 975, 255) << false;
+    QTest::newRow("Frame7") << "Frame7" << "Form1" << "Time Zone" << QRect(9840, 1080, 1215, 735) << false;
+    QTest::newRow("Combo1") << "Combo1" << "Frame7" << "" << QRect(120, 240, 975, 315) << false;
+    QTest::newRow("Frame3") << "Frame3" << "Form1" << "File to Convert:" << QRect(240, 2520, 9255, 1335) << true;
+    QTest::newRow("txtFile") << "txtFile" << "Frame3" << "" << QRect(120, 360, 9015, 375) << true;
+    QTest::newRow("Command3") << "Command3" << "Frame3" << "Change" << QRect(120, 840, 1335, 330) << true;
+    QTest::newRow("Frame1") << "Frame1" << "Form1" << "Folder to Convert:" << QRect(240, 4080, 9255, 1335) << true;
+    QTest::newRow("txtFolder") << "txtFolder" << "Frame1" << "" << QRect(120, 360, 9015, 375) << true;
+    QTest::newRow("Command2") << "Command2" << "Frame1" << "Change" << QRect(120, 840, 1335, 375) << true;
+    QTest::newRow("Option1") << "Option1" << "Form1" << "Convert single file" << QRect(9600, 2880, 1455, 855) << true;
+    QTest::newRow("Option2") << "Option2" << "Form1" << "Convert Entire Folder" << QRect(9600, 4440, 1455, 975) << true;
+    QTest::newRow("cmdFolder") << "cmdFolder" << "Form1" << "Convert Folder" << QRect(2880, 5520, 2055, 495) << true;
+    QTest::newRow("cmdFile") << "cmdFile" << "Form1" << "Convert File" << QRect(4920, 5520, 2055, 495) << true;
+    QTest::newRow("Command1") << "Command1" << "Form1" << "Help" << QRect(7800, 5520, 1215, 495) << false;
+    // clang-format on
+}
+
+void TestForm1::layout() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(bool, large);
+    Window w;
+    QCOMPARE(w.form->windowTitle(), QStringLiteral("Zentadial"));
+    auto* widget = w.form->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        QCOMPARE(box->title(), caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QCOMPARE(button->text(), caption);
+    }
+    const double scale = w.form->logicalDpiX() / 1440.0;
+    const QRect expected(qRound(twips.x() * scale), qRound(twips.y() * scale),
+                         qRound(twips.width() * scale), qRound(twips.height() * scale));
+    QCOMPARE(widget->geometry(), expected);
+    QCOMPARE(widget->font().pointSizeF() == 12.0, large);
+}
+
+void TestForm1::tabOrder() {
+    Window w;
+    // Hidden and disabled controls are passed over, as the keyboard does.
+    const QStringList expected = {"txtDate",   "txtFile", "Command3", "Option1", "txtMJD",
+                                  "txtEpoch",  "txtJulian", "cmdFile", "Command1", "btnNow",
+                                  "Combo1"};
+    QTRY_COMPARE(QApplication::focusWidget(), w.get<QWidget>("txtDate"));
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestForm1::opensWithPresentTime() {
+    Window w;
+    QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), QString());
+    QCOMPARE(fieldTexts(w), (QStringList{"1/1/2004 10:00:00 AM", "53005.4166666667",
+                                         "2003.99977184577", "2453005.91666667"}));
+    QCOMPARE(w.text("txtFolder"), QString());
+    QCOMPARE(w.desktop.fileChooser.initialFolder, QString());
+    // The date field is the active one.
+    w.get("txtDate")->setText(QStringLiteral("1/1/2004 6:00:00 PM"));
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("53005.75"));
+}
+
+void TestForm1::opensWithStoredZone() {
+    Window w(StoredSettings{"/home/pilot/Scenarios", "-8"});
+    QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), QStringLiteral("-8"));
+    QCOMPARE(w.text("txtDate"), QStringLiteral("1/1/2004 6:00:00 PM"));
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("53005.75"));
+    QCOMPARE(w.text("txtFolder"), QStringLiteral("/home/pilot/Scenarios"));
+    QCOMPARE(w.desktop.fileChooser.initialFolder, QStringLiteral("/home/pilot/Scenarios"));
+    QCOMPARE(w.form->storedTimeZone(), QStringLiteral("-8"));
+}
+
+void TestForm1::fillsZoneList() {
+    Window w;
+    auto* combo = w.get<QComboBox>("Combo1");
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries.append(combo->itemText(i));
+    }
+    QCOMPARE(entries, (QStringList{" 0",  "-1",  "-2", "-3", "-4", "-5", "-6", "-7", "-8",
+                                   "-9",  "-10", "-11", "-12", " 12", " 11", " 10", " 9", " 8",
+                                   " 7",  " 6",  " 5", " 4", " 3", " 2", " 1", " 0"}));
+    QVERIFY(combo->isEditable());
+}
+
+void TestForm1::typingRecomputes_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("fields");
+    // clang-format off
+    QTest::newRow("MJD of J2000") << "txtMJD" << "51544.5"
+        << QStringList{"1/1/2000 12:00:00 PM", "51544.5", "2000", "2451545"};
+    QTest::newRow("epoch 2004") << "txtEpoch" << "2004"
+        << QStringList{"1/1/2004 12:00:00 PM", "53005.5", "2004", "2453006"};
+    QTest::newRow("cleared JD") << "txtJulian" << ""
+        << QStringList{"", "-2400000.5", "-4711.96440793977", ""};
+    QTest::newRow("cleared epoch") << "txtEpoch" << ""
+        << QStringList{"", "-678955.5", "", "1721045"};
+    QTest::newRow("date not a date") << "txtDate" << "abc" << QStringList{"abc", "", "", ""};
+    QTest::newRow("cleared MJD") << "txtMJD" << "" << QStringList{"", "", "", "2400000.5"};
+    QTest::newRow("JD trailing letter") << "txtJulian" << "2453005.5x"
+        << QStringList{"1/1/2004", "53005", "2003.99863107461", "2453005.5x"};
+    QTest::newRow("MJD trailing letter") << "txtMJD" << "53005x"
+        << QStringList{"", "53005x", "", "2400000.5"};
+    QTest::newRow("typed date kept") << "txtDate" << "1/1/2004 6:00:00 PM"
+        << QStringList{"1/1/2004 6:00:00 PM", "53005.75", "2004.0006844627", "2453006.25"};
+    // clang-format on
+}
+
+void TestForm1::typingRecomputes() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, fields);
+    Window w;
+    w.typeInto(field.toLatin1().constData(), typed);
+    QCOMPARE(fieldTexts(w), fields);
+}
+
+void TestForm1::keyboardFocusDoesNotActivate() {
+    Window w;
+    QTest::mouseClick(w.get("txtMJD"), Qt::LeftButton);
+    const QStringList before = fieldTexts(w);
+    // Reach the Epoch field with Tab; typing there changes its text only.
+    QTest::keyClick(w.get("txtMJD"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.get<QWidget>("txtEpoch"));
+    QTest::keyClicks(w.get("txtEpoch"), QStringLiteral("9"));
+    // Tab selects the field's text, so the digit replaces it.
+    QStringList after = before;
+    after[2] = QStringLiteral("9");
+    QCOMPARE(fieldTexts(w), after);
+}
+
+void TestForm1::nowLeavesOnlyDateActive() {
+    Window w;
+    w.typeInto("txtMJD", QStringLiteral("51544.5"));
+    QTest::mouseClick(w.get<QPushButton>("btnNow"), Qt::LeftButton);
+    QCOMPARE(w.text("txtDate"), QStringLiteral("1/1/2004 10:00:00 AM"));
+    const QStringList afterNow = fieldTexts(w);
+    // The MJD field was active before "Now"; an edit there no longer runs.
+    w.get("txtMJD")->setText(QStringLiteral("1"));
+    QStringList expected = afterNow;
+    expected[1] = QStringLiteral("1");
+    QCOMPARE(fieldTexts(w), expected);
+}
+
+void TestForm1::zoneOutOfRangeKeepsFields() {
+    Window w;
+    w.typeInto("txtMJD", QStringLiteral("51544.5"));
+    const QStringList before = fieldTexts(w);
+    w.get<QComboBox>("Combo1")->setEditText(QStringLiteral("1e9"));
+    QTest::mouseClick(w.get<QPushButton>("btnNow"), Qt::LeftButton);
+    QCOMPARE(fieldTexts(w), before);
+}
+
+void TestForm1::choosingZoneIsRemembered() {
+    Window w;
+    auto* combo = w.get<QComboBox>("Combo1");
+    combo->setFocus();
+    // Arrow keys choose an entry just as the mouse does.
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(w.form->storedTimeZone(), combo->currentText());
+    combo->setCurrentIndex(20); // " 5": a program change is not a choice
+    QCOMPARE(w.form->storedTimeZone(), combo->itemText(1));
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(w.form->storedTimeZone(), QStringLiteral(" 4"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.size(), 1);
+    QCOMPARE(QString::fromStdString(w.desktop.settings.saved[0].timeZone), QStringLiteral(" 4"));
+}
+
+void TestForm1::typedZoneIsUsedButNotStored() {
+    Window w(StoredSettings{"", " 5"});
+    auto* combo = w.get<QComboBox>("Combo1");
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("3"));
+    QTest::mouseClick(w.get<QPushButton>("btnNow"), Qt::LeftButton);
+    QCOMPARE(w.text("txtDate"), QStringLiteral("1/1/2004 7:00:00 AM"));
+    w.form->close();
+    QCOMPARE(QString::fromStdString(w.desktop.settings.saved.at(0).timeZone), QStringLiteral(" 5"));
+}
+
+void TestForm1::closingSavesStoredValues() {
+    Window w(StoredSettings{"/srv/a", "-2"});
+    // Typing into the folder field is not a choice of folder.
+    w.get("txtFolder")->setText(QStringLiteral("/typed"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.size(), 1);
+    QCOMPARE(w.desktop.settings.saved[0], (StoredSettings{"/srv/a", "-2"}));
+    QVERIFY(w.desktop.messages.shown.isEmpty());
+}
+
+void TestForm1::closingReportsSaveFailure() {
+    Window w;
+    w.desktop.settings.saveFailure = QStringLiteral("The settings could not be saved to /x: denied");
+    w.form->close();
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    QVERIFY(w.desktop.messages.shown[0].warning);
+    QVERIFY(w.desktop.messages.shown[0].prompt.contains(QStringLiteral("/x")));
+}
+
+void TestForm1::modesSwitch() {
+    Window w(StoredSettings{"/srv/stored", ""});
+    w.get("txtFile")->setText(QStringLiteral("/srv/a.scn"));
+    const auto states = [&w] {
+        QStringList s;
+        for (const char* name : {"Frame3", "txtFile", "Command3", "Frame1", "txtFolder", "Command2"}) {
+            s.append(w.get<QWidget>(name)->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"));
+        }
+        s.append(w.get<QWidget>("cmdFolder")->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        s.append(w.get<QWidget>("cmdFile")->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        return s;
+    };
+    const QStringList single{"on", "on", "on", "off", "off", "off", "hidden", "shown"};
+    const QStringList folder{"off", "off", "off", "on", "on", "on", "shown", "hidden"};
+    QCOMPARE(states(), single);
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    QVERIFY(w.get<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(states(), folder);
+    QTest::mouseClick(w.get<QRadioButton>("Option1"), Qt::LeftButton);
+    QCOMPARE(states(), single);
+    QCOMPARE(w.text("txtFile"), QStringLiteral("/srv/a.scn"));
+    QCOMPARE(w.text("txtFolder"), QStringLiteral("/srv/stored"));
+}
+
+void TestForm1::fileChoiceSetsStoredFolder_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("fileTitle");
+    QTest::addColumn<QString>("storedFolder");
+    QTest::newRow("nested") << "/home/pilot/Scenarios/a.scn" << "a.scn" << "/home/pilot/Scenarios";
+    QTest::newRow("in the root keeps the root") << "/a.scn" << "a.scn" << "/";
+    QTest::newRow("title longer than path") << "a" << "abc" << "/previous";
+}
+
+void TestForm1::fileChoiceSetsStoredFolder() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, fileTitle);
+    QFETCH(QString, storedFolder);
+    Window w(StoredSettings{"/previous", ""});
+    w.desktop.fileChooser.answer = ChosenFile{fileName, fileTitle};
+    QTest::mouseClick(w.get<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(w.text("txtFile"), fileName);
+    QCOMPARE(w.form->storedFolder(), storedFolder);
+    QCOMPARE(w.text("txtFolder"), QStringLiteral("/previous"));
+}
+
+void TestForm1::cancelledFileChoiceChangesNothing() {
+    Window w(StoredSettings{"/previous", ""});
+    w.get("txtFile")->setText(QStringLiteral("/typed.scn"));
+    QTest::mouseClick(w.get<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(w.desktop.fileChooser.openings, 1);
+    QCOMPARE(w.text("txtFile"), QStringLiteral("/typed.scn"));
+    QCOMPARE(w.form->storedFolder(), QStringLiteral("/previous"));
+}
+
+void TestForm1::folderPickerClosingCopiesField() {
+    Window w(StoredSettings{"/previous", ""});
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    w.desktop.fileChooser.answer = ChosenFile{QStringLiteral("/x/a.scn"), QStringLiteral("a.scn")};
+    QTest::mouseClick(w.get<QRadioButton>("Option1"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(w.form->storedFolder(), QStringLiteral("/x"));
+    // Cancelling the picker sets the stored folder back to the field.
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(w.form->storedFolder(), QStringLiteral("/previous"));
+    w.desktop.folderPicker.answer = QStringLiteral("/chosen");
+    QTest::mouseClick(w.get<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(w.text("txtFolder"), QStringLiteral("/chosen"));
+    QCOMPARE(w.form->storedFolder(), QStringLiteral("/chosen"));
+    QCOMPARE(w.desktop.folderPicker.seenAtOpening, (QStringList{"/previous", "/previous"}));
+}
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+void TestForm1::convertFileRewritesDateLines() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.scn");
+    QVERIFY(writeAll(path, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    w.get("txtFile")->setText(path);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(readAll(path), QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
+                                       "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    const Message& shown = w.desktop.messages.shown[0];
+    QCOMPARE(shown.prompt, QStringLiteral("File Converted"));
+    QCOMPARE(shown.title, QStringLiteral("Finished"));
+    QVERIFY(!shown.warning);
+    QVERIFY(!shown.detail.isEmpty());
+}
+
+void TestForm1::convertFileReportsFailure() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.scn");
+    const QByteArray original("  Date MJD 51982.5\r\n");
+    QVERIFY(writeAll(path, original));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("not a date"));
+    w.get("txtFile")->setText(path);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(readAll(path), original);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    QVERIFY(w.desktop.messages.shown[0].warning);
+    QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Not Converted"));
+    QVERIFY(w.desktop.messages.shown[0].prompt.contains(QStringLiteral("a.scn")));
+}
+
+void TestForm1::convertFolderRewritesEveryScenario() {
+    QTemporaryDir dir;
+    QVERIFY(writeAll(dir.filePath("one.scn"), "Date MJD 1\n"));
+    QVERIFY(writeAll(dir.filePath("TWO.SCN"), "x\r\n  Date MJD 2\r\n"));
+    QVERIFY(writeAll(dir.filePath("notes.txt"), "Date MJD 3\n"));
+    Window w;
+    w.typeInto("txtMJD", QStringLiteral("53005.5"));
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    w.get("txtFolder")->setText(dir.path());
+    QVERIFY(!w.get<QPushButton>("cmdFile")->isVisible());
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QCOMPARE(readAll(dir.filePath("one.scn")),
+             QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n"));
+    QCOMPARE(readAll(dir.filePath("TWO.SCN")),
+             QByteArray("x\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+    QCOMPARE(readAll(dir.filePath("notes.txt")), QByteArray("Date MJD 3\n"));
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    QCOMPARE(w.desktop.messages.shown[0].prompt, QStringLiteral("Folder Converted"));
+    QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Finished"));
+}
+
+void TestForm1::convertFolderRefusesEmptyFolder() {
+    Window w;
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    QVERIFY(w.desktop.messages.shown[0].warning);
+}
+
+void TestForm1::helpOpensBesideTheWindow() {
+    Window w;
+    QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
+    Form2* help = helpWindow();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->parentWidget(), nullptr);
+    QCOMPARE(help->label()->text().size(), 923);
+    // The converter stays usable while help is open.
+    w.typeInto("txtMJD", QStringLiteral("51544.5"));
+    QCOMPARE(w.text("txtEpoch"), QStringLiteral("2000"));
+    w.form->close();
+    QVERIFY(helpWindow());
+    QVERIFY(helpWindow()->isVisible());
+    helpWindow()->close();
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
