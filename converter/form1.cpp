@@ -12,8 +12,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,8 +34,12 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-std::string toStd(const QString& text) { return text.toStdString(); }
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -288,8 +292,7 @@ void Form1::txtJulian_Change() {
 
 void Form1::setDateToNow() {
     const Conv<SerialDate> clock = serialFromCivil(seams_.clock.localNow());
-    const Conv<SerialDate> now =
-        clock ? presentGmt(*clock, toStd(Combo1->currentText())) : clock;
+    const Conv<SerialDate> now = clock ? presentGmt(*clock, toStd(Combo1->currentText())) : clock;
     // A zone that moves the present out of the date range leaves the fields
     // as they were.
     if (!now) {
@@ -305,9 +308,13 @@ void Form1::setDateToNow() {
     txtDate_Change();
 }
 
-void Form1::btnNow_Click() { setDateToNow(); }
+void Form1::btnNow_Click() {
+    setDateToNow();
+}
 
-void Form1::Combo1_Click() { storedTimeZone_ = Combo1->currentText(); }
+void Form1::Combo1_Click() {
+    storedTimeZone_ = Combo1->currentText();
+}
 
 void Form1::Option1_Click() {
     Frame3->setEnabled(true);
@@ -383,6 +390,8 @@ void Form1::cmdFolder_Click() {
                            fromStd(describeResult(*outcome)));
 }
 
-void Form1::Command1_Click() { showHelpWindow(); }
+void Form1::Command1_Click() {
+    showHelpWindow();
+}
 
 } // namespace zentadial

@@ -35,7 +35,8 @@ RegionalForm regionalFormFrom(const QLocale& requested) {
     RegionalForm form;
     form.decimalSeparator = locale.decimalPoint().toStdString();
     form.thousandsSeparator = locale.groupSeparator().toStdString();
-    form.shortDatePattern = withFourDigitYears(locale.dateFormat(QLocale::ShortFormat)).toStdString();
+    form.shortDatePattern =
+        withFourDigitYears(locale.dateFormat(QLocale::ShortFormat)).toStdString();
     form.longTimePattern = withoutZone(locale.timeFormat(QLocale::LongFormat)).toStdString();
     form.amText = locale.amText().toStdString();
     form.pmText = locale.pmText().toStdString();

@@ -4,7 +4,6 @@
 #include "core/settings_file.h"
 
 #include <QString>
-
 #include <optional>
 
 class QLineEdit;

@@ -23,7 +23,8 @@ StoredSettings readFile(const QString& path) {
         return {};
     }
     const QByteArray bytes = file.readAll();
-    return readSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return readSettings(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QString writeFile(const QString& path, const StoredSettings& settings) {
@@ -50,9 +51,13 @@ bool folderIsWritable(const QString& folder) {
 FileSettingsStore::FileSettingsStore(QString programFolder, QString userConfigFolder)
     : programFolder_(std::move(programFolder)), userConfigFolder_(std::move(userConfigFolder)) {}
 
-QString FileSettingsStore::programFile() const { return QDir(programFolder_).filePath(kFileName); }
+QString FileSettingsStore::programFile() const {
+    return QDir(programFolder_).filePath(kFileName);
+}
 
-QString FileSettingsStore::userFile() const { return QDir(userConfigFolder_).filePath(kFileName); }
+QString FileSettingsStore::userFile() const {
+    return QDir(userConfigFolder_).filePath(kFileName);
+}
 
 std::optional<StoredSettings> FileSettingsStore::load() {
     // The program folder's file wins, unless the program folder cannot take
@@ -76,7 +81,8 @@ QString FileSettingsStore::save(const StoredSettings& settings) {
         }
     }
     if (!QDir().mkpath(userConfigFolder_)) {
-        return QStringLiteral("The settings could not be saved: the folder %1 could not be created.")
+        return QStringLiteral(
+                   "The settings could not be saved: the folder %1 could not be created.")
             .arg(QDir::toNativeSeparators(userConfigFolder_));
     }
     if (const QString userError = writeFile(userFile(), settings); !userError.isEmpty()) {

@@ -7,7 +7,9 @@ constexpr char kQuote = '"';
 constexpr char kComma = ',';
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Reads items one after the other from the settings bytes.
 class ItemReader {

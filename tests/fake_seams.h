@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
-
 #include <functional>
 
 // Stand-ins for the desktop, so tests see every message and answer every

@@ -3,16 +3,15 @@
 #include "help/form2.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QFile>
-#include <QLabel>
 #include <QTest>
-
 #include <memory>
 
 using namespace zentadial;
@@ -148,9 +147,9 @@ void TestForm1::layout() {
 void TestForm1::tabOrder() {
     Window w;
     // Hidden and disabled controls are passed over, as the keyboard does.
-    const QStringList expected = {"txtDate",   "txtFile", "Command3", "Option1", "txtMJD",
-                                  "txtEpoch",  "txtJulian", "cmdFile", "Command1", "btnNow",
-                                  "Combo1"};
+    const QStringList expected = {"txtDate",  "txtFile",  "Command3",  "Option1",
+                                  "txtMJD",   "txtEpoch", "txtJulian", "cmdFile",
+                                  "Command1", "btnNow",   "Combo1"};
     QTRY_COMPARE(QApplication::focusWidget(), w.get<QWidget>("txtDate"));
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
@@ -189,9 +188,9 @@ void TestForm1::fillsZoneList() {
     for (int i = 0; i < combo->count(); ++i) {
         entries.append(combo->itemText(i));
     }
-    QCOMPARE(entries, (QStringList{" 0",  "-1",  "-2", "-3", "-4", "-5", "-6", "-7", "-8",
-                                   "-9",  "-10", "-11", "-12", " 12", " 11", " 10", " 9", " 8",
-                                   " 7",  " 6",  " 5", " 4", " 3", " 2", " 1", " 0"}));
+    QCOMPARE(entries, (QStringList{" 0", "-1",  "-2",  "-3",  "-4",  "-5",  "-6",  "-7", "-8",
+                                   "-9", "-10", "-11", "-12", " 12", " 11", " 10", " 9", " 8",
+                                   " 7", " 6",  " 5",  " 4",  " 3",  " 2",  " 1",  " 0"}));
     QVERIFY(combo->isEditable());
 }
 
@@ -303,7 +302,8 @@ void TestForm1::closingSavesStoredValues() {
 
 void TestForm1::closingReportsSaveFailure() {
     Window w;
-    w.desktop.settings.saveFailure = QStringLiteral("The settings could not be saved to /x: denied");
+    w.desktop.settings.saveFailure =
+        QStringLiteral("The settings could not be saved to /x: denied");
     w.form->close();
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
@@ -315,11 +315,15 @@ void TestForm1::modesSwitch() {
     w.get("txtFile")->setText(QStringLiteral("/srv/a.scn"));
     const auto states = [&w] {
         QStringList s;
-        for (const char* name : {"Frame3", "txtFile", "Command3", "Frame1", "txtFolder", "Command2"}) {
-            s.append(w.get<QWidget>(name)->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"));
+        for (const char* name :
+             {"Frame3", "txtFile", "Command3", "Frame1", "txtFolder", "Command2"}) {
+            s.append(w.get<QWidget>(name)->isEnabled() ? QStringLiteral("on")
+                                                       : QStringLiteral("off"));
         }
-        s.append(w.get<QWidget>("cmdFolder")->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
-        s.append(w.get<QWidget>("cmdFile")->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        s.append(w.get<QWidget>("cmdFolder")->isVisible() ? QStringLiteral("shown")
+                                                          : QStringLiteral("hidden"));
+        s.append(w.get<QWidget>("cmdFile")->isVisible() ? QStringLiteral("shown")
+                                                        : QStringLiteral("hidden"));
         return s;
     };
     const QStringList single{"on", "on", "on", "off", "off", "off", "hidden", "shown"};
@@ -338,9 +342,15 @@ void TestForm1::fileChoiceSetsStoredFolder_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("fileTitle");
     QTest::addColumn<QString>("storedFolder");
-    QTest::newRow("nested") << "/home/pilot/Scenarios/a.scn" << "a.scn" << "/home/pilot/Scenarios";
-    QTest::newRow("in the root keeps the root") << "/a.scn" << "a.scn" << "/";
-    QTest::newRow("title longer than path") << "a" << "abc" << "/previous";
+    QTest::newRow("nested") << "/home/pilot/Scenarios/a.scn"
+                            << "a.scn"
+                            << "/home/pilot/Scenarios";
+    QTest::newRow("in the root keeps the root") << "/a.scn"
+                                                << "a.scn"
+                                                << "/";
+    QTest::newRow("title longer than path") << "a"
+                                            << "abc"
+                                            << "/previous";
 }
 
 void TestForm1::fileChoiceSetsStoredFolder() {

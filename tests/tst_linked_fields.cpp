@@ -1,7 +1,6 @@
 #include "core/linked_fields.h"
 
 #include <QTest>
-
 #include <array>
 
 using namespace zentadial;
@@ -152,8 +151,8 @@ void TestLinkedFields::writesInHandlerOrder() {
     QFETCH(QList<int>, order);
     const auto form = RegionalForm::englishUnitedStates();
     const std::string text = entry.toStdString();
-    const FieldWrites writes = source == int(Field::Date)  ? dateEntryWrites(text, form)
-                               : source == int(Field::Mjd) ? mjdEntryWrites(text, form)
+    const FieldWrites writes = source == int(Field::Date)    ? dateEntryWrites(text, form)
+                               : source == int(Field::Mjd)   ? mjdEntryWrites(text, form)
                                : source == int(Field::Epoch) ? epochEntryWrites(text, form)
                                                              : julianEntryWrites(text, form);
     QList<int> written;

@@ -4,7 +4,6 @@
 
 #include <QLocale>
 #include <QTest>
-
 #include <random>
 
 using namespace zentadial;
@@ -21,9 +20,11 @@ void TestLocaleForm::forms_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("evening");
     QTest::addColumn<QString>("number");
-    QTest::newRow("C stands for en-US") << QLocale::c() << "1/1/2004 6:00:00 PM" << "53005.75";
+    QTest::newRow("C stands for en-US") << QLocale::c() << "1/1/2004 6:00:00 PM"
+                                        << "53005.75";
     QTest::newRow("en-US, four-digit year, no zone")
-        << QLocale(QLocale::English, QLocale::UnitedStates) << "1/1/2004 6:00:00 PM" << "53005.75";
+        << QLocale(QLocale::English, QLocale::UnitedStates) << "1/1/2004 6:00:00 PM"
+        << "53005.75";
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "01.01.2004 18:00:00"
                             << "53005,75";
     QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << "01/01/2004 18:00:00"
@@ -51,9 +52,11 @@ void TestLocaleForm::everyLocaleReadsBackItsOwnTexts() {
             const double date = i == 0 ? 37987.75 : serial(random);
             const std::string text = dateToText(date, form);
             const Conv<SerialDate> back = dateFromText(text, form);
-            const double expected = dateFromText(dateToText(date, RegionalForm{}), RegionalForm{}).value();
+            const double expected =
+                dateFromText(dateToText(date, RegionalForm{}), RegionalForm{}).value();
             if (!back || std::abs(*back - expected) > 1e-6) {
-                failures.append(locale.name() + QStringLiteral(": ") + QString::fromStdString(text));
+                failures.append(locale.name() + QStringLiteral(": ") +
+                                QString::fromStdString(text));
                 break;
             }
         }

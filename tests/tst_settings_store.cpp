@@ -70,7 +70,8 @@ void TestSettingsStore::unwritableProgramFolderUsesUserFolder() {
     const QString missingProgramFolder = dir.filePath("not-there");
     FileSettingsStore store(missingProgramFolder, dir.filePath("config/zentadial"));
     QCOMPARE(store.save({"/srv", " 5"}), QString());
-    QCOMPARE(readBytes(dir.filePath("config/zentadial/Zentadial.dat")), QByteArray("/srv\r\n 5\r\n"));
+    QCOMPARE(readBytes(dir.filePath("config/zentadial/Zentadial.dat")),
+             QByteArray("/srv\r\n 5\r\n"));
     QCOMPARE(store.load(), (StoredSettings{"/srv", "5"}));
 }
 
