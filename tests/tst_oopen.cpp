@@ -1,0 +1,661 @@
+#include "core/twips.h"
+#include "picker/drive_list.h"
+#include "picker/folder_list.h"
+#include "picker/oopen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace zentadial;
+
+namespace {
+
+struct Message {
+    QString title;
+    QString text;
+};
+
+class MessageLog final : public PickerMessages {
+public:
+    void failed(QWidget*, const QString& title, const QString& text) override {
+        seen.append({title, text});
+    }
+    QList<Message> seen;
+};
+
+QRect twipsRect(const QWidget* widget, int left, int top, int width, int height) {
+    const double x = widget->logicalDpiX();
+    const double y = widget->logicalDpiY();
+    return {twipsToPixels(left, x), twipsToPixels(top, y), twipsToPixels(width, x),
+            twipsToPixels(height, y)};
+}
+
+} // namespace
+
+class TstOopen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controls_data();
+    void controls();
+    void windowIsFixedAndTitled();
+    void focusStartsOnFolderListAndTabsInOrder();
+    void noButtonIsDefault();
+
+    void startingFolder_data();
+    void startingFolder();
+    void select_data();
+    void select();
+    void selectAtRootKeepsSeparator();
+    void leavingWithoutSelectWritesNothing_data();
+    void leavingWithoutSelectWritesNothing();
+    void escapeAndEnterPressNoButton_data();
+    void escapeAndEnterPressNoButton();
+    void reopeningStartsAfresh();
+
+    void createThenSelect();
+    void createAtRootAddsOneSeparator();
+    void refusedNames_data();
+    void refusedNames();
+    void failedCreate_data();
+    void failedCreate();
+
+    void desktop_data();
+    void desktop();
+    void driveChange_data();
+    void driveChange();
+
+    void modalRoundTrip();
+
+private:
+    [[nodiscard]] QString at(const QString& relative) const { return m_root + relative; }
+    std::unique_ptr<Oopen> open(const QStringList& volumes = {QStringLiteral("/")});
+    template <typename T> T* control(Oopen& picker, const char* name) {
+        return picker.findChild<T*>(QLatin1String(name));
+    }
+    void openEntry(Oopen& picker, const QString& folder);
+    void clickEntry(Oopen& picker, const QString& folder);
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_root;
+    QString m_startDir;
+    QLineEdit m_txtFolder;
+    MessageLog m_log;
+};
+
+void TstOopen::initTestCase() {
+    // The desktop is then $HOME/Desktop, whatever the user's own settings say.
+    QStandardPaths::setTestModeEnabled(true);
+    m_startDir = QDir::currentPath();
+}
+
+void TstOopen::init() {
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    m_root = QFileInfo(m_tmp->path()).canonicalFilePath();
+    for (const char* folder : {"/cwd", "/start/one", "/start/two", "/vol/home/Desktop"}) {
+        QVERIFY(QDir().mkpath(at(QLatin1String(folder))));
+    }
+    QVERIFY(QDir::setCurrent(at("/cwd")));
+    qputenv("HOME", QFile::encodeName(at("/vol/home")));
+    m_txtFolder.setText(at("/start"));
+    m_log.seen.clear();
+}
+
+void TstOopen::cleanup() {
+    QDir::setCurrent(m_startDir);
+}
+
+std::unique_ptr<Oopen> TstOopen::open(const QStringList& volumes) {
+    auto picker =
+        std::make_unique<Oopen>(m_txtFolder, m_log, nullptr, [volumes] { return volumes; });
+    picker->show();
+    if (!QTest::qWaitForWindowExposed(picker.get())) {
+        qWarning("picker not exposed");
+    }
+    return picker;
+}
+
+void TstOopen::openEntry(Oopen& picker, const QString& folder) {
+    auto* list = control<FolderList>(picker, "Dir1");
+    QTreeWidgetItem* item = list->itemFor(folder);
+    QVERIFY2(item, qPrintable(folder));
+    list->scrollToItem(item);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void TstOopen::clickEntry(Oopen& picker, const QString& folder) {
+    auto* list = control<FolderList>(picker, "Dir1");
+    QTreeWidgetItem* item = list->itemFor(folder);
+    QVERIFY2(item, qPrintable(folder));
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void TstOopen::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QList<int>>("twips");
+
+    QTest::newRow("Dir1") << "Dir1"
+                          << "zentadial::FolderList"
+                          << ""
+                          << "" << QList<int>{120, 720, 2895, 2340};
+    QTest::newRow("Drive1") << "Drive1"
+                            << "zentadial::DriveList"
+                            << ""
+                            << "" << QList<int>{120, 360, 2295, 315};
+    QTest::newRow("Command1") << "Command1"
+                              << "QPushButton"
+                              << "Select"
+                              << "Select the folder" << QList<int>{2280, 3240, 735, 495};
+    QTest::newRow("Command2") << "Command2"
+                              << "QPushButton"
+                              << "Cancel"
+                              << "" << QList<int>{2280, 3840, 735, 495};
+    QTest::newRow("Command3") << "Command3"
+                              << "QPushButton"
+                              << ""
+                              << "" << QList<int>{2640, 360, 300, 300};
+    QTest::newRow("Frame1") << "Frame1"
+                            << "QGroupBox"
+                            << "Make Directory"
+                            << "" << QList<int>{120, 3240, 1935, 1095};
+    QTest::newRow("Text1") << "Text1"
+                           << "QLineEdit"
+                           << ""
+                           << "" << QList<int>{120, 240, 1695, 285};
+    QTest::newRow("Command4") << "Command4"
+                              << "QPushButton"
+                              << "Create"
+                              << "" << QList<int>{120, 720, 1695, 255};
+}
+
+void TstOopen::controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    QFETCH(QString, toolTip);
+    QFETCH(QList<int>, twips);
+
+    auto picker = open();
+    auto* widget = picker->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+    QCOMPARE(widget->geometry(), twipsRect(widget, twips[0], twips[1], twips[2], twips[3]));
+    QCOMPARE(widget->toolTip(), toolTip);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(button->text(), caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QCOMPARE(frame->title(), caption);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QCOMPARE(edit->text(), caption);
+    }
+    // Text1 and Command4 are placed inside the frame, the others on the window.
+    const bool inFrame = name == QLatin1String("Text1") || name == QLatin1String("Command4");
+    QCOMPARE(widget->parentWidget()->objectName(),
+             inFrame ? QStringLiteral("Frame1") : QStringLiteral("Oopen"));
+}
+
+void TstOopen::windowIsFixedAndTitled() {
+    auto picker = open();
+    QCOMPARE(picker->windowTitle(), QStringLiteral("Open"));
+    QCOMPARE(picker->objectName(), QStringLiteral("Oopen"));
+    const QRect client = twipsRect(picker.get(), 0, 0, 3285, 4515);
+    QCOMPARE(picker->size(), client.size());
+    QCOMPARE(picker->minimumSize(), picker->maximumSize());
+    // The desktop button shows where it leads by its icon alone.
+    QVERIFY(!control<QPushButton>(*picker, "Command3")->icon().isNull());
+}
+
+void TstOopen::focusStartsOnFolderListAndTabsInOrder() {
+    auto picker = open();
+    QApplication::setActiveWindow(picker.get());
+    QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dir1"));
+
+    const QStringList order{"Drive1", "Command1", "Command2", "Command3",
+                            "Text1",  "Command4", "Dir1"};
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+}
+
+void TstOopen::noButtonIsDefault() {
+    auto picker = open();
+    const QList<QPushButton*> buttons = picker->findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 4);
+    for (const QPushButton* button : buttons) {
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
+    }
+}
+
+void TstOopen::startingFolder_data() {
+    QTest::addColumn<QString>("txtFolder"); // relative to the tree unless it starts with '!'
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("volumes");
+    QTest::addColumn<QString>("drive");
+
+    const QStringList rootOnly{"/"};
+    QTest::newRow("existing folder") << "/start"
+                                     << "/start" << rootOnly << "/";
+    QTest::newRow("trailing separator") << "/start/one/"
+                                        << "/start/one" << rootOnly << "/";
+    QTest::newRow("empty field") << "!"
+                                 << "/cwd" << rootOnly << "/";
+    QTest::newRow("deleted folder") << "/start/gone"
+                                    << "/cwd" << rootOnly << "/";
+    QTest::newRow("not a folder") << "/file.txt"
+                                  << "/cwd" << rootOnly << "/";
+    // Setting the drive from code must not move the list to the drive's root.
+    QTest::newRow("folder below a volume's root")
+        << "/vol/home"
+        << "/vol/home" << QStringList{"/", "/vol"} << "/vol";
+    QTest::newRow("deleted folder, current folder on a volume")
+        << "/vol/gone"
+        << "/cwd" << QStringList{"/", "/cwd"} << "/cwd";
+}
+
+void TstOopen::startingFolder() {
+    QFETCH(QString, txtFolder);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, volumes);
+    QFETCH(QString, drive);
+
+    for (QString& volume : volumes) {
+        if (volume != QLatin1String("/")) {
+            volume.prepend(m_root);
+        }
+    }
+    if (drive != QLatin1String("/")) {
+        drive.prepend(m_root);
+    }
+    QFile file(at("/file.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    m_txtFolder.setText(txtFolder == QLatin1String("!") ? QString() : at(txtFolder));
+
+    auto picker = open(volumes);
+    QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), at(shown));
+    QCOMPARE(control<DriveList>(*picker, "Drive1")->drive(), drive);
+    QVERIFY(m_log.seen.isEmpty());
+}
+
+void TstOopen::select_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("no navigation") << ""
+                                   << ""
+                                   << ""
+                                   << "/start";
+    QTest::newRow("single click only highlights") << "/start/one"
+                                                  << ""
+                                                  << ""
+                                                  << "/start";
+    QTest::newRow("double click opens") << ""
+                                        << "/start/two"
+                                        << ""
+                                        << "/start/two";
+    QTest::newRow("opened, then its parent highlighted") << "/start"
+                                                         << "/start/two"
+                                                         << ""
+                                                         << "/start/two";
+    QTest::newRow("name typed, Create not pressed") << ""
+                                                    << ""
+                                                    << "new"
+                                                    << "/start";
+}
+
+void TstOopen::select() {
+    QFETCH(QString, clicked);
+    QFETCH(QString, opened);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+
+    auto picker = open();
+    if (!opened.isEmpty()) {
+        openEntry(*picker, at(opened));
+    }
+    if (!clicked.isEmpty()) {
+        clickEntry(*picker, at(clicked));
+    }
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    control<QLineEdit>(*picker, "Text1")->setText(typed);
+
+    QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_txtFolder.text(), at(written));
+    QCOMPARE(picker->result(), int(QDialog::Accepted));
+    QVERIFY(!picker->isVisible());
+    QVERIFY(!QFileInfo::exists(at("/start/new")));
+}
+
+void TstOopen::selectAtRootKeepsSeparator() {
+    m_txtFolder.setText(QStringLiteral("/"));
+    auto picker = open();
+    QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_txtFolder.text(), QStringLiteral("/"));
+}
+
+void TstOopen::leavingWithoutSelectWritesNothing_data() {
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("title-bar close box") << true;
+}
+
+void TstOopen::leavingWithoutSelectWritesNothing() {
+    QFETCH(bool, byCloseBox);
+    const QString before = m_txtFolder.text();
+    auto picker = open();
+    openEntry(*picker, at("/start/one"));
+    control<QLineEdit>(*picker, "Text1")->setText(QStringLiteral("made"));
+    QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
+    QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), at("/start/one/made"));
+
+    if (byCloseBox) {
+        QVERIFY(picker->close());
+    } else {
+        QTest::mouseClick(control<QPushButton>(*picker, "Command2"), Qt::LeftButton);
+    }
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(picker->result(), int(QDialog::Rejected));
+    QCOMPARE(m_txtFolder.text(), before);
+    QVERIFY(QFileInfo(at("/start/one/made")).isDir());
+}
+
+void TstOopen::escapeAndEnterPressNoButton_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+
+    for (const char* name : {"Dir1", "Drive1", "Command1", "Command2", "Text1"}) {
+        QTest::addRow("Escape on %s", name) << name << int(Qt::Key_Escape);
+        QTest::addRow("Return on %s", name) << name << int(Qt::Key_Return);
+        QTest::addRow("Enter on %s", name) << name << int(Qt::Key_Enter);
+    }
+}
+
+void TstOopen::escapeAndEnterPressNoButton() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    const QString before = m_txtFolder.text();
+    auto picker = open();
+    QApplication::setActiveWindow(picker.get());
+    QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+    QWidget* target = picker->findChild<QWidget*>(focus);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    QTest::keyClick(target, Qt::Key(key));
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->result(), 0);
+    QCOMPARE(m_txtFolder.text(), before);
+}
+
+void TstOopen::reopeningStartsAfresh() {
+    {
+        auto first = open();
+        openEntry(*first, at("/start/two"));
+        control<QLineEdit>(*first, "Text1")->setText(QStringLiteral("leftover"));
+        QTest::mouseClick(control<QPushButton>(*first, "Command2"), Qt::LeftButton);
+    }
+    m_txtFolder.setText(at("/start/one"));
+    auto second = open();
+    QVERIFY(control<QLineEdit>(*second, "Text1")->text().isEmpty());
+    QCOMPARE(control<FolderList>(*second, "Dir1")->path(), at("/start/one"));
+}
+
+void TstOopen::createThenSelect() {
+    auto picker = open();
+    auto* text1 = control<QLineEdit>(*picker, "Text1");
+    text1->setText(QStringLiteral(" spaced name "));
+    QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
+
+    // Nothing trimmed: the folder bears the name exactly as typed.
+    const QString made = at("/start/ spaced name ");
+    QVERIFY(QFileInfo(made).isDir());
+    QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), made);
+    QCOMPARE(text1->text(), QStringLiteral(" spaced name "));
+    QVERIFY(m_log.seen.isEmpty());
+
+    QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_txtFolder.text(), made);
+}
+
+void TstOopen::createAtRootAddsOneSeparator() {
+    if (!QFileInfo(QStringLiteral("/")).isWritable()) {
+        QSKIP("needs a writable root folder");
+    }
+    const QString name = QStringLiteral("zentadial-picker-") + QFileInfo(m_root).fileName();
+    const QString made = QStringLiteral("/") + name;
+    QVERIFY(!QFileInfo::exists(made));
+    const auto removeIt = qScopeGuard([&] { QDir().rmdir(made); });
+
+    m_txtFolder.setText(QStringLiteral("/"));
+    auto picker = open();
+    control<QLineEdit>(*picker, "Text1")->setText(name);
+    QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
+    QVERIFY(QFileInfo(made).isDir());
+    QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_txtFolder.text(), made);
+}
+
+void TstOopen::refusedNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("nested name") << "a/b";
+    QTest::newRow("absolute path") << "/abs";
+    QTest::newRow("climbing out") << "../escape";
+    QTest::newRow("trailing separator") << "name/";
+    QTest::newRow("null character") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
+}
+
+void TstOopen::refusedNames() {
+    QFETCH(QString, name);
+    auto picker = open();
+    auto* list = control<FolderList>(*picker, "Dir1");
+    const QStringList shown = list->shownFolders();
+    const QStringList onDisk =
+        QDir(at("/start")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList aboveOnDisk = QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    control<QLineEdit>(*picker, "Text1")->setText(name);
+    QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
+
+    QCOMPARE(m_log.seen.size(), 1);
+    QCOMPARE(m_log.seen.first().title, QStringLiteral("Make Directory"));
+    QVERIFY(!m_log.seen.first().text.isEmpty());
+    QCOMPARE(QDir(at("/start")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), onDisk);
+    QCOMPARE(QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), aboveOnDisk);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/abs")));
+    QCOMPARE(list->path(), at("/start"));
+    QCOMPARE(list->shownFolders(), shown);
+    QVERIFY(picker->isVisible());
+}
+
+void TstOopen::failedCreate_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("folder of that name exists") << "one"
+                                                << "exists";
+    QTest::newRow("file of that name exists") << "file.txt"
+                                              << "exists";
+    QTest::newRow("open folder deleted meanwhile") << "new"
+                                                   << "deleted";
+    QTest::newRow("no permission") << "new"
+                                   << "read-only";
+}
+
+void TstOopen::failedCreate() {
+    QFETCH(QString, name);
+    QFETCH(QString, why);
+
+    QFile file(at("/start/file.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto picker = open();
+    auto* list = control<FolderList>(*picker, "Dir1");
+    const QStringList shown = list->shownFolders();
+
+    if (why == QLatin1String("deleted")) {
+        QVERIFY(QDir(at("/start")).removeRecursively());
+    } else if (why == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(at("/start"), QFile::ReadOwner | QFile::ExeOwner));
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(at("/start"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (QFileInfo(at("/start")).isWritable()) {
+            QSKIP("permissions do not bind this user");
+        }
+    }
+    control<QLineEdit>(*picker, "Text1")->setText(name);
+    QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
+    QFile::setPermissions(at("/start"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(m_log.seen.size(), 1);
+    QCOMPARE(m_log.seen.first().title, QStringLiteral("Make Directory"));
+    QVERIFY2(m_log.seen.first().text.contains(name), qPrintable(m_log.seen.first().text));
+    // Neither refreshed nor moved: the deleted sub-folders are still listed.
+    QCOMPARE(list->path(), at("/start"));
+    QCOMPARE(list->shownFolders(), shown);
+    QVERIFY(!QFileInfo(at("/start/new")).exists());
+}
+
+void TstOopen::desktop_data() {
+    QTest::addColumn<QString>("remove");
+    QTest::addColumn<QString>("shown"); // empty: the jump fails
+    QTest::addColumn<QString>("drive");
+
+    QTest::newRow("desktop folder") << ""
+                                    << "/vol/home/Desktop"
+                                    << "/vol";
+    QTest::newRow("no desktop folder: home") << "/vol/home/Desktop"
+                                             << "/vol/home"
+                                             << "/vol";
+    QTest::newRow("no home either") << "/vol/home"
+                                    << ""
+                                    << "/";
+}
+
+void TstOopen::desktop() {
+    QFETCH(QString, remove);
+    QFETCH(QString, shown);
+    QFETCH(QString, drive);
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+             at("/vol/home/Desktop"));
+
+    if (!remove.isEmpty()) {
+        QVERIFY(QDir(at(remove)).removeRecursively());
+    }
+    auto picker = open({"/", at("/vol")});
+    auto* list = control<FolderList>(*picker, "Dir1");
+    auto* drives = control<DriveList>(*picker, "Drive1");
+    QCOMPARE(drives->drive(), QStringLiteral("/"));
+
+    QTest::mouseClick(control<QPushButton>(*picker, "Command3"), Qt::LeftButton);
+    const QString expectedDrive = drive == QLatin1String("/") ? drive : at(drive);
+    QCOMPARE(drives->drive(), expectedDrive);
+    if (shown.isEmpty()) {
+        QCOMPARE(list->path(), at("/start"));
+        QCOMPARE(m_log.seen.size(), 1);
+        QVERIFY(m_log.seen.first().text.contains(at("/vol/home")));
+    } else {
+        // On its own drive, and not moved to that drive's root.
+        QCOMPARE(list->path(), at(shown));
+        QVERIFY(m_log.seen.isEmpty());
+    }
+}
+
+void TstOopen::driveChange_data() {
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<bool>("ready");
+
+    QTest::newRow("ready volume") << 1 << true;
+    QTest::newRow("volume gone") << 2 << false;
+}
+
+void TstOopen::driveChange() {
+    QFETCH(int, downs);
+    QFETCH(bool, ready);
+    const QString gone = at("/unmounted");
+    auto picker = open({"/", at("/vol"), gone});
+    auto* list = control<FolderList>(*picker, "Dir1");
+    auto* drives = control<DriveList>(*picker, "Drive1");
+
+    for (int i = 0; i < downs; ++i) {
+        QTest::keyClick(drives, Qt::Key_Down);
+    }
+    if (ready) {
+        QCOMPARE(drives->drive(), at("/vol"));
+        QCOMPARE(list->path(), at("/vol"));
+        QVERIFY(m_log.seen.isEmpty());
+    } else {
+        // Passing over /vol moved the list there; the gone volume leaves it.
+        QCOMPARE(drives->drive(), gone);
+        QCOMPARE(list->path(), at("/vol"));
+        QCOMPARE(m_log.seen.size(), 1);
+        QCOMPARE(m_log.seen.first().title, QStringLiteral("Change Drive"));
+        QVERIFY(m_log.seen.first().text.contains(gone));
+    }
+}
+
+void TstOopen::modalRoundTrip() {
+    QWidget owner;
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QLineEdit& txtFolder = *new QLineEdit(at("/start"), &owner);
+
+    bool wasModal = false;
+    QString startedAt;
+    QTimer::singleShot(0, this, [&] {
+        auto* picker = qobject_cast<Oopen*>(QApplication::activeModalWidget());
+        if (!picker) {
+            return;
+        }
+        wasModal = picker->isModal() && picker->isVisible() && picker->parentWidget() == &owner;
+        startedAt = picker->findChild<FolderList*>(QStringLiteral("Dir1"))->path();
+        openEntry(*picker, at("/start/two"));
+        QTest::mouseClick(picker->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    // Should the picker not be reached, leave it rather than hang.
+    QTimer::singleShot(10000, this, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+
+    runFolderPicker(txtFolder, &owner);
+    QVERIFY(wasModal);
+    QCOMPARE(startedAt, at("/start"));
+    QCOMPARE(txtFolder.text(), at("/start/two"));
+    // Unloaded once the call returns.
+    QVERIFY(owner.findChildren<Oopen*>().isEmpty());
+}
+
+QTEST_MAIN(TstOopen)
+#include "tst_oopen.moc"

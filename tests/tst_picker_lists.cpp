@@ -1,0 +1,308 @@
+#include "picker/drive_list.h"
+#include "picker/folder_list.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zentadial;
+
+namespace {
+
+// The entries a list shows for folder when it lies on the volume "/": every
+// folder from the root down, in order.
+QStringList chainTo(const QString& folder) {
+    QStringList chain{QStringLiteral("/")};
+    QString walked;
+    const QStringList steps = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& step : steps) {
+        walked += QLatin1Char('/') + step;
+        chain.append(walked);
+    }
+    return chain;
+}
+
+} // namespace
+
+class TstPickerLists : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void volumeContaining_data();
+    void volumeContaining();
+    void mountedVolumesStartAtRoot();
+
+    void listsChainAndSubFolders();
+    void chainStartsAtVolumeRoot();
+    void pathForms_data();
+    void pathForms();
+    void failedSetPathKeepsList_data();
+    void failedSetPathKeepsList();
+    void refreshRereadsDisk();
+    void clickHighlightsDoubleClickOpens();
+    void enterOpensHighlighted();
+    void openingVanishedFolderReports();
+
+    void setDriveFromCodeIsSilent();
+    void userPickRaisesChangeOnce();
+
+private:
+    void makeFolders(const QStringList& relative);
+    [[nodiscard]] QString at(const QString& relative) const { return m_root + relative; }
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_root;
+};
+
+void TstPickerLists::init() {
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    m_root = QFileInfo(m_tmp->path()).canonicalFilePath();
+    makeFolders({QStringLiteral("/beta"), QStringLiteral("/Alpha"), QStringLiteral("/.hidden"),
+                 QStringLiteral("/gamma/inner"), QStringLiteral("/vol/deep/er")});
+    QFile file(at(QStringLiteral("/plain.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+void TstPickerLists::makeFolders(const QStringList& relative) {
+    for (const QString& folder : relative) {
+        QVERIFY(QDir().mkpath(at(folder)));
+    }
+}
+
+void TstPickerLists::volumeContaining_data() {
+    QTest::addColumn<QStringList>("mountPoints");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("volume");
+
+    const QStringList mounts{"/", "/home", "/media/usb"};
+    QTest::newRow("root holds everything else") << mounts << "/etc/x"
+                                                << "/";
+    QTest::newRow("root itself") << mounts << "/"
+                                 << "/";
+    QTest::newRow("longest prefix wins") << mounts << "/home/user"
+                                         << "/home";
+    QTest::newRow("mount point itself") << mounts << "/media/usb"
+                                        << "/media/usb";
+    QTest::newRow("only whole components") << mounts << "/home2/user"
+                                           << "/";
+    QTest::newRow("parent of a mount point") << mounts << "/media"
+                                             << "/";
+    QTest::newRow("relative path lies nowhere") << mounts << "home/user"
+                                                << "";
+    QTest::newRow("no root listed") << QStringList{"/home"} << "/etc"
+                                    << "";
+}
+
+void TstPickerLists::volumeContaining() {
+    QFETCH(QStringList, mountPoints);
+    QFETCH(QString, path);
+    QFETCH(QString, volume);
+    QCOMPARE(zentadial::volumeContaining(mountPoints, path), volume);
+}
+
+void TstPickerLists::mountedVolumesStartAtRoot() {
+    const QStringList volumes = mountedVolumePaths();
+    QVERIFY(!volumes.isEmpty());
+    QCOMPARE(volumes.first(), QStringLiteral("/"));
+    QCOMPARE(volumes.count(QStringLiteral("/")), 1);
+    QStringList rest = volumes.mid(1);
+    QStringList sorted = rest;
+    sorted.sort();
+    QCOMPARE(rest, sorted);
+    QCOMPARE(QSet<QString>(rest.begin(), rest.end()).size(), rest.size());
+    for (const QString& volume : volumes) {
+        QVERIFY2(QFileInfo(volume).isDir(), qPrintable(volume));
+    }
+}
+
+void TstPickerLists::listsChainAndSubFolders() {
+    FolderList list({"/"});
+    QVERIFY(list.setPath(m_root));
+    // Sorted regardless of case; no hidden folder, no plain file, nothing
+    // from further down.
+    const QStringList expected =
+        chainTo(m_root) + QStringList{at("/Alpha"), at("/beta"), at("/gamma"), at("/vol")};
+    QCOMPARE(list.shownFolders(), expected);
+    QCOMPARE(list.currentItem(), list.itemFor(m_root));
+    // Each entry sits one step further in than the one above it.
+    QCOMPARE(list.itemFor(at("/gamma"))->parent(), list.itemFor(m_root));
+    QCOMPARE(list.itemFor(m_root)->text(0), QFileInfo(m_root).fileName());
+}
+
+void TstPickerLists::chainStartsAtVolumeRoot() {
+    FolderList list({"/", at("/vol")});
+    QVERIFY(list.setPath(at("/vol/deep")));
+    QCOMPARE(list.shownFolders(), (QStringList{at("/vol"), at("/vol/deep"), at("/vol/deep/er")}));
+    QCOMPARE(list.topLevelItem(0)->text(0), at("/vol"));
+}
+
+void TstPickerLists::pathForms_data() {
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("reads");
+
+    QTest::addColumn<bool>("inTree");
+
+    QTest::newRow("root keeps its separator") << "/"
+                                              << "/" << false;
+    QTest::newRow("doubled root") << "//"
+                                  << "/" << false;
+    QTest::newRow("trailing separator dropped") << "/beta/"
+                                                << "/beta" << true;
+    QTest::newRow("dots resolved") << "/gamma/./inner/../../beta"
+                                   << "/beta" << true;
+    QTest::newRow("relative to the current folder") << "gamma/inner"
+                                                    << "/gamma/inner" << true;
+}
+
+void TstPickerLists::pathForms() {
+    QFETCH(QString, given);
+    QFETCH(QString, reads);
+    QFETCH(bool, inTree);
+    if (inTree) {
+        reads.prepend(m_root);
+        if (given.startsWith(QLatin1Char('/'))) {
+            given.prepend(m_root);
+        }
+    }
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_root));
+    FolderList list({"/"});
+    const bool set = bool(list.setPath(given));
+    QDir::setCurrent(before);
+    QVERIFY(set);
+    QCOMPARE(list.path(), reads);
+    QCOMPARE(list.shownFolders().first(), QStringLiteral("/"));
+}
+
+void TstPickerLists::failedSetPathKeepsList_data() {
+    QTest::addColumn<QString>("given");
+    QTest::newRow("empty") << "";
+    QTest::newRow("missing") << "/missing";
+    QTest::newRow("plain file") << "/plain.txt";
+    QTest::newRow("below a plain file") << "/plain.txt/sub";
+}
+
+void TstPickerLists::failedSetPathKeepsList() {
+    QFETCH(QString, given);
+    if (!given.isEmpty()) {
+        given.prepend(m_root);
+    }
+    FolderList list({"/"});
+    QVERIFY(list.setPath(at("/gamma")));
+    const QStringList shown = list.shownFolders();
+
+    const auto result = list.setPath(given);
+    QVERIFY(!result);
+    QVERIFY(!result.error().isEmpty());
+    QCOMPARE(list.path(), at("/gamma"));
+    QCOMPARE(list.shownFolders(), shown);
+}
+
+void TstPickerLists::refreshRereadsDisk() {
+    FolderList list({"/"});
+    QVERIFY(list.setPath(at("/gamma")));
+    makeFolders({"/gamma/later"});
+    QVERIFY(QDir(at("/gamma/inner")).removeRecursively());
+    QVERIFY(list.itemFor(at("/gamma/inner")));
+
+    list.refresh();
+    QCOMPARE(list.path(), at("/gamma"));
+    QVERIFY(list.itemFor(at("/gamma/later")));
+    QVERIFY(!list.itemFor(at("/gamma/inner")));
+}
+
+void TstPickerLists::clickHighlightsDoubleClickOpens() {
+    FolderList list({"/"});
+    list.resize(300, 400);
+    QVERIFY(list.setPath(m_root));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    QTreeWidgetItem* beta = list.itemFor(at("/beta"));
+    QVERIFY(beta);
+    const QPoint spot = list.visualItemRect(beta).center();
+
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, spot);
+    QCOMPARE(list.currentItem(), beta);
+    QCOMPARE(list.path(), m_root);
+
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, spot);
+    QCOMPARE(list.path(), at("/beta"));
+    QCOMPARE(list.currentItem(), list.itemFor(at("/beta")));
+
+    // Back up the chain: opening an ancestor shows its sub-folders again.
+    QTreeWidgetItem* top = list.itemFor(m_root);
+    list.scrollToItem(top);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(top).center());
+    QCOMPARE(list.path(), m_root);
+    QVERIFY(list.itemFor(at("/gamma")));
+}
+
+void TstPickerLists::enterOpensHighlighted() {
+    FolderList list({"/"});
+    QVERIFY(list.setPath(m_root));
+    list.setCurrentItem(list.itemFor(at("/gamma")));
+    QCOMPARE(list.path(), m_root);
+
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&list, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(list.path(), at("/gamma"));
+}
+
+void TstPickerLists::openingVanishedFolderReports() {
+    FolderList list({"/"});
+    QVERIFY(list.setPath(m_root));
+    QSignalSpy failures(&list, &FolderList::openFailed);
+    QVERIFY(QDir(at("/beta")).removeRecursively());
+
+    list.setCurrentItem(list.itemFor(at("/beta")));
+    QTest::keyClick(&list, Qt::Key_Enter);
+
+    QCOMPARE(list.path(), m_root);
+    QCOMPARE(failures.size(), 1);
+    QCOMPARE(failures.first().first().toString(), at("/beta"));
+}
+
+void TstPickerLists::setDriveFromCodeIsSilent() {
+    DriveList drives({"/", at("/vol")});
+    QSignalSpy changes(&drives, &DriveList::driveChanged);
+    QCOMPARE(drives.drive(), QStringLiteral("/"));
+
+    QVERIFY(drives.setDrive(at("/vol/deep")));
+    QCOMPARE(drives.drive(), at("/vol"));
+    QVERIFY(drives.setDrive(at("/gamma")));
+    QCOMPARE(drives.drive(), QStringLiteral("/"));
+    QVERIFY(!drives.setDrive(QString()));
+    QCOMPARE(drives.drive(), QStringLiteral("/"));
+    QCOMPARE(changes.size(), 0);
+}
+
+void TstPickerLists::userPickRaisesChangeOnce() {
+    DriveList drives({"/", at("/vol")});
+    QSignalSpy changes(&drives, &DriveList::driveChanged);
+
+    QTest::keyClick(&drives, Qt::Key_Down);
+    QCOMPARE(drives.drive(), at("/vol"));
+    QCOMPARE(changes.size(), 1);
+
+    // At the last entry already: a pick that stays on the same drive is no
+    // change.
+    QTest::keyClick(&drives, Qt::Key_Down);
+    Q_EMIT drives.activated(drives.currentIndex());
+    QCOMPARE(changes.size(), 1);
+
+    // A drive set from code in between counts as the one shown.
+    QVERIFY(drives.setDrive(QStringLiteral("/")));
+    QTest::keyClick(&drives, Qt::Key_Down);
+    QCOMPARE(changes.size(), 2);
+}
+
+QTEST_MAIN(TstPickerLists)
+#include "tst_picker_lists.moc"
