@@ -1,0 +1,44 @@
+#include "cli/batch_convert.h"
+
+#include "cli/entry_fields.h"
+#include "cli/field_output.h"
+
+#include <string>
+
+namespace zentadial {
+namespace {
+
+EntryResult convertLine(std::string_view line, const RegionalForm& form) {
+    const std::size_t gap = line.find_first_of(" \t");
+    const std::string_view keyword = line.substr(0, gap);
+    const std::string_view text = gap == std::string_view::npos ? "" : line.substr(gap + 1);
+    if (const auto kind = entryKindNamed(keyword)) {
+        return convertEntry(*kind, text, form);
+    }
+    EntryResult result;
+    result.problem = line.empty() ? std::string("an empty line is no entry")
+                                  : "\"" + std::string(keyword) +
+                                        "\" is no kind of entry (date, mjd, epoch or jd)";
+    return result;
+}
+
+} // namespace
+
+BatchOutcome convertBatch(FdLineReader& in, FdWriter& out, FdWriter& err, const RegionalForm& form,
+                          BatchFormat format) {
+    BatchOutcome outcome;
+    while (const auto line = in.next()) {
+        ++outcome.entries;
+        const EntryResult result = convertLine(*line, form);
+        out.write(format == BatchFormat::JsonLines ? fieldJson(result.fields)
+                                                   : fieldRow(result.fields));
+        if (!result.problem.empty()) {
+            ++outcome.failed;
+            err.write("zentadial-cli: line " + std::to_string(outcome.entries) + ": " +
+                      result.problem + "\n");
+        }
+    }
+    return outcome;
+}
+
+} // namespace zentadial

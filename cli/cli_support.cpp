@@ -1,0 +1,71 @@
+#include "cli/cli_support.h"
+
+#include "converter/locale_form.h"
+
+#include <QLocale>
+
+namespace zentadial {
+
+UsageError usageError(const QString& message) {
+    return {message.toStdString()};
+}
+
+int reportUsage(CliStreams& io, const UsageError& error, std::string_view command) {
+    std::string help = "zentadial-cli";
+    if (!command.empty()) {
+        help.append(" ").append(command);
+    }
+    io.err.write("zentadial-cli: " + error.message + "\nTry '" + help + " --help'.\n");
+    return kExitUsage;
+}
+
+Usage<void> parseArguments(QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.parse(arguments)) {
+        return std::unexpected(usageError(parser.errorText()));
+    }
+    for (const QString& name : parser.optionNames()) {
+        if (parser.optionNames().count(name) > 1) {
+            return std::unexpected(
+                usageError(QStringLiteral("option '%1' is given more than once.").arg(name)));
+        }
+    }
+    return {};
+}
+
+std::optional<std::string> optionText(const QCommandLineParser& parser, const QString& name) {
+    if (!parser.isSet(name)) {
+        return std::nullopt;
+    }
+    return parser.value(name).toStdString();
+}
+
+Usage<RegionalForm> regionalFormFor(const std::optional<std::string>& localeName) {
+    if (!localeName) {
+        return regionalFormFrom(QLocale::system());
+    }
+    const QString name = QString::fromStdString(*localeName);
+    const QLocale locale(name);
+    const bool asksForC = name == QLatin1String("C") || name.startsWith(QLatin1String("C.")) ||
+                          name == QLatin1String("POSIX");
+    if (locale.language() == QLocale::C && !asksForC) {
+        return std::unexpected(
+            usageError(QStringLiteral("option '--locale': unknown locale '%1'.").arg(name)));
+    }
+    return regionalFormFrom(locale);
+}
+
+std::string helpText(const QCommandLineParser& parser, std::string_view usage,
+                     std::string_view more) {
+    // Qt's first line names the executable as it was started; ours names the
+    // subcommand too.
+    const QString generated = parser.helpText();
+    const qsizetype firstLineEnd = generated.indexOf(QLatin1Char('\n'));
+    std::string text = "Usage: " + std::string(usage) + "\n";
+    text += generated.mid(firstLineEnd + 1).toStdString();
+    if (!more.empty()) {
+        text.append("\n").append(more);
+    }
+    return text;
+}
+
+} // namespace zentadial

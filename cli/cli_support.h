@@ -1,0 +1,55 @@
+#pragma once
+
+#include "cli/fd_io.h"
+#include "core/regional_form.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <expected>
+#include <optional>
+#include <string>
+
+namespace zentadial {
+
+// Exit statuses: scripts tell a failed entry or file from a wrong call.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitSomeFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CliStreams {
+    FdLineReader& in;
+    FdWriter& out;
+    FdWriter& err;
+};
+
+// A wrong call, in words that name the argument at fault.
+struct UsageError {
+    std::string message;
+};
+
+template <class T> using Usage = std::expected<T, UsageError>;
+
+[[nodiscard]] UsageError usageError(const QString& message);
+
+// Writes "zentadial-cli: <message>" and the way to the help.
+[[nodiscard]] int reportUsage(CliStreams& io, const UsageError& error, std::string_view command);
+
+// parse() with the errors as UsageError; an option given twice is refused
+// rather than letting the last one win unseen.
+[[nodiscard]] Usage<void> parseArguments(QCommandLineParser& parser, const QStringList& arguments);
+
+// The option's value when it was given.
+[[nodiscard]] std::optional<std::string> optionText(const QCommandLineParser& parser,
+                                                    const QString& name);
+
+// The forms of the named locale ("en_US", "de", "C"), or of the system's
+// when none is named, as the window reads them. A name Qt does not know is
+// refused: Qt would quietly fall back to the C locale.
+[[nodiscard]] Usage<RegionalForm> regionalFormFor(const std::optional<std::string>& localeName);
+
+// The usage line, the description and the options of the parser, for --help.
+[[nodiscard]] std::string helpText(const QCommandLineParser& parser, std::string_view usage,
+                                   std::string_view more = {});
+
+} // namespace zentadial

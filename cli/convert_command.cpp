@@ -1,0 +1,164 @@
+#include "cli/convert_command.h"
+
+#include "cli/batch_convert.h"
+#include "cli/date_choice.h"
+#include "cli/entry_fields.h"
+#include "cli/field_output.h"
+
+#include <array>
+#include <vector>
+
+namespace zentadial {
+namespace {
+
+constexpr std::string_view kUsage =
+    "zentadial-cli convert (--date TEXT | --mjd N | --jd N | --epoch N | --now [--zone Z])\n"
+    "                             [--locale NAME] [--json]\n"
+    "       zentadial-cli convert --batch [--locale NAME] [--json] < ENTRIES";
+
+constexpr std::string_view kMore =
+    "Prints the four fields as the converter window shows them after the entry is typed\n"
+    "into its field: date, mjd, epoch and jd, one a line, a tab before each value.\n"
+    "\n"
+    "With --batch, each input line is an entry: a keyword (date, mjd, epoch or jd), one\n"
+    "blank, and the text, e.g. \"mjd 51544.5\" or \"date 1/1/2004 6:00:00 PM\". Each gives one\n"
+    "output line: date, mjd, epoch and jd separated by tabs, an emptied field as an empty\n"
+    "column; with --json, one object a line.\n"
+    "\n"
+    "Exit status: 0 when every entry converted, 1 when one did not (its fields are\n"
+    "emptied and standard error names it), 2 for a wrong call.\n";
+
+struct EntryOption {
+    const char* name;
+    EntryKind kind;
+};
+
+constexpr std::array<EntryOption, 4> kEntryOptions = {{
+    {"date", EntryKind::Date},
+    {"mjd", EntryKind::Mjd},
+    {"jd", EntryKind::Julian},
+    {"epoch", EntryKind::Epoch},
+}};
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Convert an instant between the date in GMT, MJD, Epoch and JD."));
+    parser.addOptions({
+        {QStringLiteral("date"), QStringLiteral("The date and time in GMT, in the locale's forms."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("mjd"), QStringLiteral("The Modified Julian Date."), QStringLiteral("N")},
+        {QStringLiteral("jd"), QStringLiteral("The Julian Date."), QStringLiteral("N")},
+        {QStringLiteral("epoch"), QStringLiteral("The Julian epoch year."), QStringLiteral("N")},
+        {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
+        {QStringLiteral("zone"),
+         QStringLiteral("With --now: the clock's offset from GMT in hours, east positive "
+                        "(default 0)."),
+         QStringLiteral("Z")},
+        {QStringLiteral("batch"), QStringLiteral("Read entries from standard input, one a line.")},
+        {QStringLiteral("locale"),
+         QStringLiteral("The number and date forms, e.g. en_US, de_DE or C (default: the "
+                        "system's)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("json"), QStringLiteral("Print JSON instead of tab-separated text.")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    });
+}
+
+// What was asked for: one entry, typed into its field, or a batch.
+struct ConvertRequest {
+    bool batch = false;
+    EntryKind kind = EntryKind::Date;
+    std::string text;
+    RegionalForm form;
+};
+
+Usage<ConvertRequest> requestFrom(const QCommandLineParser& parser) {
+    if (!parser.positionalArguments().isEmpty()) {
+        return std::unexpected(usageError(
+            QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first())));
+    }
+    std::vector<QString> given;
+    for (const auto& option : kEntryOptions) {
+        if (parser.isSet(QLatin1String(option.name))) {
+            given.push_back(QLatin1String("--") + QLatin1String(option.name));
+        }
+    }
+    for (const char* name : {"now", "batch"}) {
+        if (parser.isSet(QLatin1String(name))) {
+            given.push_back(QLatin1String("--") + QLatin1String(name));
+        }
+    }
+    if (given.empty()) {
+        return std::unexpected(usageError(
+            QStringLiteral("give one entry: --date, --mjd, --jd, --epoch or --now, or --batch.")));
+    }
+    if (given.size() > 1) {
+        return std::unexpected(
+            usageError(QStringLiteral("options '%1' and '%2' cannot be used together.")
+                           .arg(given[0], given[1])));
+    }
+    if (parser.isSet(QStringLiteral("zone")) && !parser.isSet(QStringLiteral("now"))) {
+        return std::unexpected(usageError(QStringLiteral("option '--zone' needs '--now'.")));
+    }
+
+    ConvertRequest request;
+    auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
+    if (!form) {
+        return std::unexpected(std::move(form.error()));
+    }
+    request.form = std::move(*form);
+    request.batch = parser.isSet(QStringLiteral("batch"));
+    if (parser.isSet(QStringLiteral("now"))) {
+        auto now = presentDateText(optionText(parser, QStringLiteral("zone")), request.form);
+        if (!now) {
+            return std::unexpected(std::move(now.error()));
+        }
+        request.text = std::move(*now);
+        return request;
+    }
+    for (const auto& option : kEntryOptions) {
+        if (auto text = optionText(parser, QLatin1String(option.name))) {
+            request.kind = option.kind;
+            request.text = std::move(*text);
+        }
+    }
+    return request;
+}
+
+} // namespace
+
+int runConvert(const QStringList& arguments, CliStreams& io) {
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (auto parsed = parseArguments(parser, arguments); !parsed) {
+        return reportUsage(io, parsed.error(), "convert");
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        io.out.write(helpText(parser, kUsage, kMore));
+        return kExitSuccess;
+    }
+    const auto request = requestFrom(parser);
+    if (!request) {
+        return reportUsage(io, request.error(), "convert");
+    }
+    const bool json = parser.isSet(QStringLiteral("json"));
+    if (request->batch) {
+        const BatchOutcome outcome =
+            convertBatch(io.in, io.out, io.err, request->form,
+                         json ? BatchFormat::JsonLines : BatchFormat::Columns);
+        if (io.in.error()) {
+            io.err.write("zentadial-cli: could not read the entries: " + *io.in.error() + "\n");
+            return kExitSomeFailed;
+        }
+        return outcome.failed == 0 ? kExitSuccess : kExitSomeFailed;
+    }
+    const EntryResult result = convertEntry(request->kind, request->text, request->form);
+    io.out.write(json ? fieldJson(result.fields) : fieldLines(result.fields));
+    if (!result.problem.empty()) {
+        io.err.write("zentadial-cli: " + result.problem + "\n");
+        return kExitSomeFailed;
+    }
+    return kExitSuccess;
+}
+
+} // namespace zentadial

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/regional_form.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zentadial {
+
+// The field an entry is typed into.
+enum class EntryKind { Date, Mjd, Epoch, Julian };
+
+// The keyword of an entry line ("date", "mjd", "epoch", "jd").
+[[nodiscard]] std::optional<EntryKind> entryKindNamed(std::string_view keyword);
+
+struct FieldTexts {
+    std::string date;
+    std::string mjd;
+    std::string epoch;
+    std::string jd;
+};
+
+struct EntryResult {
+    FieldTexts fields;
+    // Why the entry did not convert, for the user; empty when it did.
+    std::string problem;
+};
+
+// The four fields as the converter window shows them once the text has been
+// typed into the field of that kind: the typed text stays as it is, the
+// window's chains write the other three.
+// An entry counts as failed whenever a field ends up empty.
+[[nodiscard]] EntryResult convertEntry(EntryKind kind, std::string_view text,
+                                       const RegionalForm& form);
+
+} // namespace zentadial

@@ -1,0 +1,95 @@
+#include "cli/fd_io.h"
+
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+namespace zentadial {
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+
+std::string systemMessage(int error) {
+    return std::generic_category().message(error);
+}
+
+} // namespace
+
+void FdWriter::write(std::string_view text) {
+    if (error_) {
+        return;
+    }
+    buffer_.append(text);
+    if (buffer_.size() >= kChunk) {
+        flush();
+    }
+}
+
+void FdWriter::flush() {
+    std::size_t done = 0;
+    while (!error_ && done < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0) {
+            if (errno != EINTR) {
+                error_ = systemMessage(errno);
+            }
+            continue;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+bool FdLineReader::fill() {
+    if (atEnd_) {
+        return false;
+    }
+    buffer_.erase(0, start_);
+    start_ = 0;
+    const std::size_t old = buffer_.size();
+    buffer_.resize(old + kChunk);
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer_.data() + old, kChunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            error_ = systemMessage(errno);
+        }
+        buffer_.resize(old + static_cast<std::size_t>(n > 0 ? n : 0));
+        atEnd_ = n <= 0;
+        return n > 0;
+    }
+}
+
+std::optional<std::string_view> FdLineReader::next() {
+    std::size_t searched = start_;
+    for (;;) {
+        const std::size_t end = buffer_.find('\n', searched);
+        if (end != std::string::npos) {
+            std::string_view line(buffer_.data() + start_, end - start_);
+            start_ = end + 1;
+            if (line.ends_with('\r')) {
+                line.remove_suffix(1);
+            }
+            return line;
+        }
+        // fill() moves the unread rest to the front of the buffer.
+        const std::size_t scanned = buffer_.size() - start_;
+        if (!fill()) {
+            break;
+        }
+        searched = scanned;
+    }
+    if (start_ == buffer_.size()) {
+        return std::nullopt;
+    }
+    std::string_view line(buffer_.data() + start_, buffer_.size() - start_);
+    start_ = buffer_.size();
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+} // namespace zentadial

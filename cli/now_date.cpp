@@ -1,0 +1,30 @@
+#include "cli/now_date.h"
+
+#include "core/date_text.h"
+#include "core/scales.h"
+
+#include <QDateTime>
+
+namespace zentadial {
+
+CivilTime localClockNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+Conv<std::string> nowDateText(const CivilTime& localNow, std::string_view zoneText,
+                              const RegionalForm& form) {
+    const Conv<SerialDate> clock = serialFromCivil(localNow);
+    if (!clock) {
+        return std::unexpected(clock.error());
+    }
+    const Conv<SerialDate> gmt = presentGmt(*clock, zoneText);
+    if (!gmt) {
+        return std::unexpected(gmt.error());
+    }
+    return dateToText(*gmt, form);
+}
+
+} // namespace zentadial

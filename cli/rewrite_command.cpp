@@ -1,0 +1,188 @@
+#include "cli/rewrite_command.h"
+
+#include "cli/date_choice.h"
+#include "scenario/scenario_preview.h"
+#include "scenario/scenario_rewrite.h"
+#include "scenario/scenario_tree.h"
+
+#include <QFile>
+#include <sys/stat.h>
+#include <vector>
+
+namespace zentadial {
+namespace {
+
+constexpr std::string_view kUsage =
+    "zentadial-cli rewrite (--date TEXT | --mjd N | --now [--zone Z])\n"
+    "                             [--recursive] [--dry-run] [--locale NAME] PATH...";
+
+constexpr std::string_view kMore =
+    "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
+    "the converter window's Convert File and Convert Folder buttons do. A PATH that is a\n"
+    "folder stands for its *.scn files. Each file is written to a temporary file beside it\n"
+    "and renamed over it: a file that fails is left as it was, and the others go on.\n"
+    "\n"
+    "Exit status: 0 when every file was rewritten (or, with --dry-run, would be), 1 when\n"
+    "one failed, 2 for a wrong call.\n";
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Move scenario files (*.scn) to one date, in place."));
+    parser.addOptions({
+        {QStringLiteral("date"), QStringLiteral("The date and time in GMT, in the locale's forms."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("mjd"), QStringLiteral("The date as a Modified Julian Date."),
+         QStringLiteral("N")},
+        {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
+        {QStringLiteral("zone"),
+         QStringLiteral("With --now: the clock's offset from GMT in hours, east positive "
+                        "(default 0)."),
+         QStringLiteral("Z")},
+        {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
+        {QStringLiteral("dry-run"),
+         QStringLiteral("Write nothing; show each date line before and after.")},
+        {QStringLiteral("locale"),
+         QStringLiteral("The number and date forms, e.g. en_US, de_DE or C (default: the "
+                        "system's)."),
+         QStringLiteral("NAME")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("PATH"),
+                                 QStringLiteral("A scenario file, or a folder of them."),
+                                 QStringLiteral("PATH..."));
+}
+
+bool isFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The files a PATH stands for, and the folders that could not be listed.
+std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive) {
+    if (!isFolder(path)) {
+        return {ScenarioTreeEntry(path)};
+    }
+    if (recursive) {
+        return listScenarioTree(path);
+    }
+    std::vector<ScenarioTreeEntry> entries;
+    auto files = listScenarioFiles(path);
+    if (!files) {
+        entries.emplace_back(std::unexpected(std::move(files.error())));
+        return entries;
+    }
+    for (auto& file : *files) {
+        entries.emplace_back(std::move(file));
+    }
+    return entries;
+}
+
+std::string count(std::size_t n, std::string_view one, std::string_view many) {
+    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
+std::string dateLines(std::size_t n) {
+    return n == 0 ? std::string("no Date MJD line, date unchanged")
+                  : count(n, "date line", "date lines");
+}
+
+class RewriteReport {
+public:
+    RewriteReport(CliStreams& io, bool dryRun) : io_(io), dryRun_(dryRun) {}
+
+    void failed(const ScenarioFailure& failure) {
+        ++failed_;
+        const std::string why = describeFailure(failure);
+        io_.out.write(failure.path + (dryRun_ ? ": would fail: " : ": failed: ") + why + "\n");
+        io_.err.write("zentadial-cli: " + why + "\n");
+    }
+
+    void rewritten(const ScenarioFileResult& result) {
+        ++files_;
+        dateLines_ += result.dateLineCount;
+        io_.out.write(result.path + ": rewritten, " + dateLines(result.dateLineCount) + "\n");
+    }
+
+    void previewed(const ScenarioPreview& preview) {
+        ++files_;
+        dateLines_ += preview.changes.size();
+        io_.out.write(preview.path + ": would be rewritten, " + dateLines(preview.changes.size()) +
+                      "\n");
+        for (const auto& change : preview.changes) {
+            const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
+            io_.out.write(where + "-" + change.before + "\n");
+            io_.out.write(where + "+" + change.after + "\n");
+        }
+    }
+
+    void summary() {
+        std::string text = dryRun_ ? "Dry run, nothing written: " : "";
+        text += count(files_, "file", "files") +
+                (dryRun_ ? " would be rewritten, " : " rewritten, ") +
+                count(dateLines_, "date line", "date lines");
+        if (failed_ != 0) {
+            text += "; " + std::to_string(failed_) + (dryRun_ ? " would fail" : " failed");
+        }
+        io_.out.write(text + ".\n");
+    }
+
+    [[nodiscard]] bool allSucceeded() const { return failed_ == 0; }
+
+private:
+    CliStreams& io_;
+    bool dryRun_;
+    std::size_t files_ = 0;
+    std::size_t dateLines_ = 0;
+    std::size_t failed_ = 0;
+};
+
+} // namespace
+
+int runRewrite(const QStringList& arguments, CliStreams& io) {
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (auto parsed = parseArguments(parser, arguments); !parsed) {
+        return reportUsage(io, parsed.error(), "rewrite");
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        io.out.write(helpText(parser, kUsage, kMore));
+        return kExitSuccess;
+    }
+    const auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
+    if (!form) {
+        return reportUsage(io, form.error(), "rewrite");
+    }
+    const RewriteDateChoice choice{
+        optionText(parser, QStringLiteral("date")), optionText(parser, QStringLiteral("mjd")),
+        parser.isSet(QStringLiteral("now")), optionText(parser, QStringLiteral("zone"))};
+    const auto dateText = rewriteDateText(choice, *form);
+    if (!dateText) {
+        return reportUsage(io, dateText.error(), "rewrite");
+    }
+    const QStringList paths = parser.positionalArguments();
+    if (paths.isEmpty()) {
+        return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")), "rewrite");
+    }
+
+    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    const bool recursive = parser.isSet(QStringLiteral("recursive"));
+    RewriteReport report(io, dryRun);
+    for (const QString& pathArgument : paths) {
+        for (const auto& entry :
+             filesOf(QFile::encodeName(pathArgument).toStdString(), recursive)) {
+            if (!entry) {
+                report.failed(entry.error());
+            } else if (dryRun) {
+                const auto preview = previewScenarioFile(*entry, *dateText, *form);
+                preview ? report.previewed(*preview) : report.failed(preview.error());
+            } else {
+                const auto result = rewriteScenarioFile(*entry, *dateText, *form);
+                result ? report.rewritten(*result) : report.failed(result.error());
+            }
+        }
+    }
+    report.summary();
+    return report.allSucceeded() ? kExitSuccess : kExitSomeFailed;
+}
+
+} // namespace zentadial

@@ -1,0 +1,101 @@
+#include "scenario/scenario_tree.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace zentadial {
+namespace {
+
+std::string joinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (!path.ends_with('/')) {
+        path += '/';
+    }
+    path += name;
+    return path;
+}
+
+bool isRealFolder(const std::string& path, unsigned char type) {
+    if (type == DT_DIR) {
+        return true;
+    }
+    if (type != DT_UNKNOWN) {
+        return false;
+    }
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::expected<std::vector<std::string>, ScenarioFailure> subFolders(const std::string& folder) {
+    auto fail = [&](int error) {
+        return std::unexpected(ScenarioFailure{ScenarioFailureKind::CannotList,
+                                               folder,
+                                               std::generic_category().message(error),
+                                               {},
+                                               true,
+                                               0});
+    };
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return fail(errno);
+    }
+    struct DirCloser {
+        DIR* dir;
+        ~DirCloser() { ::closedir(dir); }
+    } closer{dir};
+
+    std::vector<std::string> names;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            if (errno != 0) {
+                return fail(errno);
+            }
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with('.') && isRealFolder(joinPath(folder, name), entry->d_type)) {
+            names.emplace_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> paths;
+    paths.reserve(names.size());
+    for (const auto& name : names) {
+        paths.push_back(joinPath(folder, name));
+    }
+    return paths;
+}
+
+void walk(const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
+    auto files = listScenarioFiles(folder);
+    if (!files) {
+        entries.emplace_back(std::unexpected(std::move(files.error())));
+        return;
+    }
+    for (auto& file : *files) {
+        entries.emplace_back(std::move(file));
+    }
+    auto folders = subFolders(folder);
+    if (!folders) {
+        entries.emplace_back(std::unexpected(std::move(folders.error())));
+        return;
+    }
+    for (const auto& sub : *folders) {
+        walk(sub, entries);
+    }
+}
+
+} // namespace
+
+std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText) {
+    std::vector<ScenarioTreeEntry> entries;
+    walk(std::string(folderText), entries);
+    return entries;
+}
+
+} // namespace zentadial

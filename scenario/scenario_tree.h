@@ -1,0 +1,23 @@
+#pragma once
+
+#include "scenario/scenario_rewrite.h"
+
+#include <expected>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentadial {
+
+// One step of a walk: a scenario file to rewrite, or a folder that could not
+// be listed (the walk goes on past it).
+using ScenarioTreeEntry = std::expected<std::string, ScenarioFailure>;
+
+// The scenario files of a folder and of every folder below it: each folder's
+// own files first, as listScenarioFiles gives them, then its sub-folders in
+// byte order of their names. Hidden folders and links to folders are not
+// entered, so a link can neither lead the walk in a circle nor out of the
+// tree the user named.
+[[nodiscard]] std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText);
+
+} // namespace zentadial

@@ -1,0 +1,458 @@
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {},
+        const QString& zone = QStringLiteral("UTC")) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The system's forms are C, which the program reads as English (United
+    // States), and the clock is GMT, whatever the machine is set to.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    env.insert(QStringLiteral("TZ"), zone);
+    process.setProcessEnvironment(env);
+    if (!folder.isEmpty()) {
+        process.setWorkingDirectory(folder);
+    }
+    process.start(QStringLiteral(ZENTADIAL_CLI), arguments);
+    Run result;
+    if (!process.waitForStarted()) {
+        return result;
+    }
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QByteArray fieldLines(const QByteArray& date, const QByteArray& mjd, const QByteArray& epoch,
+                      const QByteArray& jd) {
+    return "date\t" + date + "\nmjd\t" + mjd + "\nepoch\t" + epoch + "\njd\t" + jd + "\n";
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QString fixture(const QString& relative) {
+    return qEnvironmentVariable("ZENTADIAL_TEST_DATA") + QStringLiteral("/scenarios/") + relative;
+}
+
+const QString kDockedAtIss = QStringLiteral("orbiter/Scenarios/Demo/Docked at ISS.scn");
+const QString kCurrentState = QStringLiteral("b747/Scenarios/(Current state).scn");
+
+// A writable copy: the fixtures are checked in read-only.
+bool copyFixture(const QString& relative, const QString& target) {
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    return writeBytes(target, readBytes(fixture(relative)));
+}
+
+// The worked example in English (United States) forms.
+const QByteArray kNewDateLine = "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM";
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void convertOneEntry_data();
+    void convertOneEntry();
+    void convertAsJson();
+    void convertNow_data();
+    void convertNow();
+    void wrongCalls_data();
+    void wrongCalls();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void batchWithBadLines();
+    void batchKeepsFourColumns();
+    void batchAsJsonLines();
+    void rewriteTreeDryRunThenRecursive();
+    void rewriteFromMjdOutsideFolderOnly();
+    void failingFileAmongGoodOnes();
+};
+
+void TestCli::convertOneEntry_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<int>("exitCode");
+
+    const auto row = [](const char* tag, QStringList arguments, QByteArray expected, int code) {
+        QTest::newRow(tag) << arguments << expected << code;
+    };
+    row("date with read-back Epoch",
+        {QStringLiteral("--date"), QStringLiteral("1/1/2004 6:00:00 PM"),
+         QStringLiteral("--locale"), QStringLiteral("en_US")},
+        fieldLines("1/1/2004 6:00:00 PM", "53005.75", "2004.0006844627", "2453006.25"), 0);
+    row("date with seconds", {QStringLiteral("--date"), QStringLiteral("3/21/2006 6:30:15 AM")},
+        fieldLines("3/21/2006 6:30:15 AM", "53815.2710069444", "2006.21703218876",
+                   "2453815.77100694"),
+        0);
+    row("mjd of epoch 2000", {QStringLiteral("--mjd"), QStringLiteral("51544.5")},
+        fieldLines("1/1/2000 12:00:00 PM", "51544.5", "2000", "2451545"), 0);
+    row("mjd 0 has no time part", {QStringLiteral("--mjd"), QStringLiteral("0")},
+        fieldLines("11/17/1858", "0", "1858.87885010267", "2400000.5"), 0);
+    row("negative mjd as option value", {QStringLiteral("--mjd"), QStringLiteral("-1.5")},
+        fieldLines("11/15/1858 12:00:00 PM", "-1.5", "1858.87474332649", "2399999"), 0);
+    row("epoch 2004", {QStringLiteral("--epoch"), QStringLiteral("2004")},
+        fieldLines("1/1/2004 12:00:00 PM", "53005.5", "2004", "2453006"), 0);
+    row("jd reads past trailing letters", {QStringLiteral("--jd"), QStringLiteral("2453005.5x")},
+        fieldLines("1/1/2004", "53005", "2003.99863107461", "2453005.5x"), 0);
+    row("mjd with trailing letters empties", {QStringLiteral("--mjd"), QStringLiteral("53005x")},
+        fieldLines("", "53005x", "", "2400000.5"), 1);
+    row("date that is no date empties", {QStringLiteral("--date"), QStringLiteral("abc")},
+        fieldLines("abc", "", "", ""), 1);
+    row("empty jd lies before year 100", {QStringLiteral("--jd"), QString()},
+        fieldLines("", "-2400000.5", "-4711.96440793977", ""), 1);
+    row("german forms both ways",
+        {QStringLiteral("--mjd"), QStringLiteral("53005,75"), QStringLiteral("--locale"),
+         QStringLiteral("de_DE")},
+        fieldLines("01.01.2004 18:00:00", "53005,75", "2004,0006844627", "2453006,25"), 0);
+    row("C locale is English (United States)",
+        {QStringLiteral("--epoch"), QStringLiteral("2000"), QStringLiteral("--locale"),
+         QStringLiteral("C")},
+        fieldLines("1/1/2000 12:00:00 PM", "51544.5", "2000", "2451545"), 0);
+}
+
+void TestCli::convertOneEntry() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, exitCode);
+    const Run result = run(QStringList{QStringLiteral("convert")} + arguments);
+    QCOMPARE(result.out, expected);
+    QCOMPARE(result.exitCode, exitCode);
+    // A failed entry says why on standard error, a good one says nothing.
+    QCOMPARE(result.err.isEmpty(), exitCode == 0);
+}
+
+void TestCli::convertAsJson() {
+    const Run result = run({QStringLiteral("convert"), QStringLiteral("--date"),
+                            QStringLiteral("1/1/2004 \"6\":00 PM"), QStringLiteral("--json")});
+    QCOMPARE(result.exitCode, 1);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject object = document.object();
+    QCOMPARE(object.value(QStringLiteral("date")).toString(),
+             QStringLiteral("1/1/2004 \"6\":00 PM"));
+    QCOMPARE(object.value(QStringLiteral("mjd")).toString(), QString());
+
+    const Run good = run({QStringLiteral("convert"), QStringLiteral("--mjd"),
+                          QStringLiteral("53005.75"), QStringLiteral("--json")});
+    QCOMPARE(good.out, QByteArray("{\"date\":\"1/1/2004 6:00:00 PM\",\"mjd\":\"53005.75\","
+                                  "\"epoch\":\"2004.0006844627\",\"jd\":\"2453006.25\"}\n"));
+}
+
+void TestCli::convertNow_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("hoursAhead");
+    QTest::newRow("GMT") << QStringLiteral("0") << 0.0;
+    QTest::newRow("eight hours behind GMT") << QStringLiteral("-8") << 8.0;
+    QTest::newRow("half hours east") << QStringLiteral("5.5") << -5.5;
+}
+
+void TestCli::convertNow() {
+    QFETCH(QString, zone);
+    QFETCH(double, hoursAhead);
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    const Run result =
+        run({QStringLiteral("convert"), QStringLiteral("--now"), QStringLiteral("--zone"), zone});
+    const qint64 after = QDateTime::currentSecsSinceEpoch();
+    QCOMPARE(result.exitCode, 0);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QVERIFY(lines.size() >= 2 && lines[1].startsWith("mjd\t"));
+    const double mjd = lines[1].mid(4).toDouble();
+    // Unix time 0 is MJD 40587; the clock is read to the second.
+    const double expectedLow = 40587.0 + (double(before - 1) / 3600.0 + hoursAhead) / 24.0;
+    const double expectedHigh = 40587.0 + (double(after + 1) / 3600.0 + hoursAhead) / 24.0;
+    QVERIFY2(mjd >= expectedLow && mjd <= expectedHigh, lines[1].constData());
+}
+
+void TestCli::wrongCalls_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("named");
+
+    const auto row = [](const char* tag, QStringList arguments, QByteArray named) {
+        QTest::newRow(tag) << arguments << named;
+    };
+    row("no command", {}, "convert or rewrite");
+    row("unknown command", {QStringLiteral("konvert")}, "'konvert'");
+    row("unknown option", {QStringLiteral("convert"), QStringLiteral("--mdj"), QStringLiteral("1")},
+        "'mdj'");
+    row("missing value", {QStringLiteral("convert"), QStringLiteral("--mjd")}, "'--mjd'");
+    row("no entry", {QStringLiteral("convert")}, "--date");
+    row("two entries",
+        {QStringLiteral("convert"), QStringLiteral("--date"), QStringLiteral("1/1/2004"),
+         QStringLiteral("--jd"), QStringLiteral("0")},
+        "'--date' and '--jd'");
+    row("one option twice",
+        {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
+         QStringLiteral("--mjd"), QStringLiteral("2")},
+        "'mjd' is given more than once");
+    row("zone without now",
+        {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
+         QStringLiteral("--zone"), QStringLiteral("3")},
+        "'--zone'");
+    row("zone out of range",
+        {QStringLiteral("convert"), QStringLiteral("--now"), QStringLiteral("--zone"),
+         QStringLiteral("1e9")},
+        "'--zone'");
+    row("unknown locale",
+        {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
+         QStringLiteral("--locale"), QStringLiteral("xx_QQ")},
+        "'--locale'");
+    row("stray argument to convert",
+        {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
+         QStringLiteral("extra")},
+        "'extra'");
+    row("rewrite without date", {QStringLiteral("rewrite"), QStringLiteral(".")}, "--date");
+    row("rewrite date that is no date",
+        {QStringLiteral("rewrite"), QStringLiteral("--date"), QStringLiteral("abc"),
+         QStringLiteral(".")},
+        "'--date'");
+    row("rewrite mjd that is no number",
+        {QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("5x"),
+         QStringLiteral(".")},
+        "'--mjd'");
+    row("rewrite mjd beyond the dates",
+        {QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("99999999"),
+         QStringLiteral(".")},
+        "'--mjd'");
+    row("rewrite without path",
+        {QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("53005")}, "PATH");
+}
+
+void TestCli::wrongCalls() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, named);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const Run result = run(arguments, {}, folder.path());
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains(named), result.err.constData());
+    QVERIFY(result.out.isEmpty());
+    // Nothing may have been written by a call that was refused.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestCli::helpAndVersion_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("shows");
+    QTest::newRow("program") << QStringList{QStringLiteral("--help")}
+                             << QByteArray("Usage: zentadial-cli COMMAND");
+    QTest::newRow("convert") << QStringList{QStringLiteral("convert"), QStringLiteral("--help")}
+                             << QByteArray("--batch");
+    QTest::newRow("rewrite") << QStringList{QStringLiteral("rewrite"), QStringLiteral("-h")}
+                             << QByteArray("--dry-run");
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")}
+                             << QByteArray("zentadial-cli 0.");
+}
+
+void TestCli::helpAndVersion() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, shows);
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.contains(shows), result.out.constData());
+    QVERIFY(result.err.isEmpty());
+}
+
+void TestCli::batchWithBadLines() {
+    const QByteArray input = "mjd 51544.5\n"
+                             "date 1/1/2004 6:00:00 PM\r\n" // a line written on Windows
+                             "mjd 53005x\n"
+                             "time 12\n"
+                             "\n"
+                             "jd 2453005.5x\n"
+                             "date abc\n"
+                             "epoch 2004"; // no line end on the last line
+    const Run result = run({QStringLiteral("convert"), QStringLiteral("--batch")}, input);
+    QCOMPARE(result.out, QByteArray("1/1/2000 12:00:00 PM\t51544.5\t2000\t2451545\n"
+                                    "1/1/2004 6:00:00 PM\t53005.75\t2004.0006844627\t2453006.25\n"
+                                    "\t53005x\t\t2400000.5\n"
+                                    "\t\t\t\n"
+                                    "\t\t\t\n"
+                                    "1/1/2004\t53005\t2003.99863107461\t2453005.5x\n"
+                                    "abc\t\t\t\n"
+                                    "1/1/2004 12:00:00 PM\t53005.5\t2004\t2453006\n"));
+    QCOMPARE(result.exitCode, 1);
+    const QList<QByteArray> errors = result.err.trimmed().split('\n');
+    QCOMPARE(errors.size(), 4);
+    QVERIFY(errors[0].contains("line 3:"));
+    QVERIFY(errors[1].contains("line 4:"));
+    QVERIFY(errors[2].contains("line 5:"));
+    QVERIFY(errors[3].contains("line 7:"));
+}
+
+void TestCli::batchKeepsFourColumns() {
+    // A tab inside a date reads as a blank, but must not split a column.
+    const Run result =
+        run({QStringLiteral("convert"), QStringLiteral("--batch")}, "date 1/1/2004\t6:00:00 PM\n");
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out,
+             QByteArray("1/1/2004 6:00:00 PM\t53005.75\t2004.0006844627\t2453006.25\n"));
+}
+
+void TestCli::batchAsJsonLines() {
+    const Run result =
+        run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
+            "mjd 51544.5\ndate \xff\x01\n");
+    QCOMPARE(result.exitCode, 1);
+    const QList<QByteArray> lines = result.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    for (const QByteArray& line : lines) {
+        QJsonParseError error{};
+        QJsonDocument::fromJson(line, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+    }
+    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(QStringLiteral("date")).toString(),
+             QStringLiteral("\uFFFD\u0001"));
+}
+
+void TestCli::rewriteTreeDryRunThenRecursive() {
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    const QString top = tree.filePath(QStringLiteral("a.scn"));
+    const QString sub = tree.filePath(QStringLiteral("sub/b.SCN"));
+    const QString deeper = tree.filePath(QStringLiteral("sub/deeper/c.scn"));
+    const QString hidden = tree.filePath(QStringLiteral(".hidden/d.scn"));
+    QVERIFY(copyFixture(kCurrentState, top));
+    QVERIFY(copyFixture(kDockedAtIss, sub));
+    QVERIFY(copyFixture(kDockedAtIss, hidden));
+    QDir().mkpath(QFileInfo(deeper).absolutePath());
+    QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
+    // A link back up the tree must not be walked into.
+    QVERIFY(QFile::link(tree.path(), tree.filePath(QStringLiteral("sub/loop"))));
+    const QStringList files = {top, sub, deeper, hidden};
+    QList<QByteArray> original;
+    for (const QString& file : files) {
+        original << readBytes(file);
+    }
+
+    const QStringList dateArguments = {QStringLiteral("--date"),
+                                       QStringLiteral("1/1/2004 12:00:00 PM"),
+                                       QStringLiteral("--recursive")};
+    const Run preview = run(QStringList{QStringLiteral("rewrite")} + dateArguments +
+                                QStringList{QStringLiteral("--dry-run"), QStringLiteral(".")},
+                            {}, tree.path());
+    QCOMPARE(preview.exitCode, 0);
+    for (int i = 0; i < files.size(); ++i) {
+        QCOMPARE(readBytes(files[i]), original[i]);
+    }
+    const QByteArray deeperPreview = "./sub/deeper/c.scn: would be rewritten, 2 date lines\n"
+                                     "  line 2: -Date MJD 1\n"
+                                     "  line 2: +" +
+                                     kNewDateLine +
+                                     "\n"
+                                     "  line 3: -  Date MJD 2\n"
+                                     "  line 3: +" +
+                                     kNewDateLine + "\n";
+    QVERIFY2(preview.out.contains(deeperPreview), preview.out.constData());
+    QVERIFY(preview.out.contains("  line 7: -  Date MJD 51982.6744190574\n"));
+    QVERIFY(!preview.out.contains(".hidden"));
+    QVERIFY(!preview.out.contains("loop"));
+    QVERIFY2(preview.out.endsWith("Dry run, nothing written: 3 files would be rewritten, "
+                                  "4 date lines.\n"),
+             preview.out.constData());
+
+    const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + dateArguments +
+                                QStringList{QStringLiteral(".")},
+                            {}, tree.path());
+    QCOMPARE(rewrite.exitCode, 0);
+    QCOMPARE(rewrite.out, QByteArray("./a.scn: rewritten, 1 date line\n"
+                                     "./sub/b.SCN: rewritten, 1 date line\n"
+                                     "./sub/deeper/c.scn: rewritten, 2 date lines\n"
+                                     "3 files rewritten, 4 date lines.\n"));
+    QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
+    QByteArray expectedTop = original[0];
+    expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
+    QCOMPARE(readBytes(top), expectedTop);
+    QVERIFY(readBytes(sub).contains(kNewDateLine));
+    QCOMPARE(readBytes(hidden), original[3]);
+}
+
+void TestCli::rewriteFromMjdOutsideFolderOnly() {
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    const QString top = tree.filePath(QStringLiteral("a.scn"));
+    const QString sub = tree.filePath(QStringLiteral("sub/b.scn"));
+    QVERIFY(copyFixture(kDockedAtIss, top));
+    QVERIFY(copyFixture(kDockedAtIss, sub));
+    const QByteArray original = readBytes(sub);
+
+    const Run result = run({QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                            QStringLiteral("53005.5"), tree.path()});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(readBytes(top).contains(QByteArray(kNewDateLine + "\n")));
+    QCOMPARE(readBytes(sub), original);
+}
+
+void TestCli::failingFileAmongGoodOnes() {
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    const QString first = tree.filePath(QStringLiteral("1.scn"));
+    const QString locked = tree.filePath(QStringLiteral("2.scn"));
+    const QString last = tree.filePath(QStringLiteral("3.scn"));
+    for (const QString& file : {first, locked, last}) {
+        QVERIFY(copyFixture(kDockedAtIss, file));
+    }
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QByteArray original = readBytes(locked);
+    const QString missing = tree.filePath(QStringLiteral("gone.scn"));
+
+    const Run result = run({QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                            QStringLiteral("53005.5"), tree.path(), missing});
+    QCOMPARE(result.exitCode, 1);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), 6); // four files, the summary, the last line end
+    QVERIFY(lines[0].endsWith("1.scn: rewritten, 1 date line"));
+    QVERIFY2(lines[1].contains("2.scn: failed:") && lines[1].contains("read-only"),
+             lines[1].constData());
+    QVERIFY(lines[2].endsWith("3.scn: rewritten, 1 date line"));
+    QVERIFY(lines[3].contains("gone.scn: failed:"));
+    QCOMPARE(lines[4], QByteArray("2 files rewritten, 2 date lines; 2 failed."));
+    QVERIFY(result.err.contains("2.scn") && result.err.contains("gone.scn"));
+
+    QCOMPARE(readBytes(locked), original);
+    QVERIFY(readBytes(first).contains(kNewDateLine));
+    QVERIFY(readBytes(last).contains(kNewDateLine));
+    // No temporary file left beside them.
+    QCOMPARE(
+        QDir(tree.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{QStringLiteral("1.scn"), QStringLiteral("2.scn"), QStringLiteral("3.scn")}));
+
+    const Run preview = run({QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                             QStringLiteral("53005.5"), QStringLiteral("--dry-run"), locked});
+    QCOMPARE(preview.exitCode, 1);
+    QVERIFY(preview.out.contains("would fail"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
