@@ -156,8 +156,10 @@ std::expected<void, FileError> replaceFileBytes(const std::string& path, std::st
 
     // A hidden name that does not end in .scn, so no listing takes it for a
     // scenario should one be left behind by a power cut.
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName(1, '.');
+    hiddenName += target.filename().string();
+    hiddenName += ".XXXXXX";
+    const std::string pattern = (target.parent_path() / hiddenName).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
