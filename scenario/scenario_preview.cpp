@@ -1,5 +1,6 @@
 #include "scenario/scenario_preview.h"
 
+#include "scenario/failure_kind.h"
 #include "scenario/file_bytes.h"
 #include "scenario/scenario_text.h"
 
@@ -11,32 +12,6 @@
 
 namespace zentadial {
 namespace {
-
-ScenarioFailureKind kindOf(FileFailure failure) {
-    switch (failure) {
-    case FileFailure::NotAFile:
-        return ScenarioFailureKind::NotAFile;
-    case FileFailure::ReadOnly:
-        return ScenarioFailureKind::ReadOnly;
-    case FileFailure::CannotWrite:
-        return ScenarioFailureKind::CannotWrite;
-    case FileFailure::CannotOpen:
-        break;
-    }
-    return ScenarioFailureKind::CannotOpen;
-}
-
-ScenarioFailureKind kindOf(TextFailure failure) {
-    switch (failure) {
-    case TextFailure::TooManyLines:
-        return ScenarioFailureKind::TooManyLines;
-    case TextFailure::DateOutOfRange:
-        return ScenarioFailureKind::DateOutOfRange;
-    case TextFailure::DateNotADate:
-        break;
-    }
-    return ScenarioFailureKind::DateNotADate;
-}
 
 // The refusal the writing would meet first, on the file or the target of its
 // link: a preview that promises a rewrite of a read-only file misleads.
@@ -84,13 +59,13 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, std::strin
 
     auto bytes = readFileBytes(path);
     if (!bytes) {
-        return fail(kindOf(bytes.error().kind), std::move(bytes.error().reason));
+        return fail(failureKindOf(bytes.error().kind), std::move(bytes.error().reason));
     }
     DateLineSource dateLine{std::string(dateText), form};
     // The rewrite itself decides what fails, so the preview cannot disagree.
     const auto text = rewriteScenarioText(*bytes, dateLine);
     if (!text) {
-        return fail(kindOf(text.error()), {});
+        return fail(failureKindOf(text.error()), {});
     }
     if (auto reason = readOnlyReason(path)) {
         return fail(ScenarioFailureKind::ReadOnly, std::move(*reason));

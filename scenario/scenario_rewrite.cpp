@@ -1,5 +1,7 @@
 #include "scenario/scenario_rewrite.h"
 
+#include "scenario/failure_kind.h"
+#include "scenario/folder_path.h"
 #include "scenario/scenario_text.h"
 
 #include <algorithm>
@@ -12,32 +14,6 @@
 
 namespace zentadial {
 namespace {
-
-ScenarioFailureKind kindOf(FileFailure failure) {
-    switch (failure) {
-    case FileFailure::CannotOpen:
-        return ScenarioFailureKind::CannotOpen;
-    case FileFailure::NotAFile:
-        return ScenarioFailureKind::NotAFile;
-    case FileFailure::ReadOnly:
-        return ScenarioFailureKind::ReadOnly;
-    case FileFailure::CannotWrite:
-        break;
-    }
-    return ScenarioFailureKind::CannotWrite;
-}
-
-ScenarioFailureKind kindOf(TextFailure failure) {
-    switch (failure) {
-    case TextFailure::TooManyLines:
-        return ScenarioFailureKind::TooManyLines;
-    case TextFailure::DateOutOfRange:
-        return ScenarioFailureKind::DateOutOfRange;
-    case TextFailure::DateNotADate:
-        break;
-    }
-    return ScenarioFailureKind::DateNotADate;
-}
 
 ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine,
                                const WriteCalls& calls) {
@@ -52,14 +28,14 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
 
     auto bytes = readFileBytes(path);
     if (!bytes) {
-        return fail(kindOf(bytes.error().kind), std::move(bytes.error().reason));
+        return fail(failureKindOf(bytes.error().kind), std::move(bytes.error().reason));
     }
     auto text = rewriteScenarioText(*bytes, dateLine);
     if (!text) {
-        return fail(kindOf(text.error()), {});
+        return fail(failureKindOf(text.error()), {});
     }
     if (auto written = replaceFileBytes(path, text->bytes, calls); !written) {
-        return fail(kindOf(written.error().kind), std::move(written.error().reason));
+        return fail(failureKindOf(written.error().kind), std::move(written.error().reason));
     }
     return ScenarioFileResult{path, text->lineCount, text->dateLineCount};
 }
@@ -73,15 +49,6 @@ bool hasScenarioSuffix(std::string_view name) {
     return std::equal(tail.begin(), tail.end(), kSuffix.begin(), [](char a, char b) {
         return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
     });
-}
-
-std::string joinPath(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (!path.ends_with('/')) {
-        path += '/';
-    }
-    path += name;
-    return path;
 }
 
 bool isRegularFile(const std::string& path, unsigned char type) {

@@ -1,5 +1,7 @@
 #include "scenario/scenario_tree.h"
 
+#include "scenario/folder_path.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -8,15 +10,6 @@
 
 namespace zentadial {
 namespace {
-
-std::string joinPath(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (!path.ends_with('/')) {
-        path += '/';
-    }
-    path += name;
-    return path;
-}
 
 bool isRealFolder(const std::string& path, unsigned char type) {
     if (type == DT_DIR) {

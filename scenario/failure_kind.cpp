@@ -1,0 +1,31 @@
+#include "scenario/failure_kind.h"
+
+namespace zentadial {
+
+ScenarioFailureKind failureKindOf(FileFailure failure) {
+    switch (failure) {
+    case FileFailure::CannotOpen:
+        return ScenarioFailureKind::CannotOpen;
+    case FileFailure::NotAFile:
+        return ScenarioFailureKind::NotAFile;
+    case FileFailure::ReadOnly:
+        return ScenarioFailureKind::ReadOnly;
+    case FileFailure::CannotWrite:
+        break;
+    }
+    return ScenarioFailureKind::CannotWrite;
+}
+
+ScenarioFailureKind failureKindOf(TextFailure failure) {
+    switch (failure) {
+    case TextFailure::TooManyLines:
+        return ScenarioFailureKind::TooManyLines;
+    case TextFailure::DateOutOfRange:
+        return ScenarioFailureKind::DateOutOfRange;
+    case TextFailure::DateNotADate:
+        break;
+    }
+    return ScenarioFailureKind::DateNotADate;
+}
+
+} // namespace zentadial
