@@ -81,6 +81,15 @@ bool needsQuotes(std::string_view folder) {
            folder.starts_with(kQuote);
 }
 
+// A zone is only ever read back as one item, so only what would end or open
+// an item needs quotes. A leading blank does not: the list's own entries
+// (" 5") are written as they are and lose just the blank, not the offset.
+bool zoneNeedsQuotes(std::string_view zone) {
+    const std::size_t first = zone.find_first_not_of(' ');
+    return zone.find_first_of(",\r\n") != std::string_view::npos ||
+           (first != std::string_view::npos && zone[first] == kQuote);
+}
+
 std::string quote(std::string_view text) {
     std::string out(1, kQuote);
     for (const char c : text) {
@@ -106,7 +115,7 @@ StoredSettings readSettings(std::string_view bytes) {
 std::string writeSettings(const StoredSettings& settings) {
     std::string out = needsQuotes(settings.folder) ? quote(settings.folder) : settings.folder;
     out += kLineEnd;
-    out += settings.timeZone;
+    out += zoneNeedsQuotes(settings.timeZone) ? quote(settings.timeZone) : settings.timeZone;
     out += kLineEnd;
     return out;
 }

@@ -22,7 +22,8 @@ struct StoredSettings {
 [[nodiscard]] StoredSettings readSettings(std::string_view bytes);
 
 // Two lines ended by CR LF. The folder is quoted when it would not read back
-// whole otherwise (a comma or line end, a leading blank or a leading quote).
+// whole otherwise (a comma or line end, a leading blank or a leading quote);
+// the zone only for a comma, a line end or a quote after its leading blanks.
 [[nodiscard]] std::string writeSettings(const StoredSettings& settings);
 
 } // namespace zentadial

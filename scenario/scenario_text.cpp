@@ -4,6 +4,8 @@
 #include "core/number_text.h"
 #include "core/scales.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace zentadial {
@@ -25,6 +27,11 @@ std::expected<std::string, ConvError> buildDateLine(std::string_view text,
     }
     std::string line;
     line.append(kIndentedPrefix).append(spacedNumberText(*mjd)).append(kCommentGap).append(text);
+    // The text may hold line ends, which read as blanks; copied as they are,
+    // they would split the date line and add lines of their own to the file.
+    std::replace_if(
+        line.end() - static_cast<std::ptrdiff_t>(text.size()), line.end(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return line;
 }
 
