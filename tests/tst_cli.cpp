@@ -104,9 +104,8 @@ void TestCli::convertOneEntry_data() {
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<int>("exitCode");
 
-    const auto row = [](const char* tag, QStringList arguments, QByteArray expected, int code) {
-        QTest::newRow(tag) << arguments << expected << code;
-    };
+    const auto row = [](const char* tag, const QStringList& arguments, const QByteArray& expected,
+                        int code) { QTest::newRow(tag) << arguments << expected << code; };
     row("date with read-back Epoch",
         {QStringLiteral("--date"), QStringLiteral("1/1/2004 6:00:00 PM"),
          QStringLiteral("--locale"), QStringLiteral("en_US")},
@@ -199,7 +198,7 @@ void TestCli::wrongCalls_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("named");
 
-    const auto row = [](const char* tag, QStringList arguments, QByteArray named) {
+    const auto row = [](const char* tag, const QStringList& arguments, const QByteArray& named) {
         QTest::newRow(tag) << arguments << named;
     };
     row("no command", {}, "convert or rewrite");
