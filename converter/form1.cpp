@@ -128,7 +128,7 @@ void Form1::createControls() {
     Command1 = button(this, "Command1", "Help", 7800, 5520, 1215, 495, false);
 }
 
-// The keyboard order of the original layout; frames take no focus themselves.
+// The keyboard order users expect from this window; frames take no focus.
 void Form1::setTabOrder() {
     const QWidget* const chain[] = {cmdFolder, txtFolder, Command2, txtDate, txtFile,
                                     Command3,  Option1,   Option2,  txtMJD,  txtEpoch,

@@ -4,8 +4,7 @@
 
 namespace zentadial {
 
-// The two failure codes callers test for; the numbers are the ones users and
-// earlier versions know them by.
+// The two failure codes; callers test the numbers, so they are fixed.
 enum class ConvError { Overflow = 6, TypeMismatch = 13 };
 
 template <class T> using Conv = std::expected<T, ConvError>;

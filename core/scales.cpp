@@ -22,8 +22,8 @@ std::unexpected<ConvError> overflow() {
 
 } // namespace
 
-// An issue-decided mend of the Part: the date itself is checked, not the sum,
-// so the whole SerialDate range has an MJD.
+// The date itself is checked, not the sum: checking the sum against the date
+// range would leave every day from 19 November 9958 on without an MJD.
 Conv<double> cMJD(SerialDate date) {
     if (!dateFromSerial(date)) {
         return overflow();

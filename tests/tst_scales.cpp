@@ -90,7 +90,7 @@ void TestScales::civilFromSerialFloorsAndRounds() {
     (void)civilFromSerial(-1e300);
 }
 
-// The Part's edge cases, along the date-entry chain: MJD = cMJD(date), JD from
+// Worked figures along the date-entry chain: MJD = cMJD(date), JD from
 // the MJD, Epoch from the MJD as written into its field and read back.
 void TestScales::dateChain_data() {
     QTest::addColumn<double>("date");
@@ -179,8 +179,8 @@ void TestScales::julianZero() {
     QCOMPARE(mjdToDate(*m).error(), ConvError::Overflow);
 }
 
-// The issue-decided mend: cMJD fails only for dates outside the SerialDate
-// range, not from 19 November 9958 on.
+// cMJD fails only for dates outside the SerialDate range, not from
+// 19 November 9958 on.
 void TestScales::cMJDOverWholeRange() {
     QCOMPARE(*cMJD(serial(9958, 11, 18)), 2958465.0);
     QCOMPARE(*cMJD(serial(9958, 11, 19)), 2958466.0);
