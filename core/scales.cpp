@@ -12,8 +12,13 @@
 namespace zentadial {
 namespace {
 
-bool finite(double x) {
-    return std::isfinite(x);
+// An infinite step stays infinite (or becomes NaN) through the finite
+// constants that follow it, so one check of the result covers every step.
+Conv<double> checked(double result) {
+    if (!std::isfinite(result)) {
+        return std::unexpected(ConvError::Overflow);
+    }
+    return result;
 }
 
 std::unexpected<ConvError> overflow() {
@@ -32,59 +37,27 @@ Conv<double> cMJD(SerialDate date) {
 }
 
 Conv<SerialDate> mjdToDate(double mjd) {
-    const double date = mjd - kMjdOfSerialZero;
-    if (!finite(date)) {
-        return overflow();
-    }
-    return dateFromSerial(date);
+    return dateFromSerial(mjd - kMjdOfSerialZero);
 }
 
 Conv<double> mjdToJulian(double mjd) {
-    const double jd = mjd + kJulianMinusMjd;
-    if (!finite(jd)) {
-        return overflow();
-    }
-    return jd;
+    return checked(mjd + kJulianMinusMjd);
 }
 
 Conv<double> julianToMjd(double jd) {
-    const double mjd = jd - kJulianMinusMjd;
-    if (!finite(mjd)) {
-        return overflow();
-    }
-    return mjd;
+    return checked(jd - kJulianMinusMjd);
 }
 
 Conv<double> julianToEpoch(double jd) {
     const double days = jd - kJulianOfEpoch2000;
-    if (!finite(days)) {
-        return overflow();
-    }
     const double years = days / kDaysPerJulianYear;
-    if (!finite(years)) {
-        return overflow();
-    }
-    const double epoch = years + kEpoch2000;
-    if (!finite(epoch)) {
-        return overflow();
-    }
-    return epoch;
+    return checked(years + kEpoch2000);
 }
 
 Conv<double> epochToJulian(double epoch) {
     const double years = kEpoch2000 - epoch;
-    if (!finite(years)) {
-        return overflow();
-    }
     const double days = years * kDaysPerJulianYear;
-    if (!finite(days)) {
-        return overflow();
-    }
-    const double jd = kJulianOfEpoch2000 - days;
-    if (!finite(jd)) {
-        return overflow();
-    }
-    return jd;
+    return checked(kJulianOfEpoch2000 - days);
 }
 
 Conv<SerialDate> presentGmt(SerialDate clockReading, std::string_view zoneText) {
@@ -93,14 +66,7 @@ Conv<SerialDate> presentGmt(SerialDate clockReading, std::string_view zoneText) 
         return std::unexpected(zone.error());
     }
     const double offset = *zone / kHoursPerDay;
-    if (!finite(offset)) {
-        return overflow();
-    }
-    const double gmt = clockReading - offset;
-    if (!finite(gmt)) {
-        return overflow();
-    }
-    return dateFromSerial(gmt);
+    return dateFromSerial(clockReading - offset);
 }
 
 } // namespace zentadial
