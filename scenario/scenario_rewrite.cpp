@@ -127,41 +127,14 @@ listScenarioFiles(std::string_view folderText) {
         return fail(ScenarioFailureKind::NotAFolder, 0);
     }
 
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        return fail(ScenarioFailureKind::CannotList, errno);
+    auto paths = listFolderPaths(
+        folder, [](const std::string& path, std::string_view name, unsigned char type) {
+            return !name.starts_with('.') && hasScenarioSuffix(name) && isRegularFile(path, type);
+        });
+    if (!paths) {
+        return fail(ScenarioFailureKind::CannotList, paths.error());
     }
-    struct DirCloser {
-        DIR* dir;
-        ~DirCloser() { ::closedir(dir); }
-    } closer{dir};
-
-    std::vector<std::string> names;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (entry == nullptr) {
-            if (errno != 0) {
-                return fail(ScenarioFailureKind::CannotList, errno);
-            }
-            break;
-        }
-        const std::string_view name = entry->d_name;
-        if (name.starts_with('.') || !hasScenarioSuffix(name)) {
-            continue;
-        }
-        if (isRegularFile(joinPath(folder, name), entry->d_type)) {
-            names.emplace_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
-
-    std::vector<std::string> paths;
-    paths.reserve(names.size());
-    for (const auto& name : names) {
-        paths.push_back(joinPath(folder, name));
-    }
-    return paths;
+    return std::move(*paths);
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,

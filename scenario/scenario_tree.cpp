@@ -2,7 +2,6 @@
 
 #include "scenario/folder_path.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -31,37 +30,14 @@ std::expected<std::vector<std::string>, ScenarioFailure> subFolders(const std::s
                                                true,
                                                0});
     };
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        return fail(errno);
+    auto paths = listFolderPaths(
+        folder, [](const std::string& path, std::string_view name, unsigned char type) {
+            return !name.starts_with('.') && isRealFolder(path, type);
+        });
+    if (!paths) {
+        return fail(paths.error());
     }
-    struct DirCloser {
-        DIR* dir;
-        ~DirCloser() { ::closedir(dir); }
-    } closer{dir};
-
-    std::vector<std::string> names;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (entry == nullptr) {
-            if (errno != 0) {
-                return fail(errno);
-            }
-            break;
-        }
-        const std::string_view name = entry->d_name;
-        if (!name.starts_with('.') && isRealFolder(joinPath(folder, name), entry->d_type)) {
-            names.emplace_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
-    std::vector<std::string> paths;
-    paths.reserve(names.size());
-    for (const auto& name : names) {
-        paths.push_back(joinPath(folder, name));
-    }
-    return paths;
+    return std::move(*paths);
 }
 
 void walk(const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
