@@ -1,0 +1,36 @@
+#include "converter/desktop_program.h"
+
+#include "converter/desktop_seams.h"
+#include "converter/form1.h"
+#include "converter/locale_form.h"
+#include "converter/settings_store.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStandardPaths>
+
+namespace zentadial {
+
+int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zentadial"));
+    QApplication::setOrganizationName(QStringLiteral("Zentadial"));
+
+    SystemClock clock;
+    DialogMessageBoxes messages;
+    DialogFileChooser fileChooser;
+    PickerWindow folderPicker;
+    FileSettingsStore settings(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+
+    Form1 window({clock, messages, fileChooser, folderPicker, settings},
+                 regionalFormFrom(QLocale::system()));
+    messages.setOwner(&window);
+    if (beforeShow) {
+        beforeShow(window);
+    }
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace zentadial
