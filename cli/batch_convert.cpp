@@ -13,7 +13,7 @@ EntryResult convertLine(std::string_view line, const RegionalForm& form) {
     const std::string_view keyword = line.substr(0, gap);
     const std::string_view text = gap == std::string_view::npos ? "" : line.substr(gap + 1);
     if (const auto kind = entryKindNamed(keyword)) {
-        return convertEntry(*kind, text, form);
+        return convertPlainEntry(*kind, text, form);
     }
     EntryResult result;
     result.problem = line.empty() ? std::string("an empty line is no entry")
@@ -30,7 +30,7 @@ BatchOutcome convertBatch(FdLineReader& in, FdWriter& out, FdWriter& err, const 
     while (const auto line = in.next()) {
         ++outcome.entries;
         const EntryResult result = convertLine(*line, form);
-        out.write(format == BatchFormat::JsonLines ? fieldJson(result.fields)
+        out.write(format == BatchFormat::JsonLines ? fieldJson(result, form)
                                                    : fieldRow(result.fields));
         if (!result.problem.empty()) {
             ++outcome.failed;

@@ -4,6 +4,7 @@
 #include "cli/date_choice.h"
 #include "cli/entry_fields.h"
 #include "cli/field_output.h"
+#include "core/number_text.h"
 
 #include <array>
 #include <vector>
@@ -24,6 +25,11 @@ constexpr std::string_view kMore =
     "blank, and the text, e.g. \"mjd 51544.5\" or \"date 1/1/2004 6:00:00 PM\". Each gives one\n"
     "output line: date, mjd, epoch and jd separated by tabs, an emptied field as an empty\n"
     "column; with --json, one object a line.\n"
+    "\n"
+    "Numbers (--mjd, --jd, --epoch, --zone and batch entries) take '.' as the decimal\n"
+    "point and no group separators in every locale; --locale sets the date forms and\n"
+    "the printed output. With --json the numbers are JSON numbers and a failed entry\n"
+    "has an \"error\" member. --now without --zone is the true UTC time.\n"
     "\n"
     "Exit status: 0 when every entry converted, 1 when one did not (its fields are\n"
     "emptied and standard error names it), 2 for a wrong call.\n";
@@ -51,8 +57,8 @@ void addOptions(QCommandLineParser& parser) {
         {QStringLiteral("epoch"), QStringLiteral("The Julian epoch year."), QStringLiteral("N")},
         {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
         {QStringLiteral("zone"),
-         QStringLiteral("With --now: the clock's offset from GMT in hours, east positive "
-                        "(default 0)."),
+         QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
+                        "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
          QStringLiteral("Z")},
         {QStringLiteral("batch"), QStringLiteral("Read entries from standard input, one a line.")},
         {QStringLiteral("locale"),
@@ -120,6 +126,14 @@ Usage<ConvertRequest> requestFrom(const QCommandLineParser& parser) {
         if (auto text = optionText(parser, QLatin1String(option.name))) {
             request.kind = option.kind;
             request.text = std::move(*text);
+            if (option.kind != EntryKind::Date) {
+                const auto value = plainNumberOption(option.name, request.text);
+                if (!value) {
+                    return std::unexpected(value.error());
+                }
+                // Typed into its field as the window would show it.
+                request.text = numberToText(*value, request.form);
+            }
         }
     }
     return request;
@@ -153,7 +167,7 @@ int runConvert(const QStringList& arguments, CliStreams& io) {
         return outcome.failed == 0 ? kExitSuccess : kExitSomeFailed;
     }
     const EntryResult result = convertEntry(request->kind, request->text, request->form);
-    io.out.write(json ? fieldJson(result.fields) : fieldLines(result.fields));
+    io.out.write(json ? fieldJson(result, request->form) : fieldLines(result.fields));
     if (!result.problem.empty()) {
         io.err.write("zentadial-cli: " + result.problem + "\n");
         return kExitSomeFailed;

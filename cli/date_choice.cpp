@@ -2,24 +2,105 @@
 
 #include "cli/now_date.h"
 #include "core/date_text.h"
-#include "core/linked_fields.h"
+#include "core/number_text.h"
+#include "core/scales.h"
+
+#include <cmath>
 
 namespace zentadial {
+namespace {
+
+constexpr double kMaxZoneHours = 14;
+constexpr double kMinutesPerHour = 60;
+
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "+5:30", "-3:30", "14:00": sign, hours, colon, two digits of minutes.
+std::optional<double> clockOffset(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view hours = text.substr(0, colon);
+    const std::string_view minutes = text.substr(colon + 1);
+    if (!allDigits(hours) || hours.size() > 2 || !allDigits(minutes) || minutes.size() != 2) {
+        return std::nullopt;
+    }
+    const double h = std::stoi(std::string(hours));
+    const double m = std::stoi(std::string(minutes));
+    if (m >= kMinutesPerHour) {
+        return std::nullopt;
+    }
+    const double offset = h + m / kMinutesPerHour;
+    return negative ? -offset : offset;
+}
+
+} // namespace
+
+Usage<double> plainNumberOption(std::string_view option, std::string_view text) {
+    const Conv<double> value = plainNumberFromText(text);
+    if (!value) {
+        return std::unexpected(usageError(
+            QStringLiteral("option '--%1': '%2' is not a number; write it with '.' as the decimal "
+                           "point and no group separators, e.g. 53005.5.")
+                .arg(fromStd(option), fromStd(text))));
+    }
+    return *value;
+}
+
+Usage<double> zoneHours(std::string_view text) {
+    std::optional<double> hours = clockOffset(text);
+    if (!hours) {
+        if (const Conv<double> plain = plainNumberFromText(text)) {
+            hours = *plain;
+        }
+    }
+    if (!hours || !(std::fabs(*hours) <= kMaxZoneHours)) {
+        return std::unexpected(usageError(
+            QStringLiteral("option '--zone': '%1' is not an offset from GMT; give hours east "
+                           "of GMT from -14 to 14, as a number (-8, 5.5) or as +H:MM (+5:30).")
+                .arg(fromStd(text))));
+    }
+    return *hours;
+}
 
 Usage<std::string> presentDateText(const std::optional<std::string>& zone,
                                    const RegionalForm& form) {
-    const std::string zoneText = zone.value_or("0");
-    auto now = nowDateText(localClockNow(), zoneText, form);
+    Conv<std::string> now = std::unexpected(ConvError::Overflow);
+    if (zone) {
+        const auto hours = zoneHours(*zone);
+        if (!hours) {
+            return std::unexpected(hours.error());
+        }
+        now = nowDateText(localClockNow(), spacedNumberText(*hours), form);
+    } else {
+        now = nowDateText(utcClockNow(), "0", form);
+    }
     if (!now) {
         return std::unexpected(usageError(
-            QStringLiteral("option '--zone': the zone '%1' moves the present time out of the "
-                           "dates from 1 January 100 to 31 December 9999.")
-                .arg(QString::fromStdString(zoneText))));
+            QStringLiteral("the present time lies outside the dates from 1 January 100 to 31 "
+                           "December 9999; check the computer's clock.")));
     }
     return std::move(*now);
 }
 
-Usage<std::string> rewriteDateText(const RewriteDateChoice& choice, const RegionalForm& form) {
+DateLineSource RewriteDate::source() const {
+    return mjd ? DateLineSource::forMjd(*mjd, dateText) : DateLineSource(dateText, form);
+}
+
+Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice, const RegionalForm& form) {
     const int given = int(choice.date.has_value()) + int(choice.mjd.has_value()) + int(choice.now);
     if (given != 1) {
         return std::unexpected(
@@ -32,26 +113,29 @@ Usage<std::string> rewriteDateText(const RewriteDateChoice& choice, const Region
     if (choice.date) {
         if (!dateFromText(*choice.date, form)) {
             return std::unexpected(usageError(QStringLiteral("option '--date': '%1' is not a date.")
-                                                  .arg(QString::fromStdString(*choice.date))));
+                                                  .arg(fromStd(*choice.date))));
         }
-        return *choice.date;
+        return RewriteDate{*choice.date, std::nullopt, form};
     }
     if (choice.mjd) {
-        std::string text;
-        for (auto& write : mjdEntryWrites(*choice.mjd, form)) {
-            if (write.field == Field::Date) {
-                text = std::move(write.text);
-            }
+        const auto mjd = plainNumberOption("mjd", *choice.mjd);
+        if (!mjd) {
+            return std::unexpected(mjd.error());
         }
-        if (text.empty()) {
+        const Conv<SerialDate> date = mjdToDate(*mjd);
+        if (!date) {
             return std::unexpected(usageError(
                 QStringLiteral("option '--mjd': '%1' is not an MJD from 1 January 100 to 31 "
                                "December 9999.")
-                    .arg(QString::fromStdString(*choice.mjd))));
+                    .arg(fromStd(*choice.mjd))));
         }
-        return text;
+        return RewriteDate{dateToText(*date, form), *mjd, form};
     }
-    return presentDateText(choice.zone, form);
+    auto now = presentDateText(choice.zone, form);
+    if (!now) {
+        return std::unexpected(now.error());
+    }
+    return RewriteDate{std::move(*now), std::nullopt, form};
 }
 
 } // namespace zentadial

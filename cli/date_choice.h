@@ -2,14 +2,26 @@
 
 #include "cli/cli_support.h"
 #include "core/regional_form.h"
+#include "scenario/scenario_text.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zentadial {
 
-// The date "Now" shows for the zone (default 0), or a usage error naming
-// --zone when the zone moves the present out of the date range.
+// A number given on the command line, read in the one fixed form ("." as the
+// decimal point, no group separators) whatever the locale: a "." must never
+// be taken for a thousands separator. A usage error names the option.
+[[nodiscard]] Usage<double> plainNumberOption(std::string_view option, std::string_view text);
+
+// --zone: hours east of GMT as a plain number ("-8", "5.5") or as ±H:MM
+// ("+5:30"), within ±14 hours.
+[[nodiscard]] Usage<double> zoneHours(std::string_view text);
+
+// The date "Now" shows: the local clock less the zone when one is given, as
+// the window computes it; otherwise the true UTC time, whatever the system's
+// zone and daylight saving.
 [[nodiscard]] Usage<std::string> presentDateText(const std::optional<std::string>& zone,
                                                  const RegionalForm& form);
 
@@ -21,12 +33,20 @@ struct RewriteDateChoice {
     std::optional<std::string> zone;
 };
 
-// The date field's text the rewrite writes: --date as typed, --mjd as the
-// window shows it after the MJD is typed, --now as "Now" shows it. A date
-// that does not convert is refused here, naming its option, before any file
-// is read: otherwise every file with a date line would fail, and every file
-// without one would still be rewritten.
-[[nodiscard]] Usage<std::string> rewriteDateText(const RewriteDateChoice& choice,
-                                                 const RegionalForm& form);
+// The date line a rewrite writes: --date as typed, with the MJD of that text;
+// --mjd with that number to the digits given and the date it shows as the
+// comment; --now as "Now" shows it.
+struct RewriteDate {
+    std::string dateText;
+    std::optional<double> mjd;
+    RegionalForm form;
+
+    [[nodiscard]] DateLineSource source() const;
+};
+
+// A date that does not convert is refused here, naming its option, before
+// any file is read: otherwise every file with a date line would fail.
+[[nodiscard]] Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice,
+                                             const RegionalForm& form);
 
 } // namespace zentadial

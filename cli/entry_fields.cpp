@@ -1,6 +1,7 @@
 #include "cli/entry_fields.h"
 
 #include "core/linked_fields.h"
+#include "core/number_text.h"
 
 namespace zentadial {
 namespace {
@@ -87,6 +88,24 @@ EntryResult convertEntry(EntryKind kind, std::string_view text, const RegionalFo
     }
     result.problem = problemOf(kind, text, result.fields);
     return result;
+}
+
+EntryResult convertPlainEntry(EntryKind kind, std::string_view text, const RegionalForm& form) {
+    if (kind == EntryKind::Date) {
+        return convertEntry(kind, text, form);
+    }
+    const Conv<double> value = plainNumberFromText(text);
+    if (!value) {
+        EntryResult result;
+        slot(result.fields, kind == EntryKind::Mjd     ? Field::Mjd
+                            : kind == EntryKind::Epoch ? Field::Epoch
+                                                       : Field::Julian) = text;
+        result.problem = quoted(text) +
+                         " is not a number; write it with '.' as the decimal point and no group "
+                         "separators";
+        return result;
+    }
+    return convertEntry(kind, numberToText(*value, form), form);
 }
 
 } // namespace zentadial

@@ -34,4 +34,11 @@ struct EntryResult {
 [[nodiscard]] EntryResult convertEntry(EntryKind kind, std::string_view text,
                                        const RegionalForm& form);
 
+// convertEntry for a text from a file or another program: an MJD, Epoch or
+// JD must be a plain number ("." as the decimal point, no group separators),
+// which is typed into its field as the form writes it. Any other text fails,
+// with the other fields empty, instead of reading as another value.
+[[nodiscard]] EntryResult convertPlainEntry(EntryKind kind, std::string_view text,
+                                            const RegionalForm& form);
+
 } // namespace zentadial

@@ -35,6 +35,10 @@ void FdWriter::flush() {
             }
             continue;
         }
+        if (n == 0) {
+            error_ = systemMessage(EIO); // no progress: retrying would spin for ever
+            continue;
+        }
         done += static_cast<std::size_t>(n);
     }
     buffer_.clear();

@@ -1,5 +1,8 @@
 #include "cli/field_output.h"
 
+#include "cli/utf8.h"
+#include "core/number_text.h"
+
 #include <array>
 
 namespace zentadial {
@@ -9,40 +12,6 @@ void appendColumn(std::string& out, std::string_view text) {
     for (const char c : text) {
         out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
     }
-}
-
-// The length of the UTF-8 sequence at the start of the text, or 0 when it is
-// not one (overlong forms, surrogates and values beyond U+10FFFF included).
-std::size_t utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
 }
 
 } // namespace
@@ -106,9 +75,23 @@ std::string fieldRow(const FieldTexts& fields) {
     return out;
 }
 
-std::string fieldJson(const FieldTexts& fields) {
-    return "{\"date\":" + jsonString(fields.date) + ",\"mjd\":" + jsonString(fields.mjd) +
-           ",\"epoch\":" + jsonString(fields.epoch) + ",\"jd\":" + jsonString(fields.jd) + "}\n";
+std::string fieldJson(const EntryResult& entry, const RegionalForm& form) {
+    const FieldTexts& fields = entry.fields;
+    const auto number = [&](const std::string& text) -> std::string {
+        const Conv<double> value = valueOfFieldText(text, form);
+        if (text.empty() || !value) {
+            return "null";
+        }
+        std::string digits = spacedNumberText(*value);
+        return digits.front() == ' ' ? digits.substr(1) : digits;
+    };
+    std::string out = "{\"date\":" + (fields.date.empty() ? "null" : jsonString(fields.date)) +
+                      ",\"mjd\":" + number(fields.mjd) + ",\"epoch\":" + number(fields.epoch) +
+                      ",\"jd\":" + number(fields.jd);
+    if (!entry.problem.empty()) {
+        out += ",\"error\":" + jsonString(entry.problem);
+    }
+    return out + "}\n";
 }
 
 } // namespace zentadial

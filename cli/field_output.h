@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/entry_fields.h"
+#include "core/regional_form.h"
 
 #include <string>
 
@@ -13,7 +14,9 @@ namespace zentadial {
 // a blank in the first two forms, so the columns always stay four.
 [[nodiscard]] std::string fieldLines(const FieldTexts& fields);
 [[nodiscard]] std::string fieldRow(const FieldTexts& fields);
-[[nodiscard]] std::string fieldJson(const FieldTexts& fields);
+// In JSON the numbers are JSON numbers ("." as the point, whatever the
+// locale), an emptied field is null, and a failed entry has an "error".
+[[nodiscard]] std::string fieldJson(const EntryResult& entry, const RegionalForm& form);
 
 // The text as a JSON string, quotes included. Bytes that are not UTF-8 become
 // U+FFFD, so the output is valid JSON whatever the input was.

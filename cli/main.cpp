@@ -1,15 +1,21 @@
+#include "cli/argument_bytes.h"
 #include "cli/cli_app.h"
 
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
     // No QCoreApplication: it would set the C library's locale from the
     // environment, and nothing here needs an event loop.
+    // A reader that stops early (| head) must not kill a rewrite half-way:
+    // the write error is noted instead, the pass finishes, and the exit
+    // status says the output was lost.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << zentadial::argumentFromBytes(argv[i]);
     }
     zentadial::FdLineReader in(STDIN_FILENO);
     zentadial::FdWriter out(STDOUT_FILENO);

@@ -7,11 +7,22 @@
 
 namespace zentadial {
 
-CivilTime localClockNow() {
-    const QDateTime now = QDateTime::currentDateTime();
+namespace {
+
+CivilTime civilOf(const QDateTime& now) {
     const QDate date = now.date();
     const QTime time = now.time();
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+} // namespace
+
+CivilTime localClockNow() {
+    return civilOf(QDateTime::currentDateTime());
+}
+
+CivilTime utcClockNow() {
+    return civilOf(QDateTime::currentDateTimeUtc());
 }
 
 Conv<std::string> nowDateText(const CivilTime& localNow, std::string_view zoneText,

@@ -11,6 +11,8 @@ namespace zentadial {
 
 // The local date and time from the computer's clock, to the second.
 [[nodiscard]] CivilTime localClockNow();
+// The same instant in UTC.
+[[nodiscard]] CivilTime utcClockNow();
 
 // The text the window's "Now" writes into the date field: the local clock
 // less the zone's hours (east positive), in the user's forms. Fails when the

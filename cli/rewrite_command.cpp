@@ -1,11 +1,11 @@
 #include "cli/rewrite_command.h"
 
+#include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
 
-#include <QFile>
 #include <sys/stat.h>
 #include <vector>
 
@@ -20,7 +20,10 @@ constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
     "the converter window's Convert File and Convert Folder buttons do. A PATH that is a\n"
     "folder stands for its *.scn files. Each file is written to a temporary file beside it\n"
-    "and renamed over it: a file that fails is left as it was, and the others go on.\n"
+    "and renamed over it: a file that fails is left as it was, and the others go on. A\n"
+    "file without a date line is not written. Links inside a folder are followed only to\n"
+    "files in the same folder. --mjd is written to the digits given; numbers take '.' as\n"
+    "the decimal point in every locale. --now without --zone is the true UTC time.\n"
     "\n"
     "Exit status: 0 when every file was rewritten (or, with --dry-run, would be), 1 when\n"
     "one failed, 2 for a wrong call.\n";
@@ -35,8 +38,8 @@ void addOptions(QCommandLineParser& parser) {
          QStringLiteral("N")},
         {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
         {QStringLiteral("zone"),
-         QStringLiteral("With --now: the clock's offset from GMT in hours, east positive "
-                        "(default 0)."),
+         QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
+                        "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
          QStringLiteral("Z")},
         {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
         {QStringLiteral("dry-run"),
@@ -66,14 +69,7 @@ std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive) 
         return listScenarioTree(path);
     }
     std::vector<ScenarioTreeEntry> entries;
-    auto files = listScenarioFiles(path);
-    if (!files) {
-        entries.emplace_back(std::unexpected(std::move(files.error())));
-        return entries;
-    }
-    for (auto& file : *files) {
-        entries.emplace_back(std::move(file));
-    }
+    appendListing(listScenarioFiles(path), entries);
     return entries;
 }
 
@@ -90,29 +86,40 @@ class RewriteReport {
 public:
     RewriteReport(CliStreams& io, bool dryRun) : io_(io), dryRun_(dryRun) {}
 
-    void failed(const ScenarioFailure& failure) {
+    // Each file's line is out as soon as it is done, so a reader that stops
+    // early, or a pass that is killed, shows how far it got.
+    void failed(ScenarioFailure failure) {
         ++failed_;
+        failure.path = printableBytes(failure.path);
         const std::string why = describeFailure(failure);
         io_.out.write(failure.path + (dryRun_ ? ": would fail: " : ": failed: ") + why + "\n");
+        io_.out.flush();
         io_.err.write("zentadial-cli: " + why + "\n");
+        io_.err.flush();
     }
 
     void rewritten(const ScenarioFileResult& result) {
         ++files_;
         dateLines_ += result.dateLineCount;
-        io_.out.write(result.path + ": rewritten, " + dateLines(result.dateLineCount) + "\n");
+        io_.out.write(printableBytes(result.path) +
+                      (result.dateLineCount == 0 ? ": left unchanged, " : ": rewritten, ") +
+                      dateLines(result.dateLineCount) + "\n");
+        io_.out.flush();
     }
 
     void previewed(const ScenarioPreview& preview) {
         ++files_;
         dateLines_ += preview.changes.size();
-        io_.out.write(preview.path + ": would be rewritten, " + dateLines(preview.changes.size()) +
-                      "\n");
+        io_.out.write(printableBytes(preview.path) +
+                      (preview.changes.empty() ? ": would be left unchanged, "
+                                               : ": would be rewritten, ") +
+                      dateLines(preview.changes.size()) + "\n");
         for (const auto& change : preview.changes) {
             const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
-            io_.out.write(where + "-" + change.before + "\n");
-            io_.out.write(where + "+" + change.after + "\n");
+            io_.out.write(where + "-" + printableBytes(change.before) + "\n");
+            io_.out.write(where + "+" + printableBytes(change.after) + "\n");
         }
+        io_.out.flush();
     }
 
     void summary() {
@@ -155,10 +162,11 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const RewriteDateChoice choice{
         optionText(parser, QStringLiteral("date")), optionText(parser, QStringLiteral("mjd")),
         parser.isSet(QStringLiteral("now")), optionText(parser, QStringLiteral("zone"))};
-    const auto dateText = rewriteDateText(choice, *form);
-    if (!dateText) {
-        return reportUsage(io, dateText.error(), "rewrite");
+    const auto date = rewriteDate(choice, *form);
+    if (!date) {
+        return reportUsage(io, date.error(), "rewrite");
     }
+    DateLineSource dateLine = date->source();
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty()) {
         return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")), "rewrite");
@@ -168,15 +176,14 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     RewriteReport report(io, dryRun);
     for (const QString& pathArgument : paths) {
-        for (const auto& entry :
-             filesOf(QFile::encodeName(pathArgument).toStdString(), recursive)) {
+        for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
             if (!entry) {
                 report.failed(entry.error());
             } else if (dryRun) {
-                const auto preview = previewScenarioFile(*entry, *dateText, *form);
+                const auto preview = previewScenarioFile(*entry, dateLine);
                 preview ? report.previewed(*preview) : report.failed(preview.error());
             } else {
-                const auto result = rewriteScenarioFile(*entry, *dateText, *form);
+                const auto result = rewriteScenarioFile(*entry, dateLine);
                 result ? report.rewritten(*result) : report.failed(result.error());
             }
         }

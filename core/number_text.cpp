@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -84,7 +85,125 @@ bool startsWith(std::string_view s, std::size_t i, std::string_view prefix) {
     return !prefix.empty() && s.substr(i).starts_with(prefix);
 }
 
-// valueOfText's grammar with `point` as the decimal point.
+// The width of the decimal point at i: the user's own, or "." in any form,
+// since numbers copied from scenario files and ephemerides always use it.
+std::size_t pointWidth(std::string_view s, std::size_t i, std::string_view point) {
+    if (startsWith(s, i, point)) {
+        return point.size();
+    }
+    return startsWith(s, i, ".") ? 1 : 0;
+}
+
+// What counts as a blank around a number pasted from elsewhere: line ends
+// and tabs of a spreadsheet cell, the no-break and narrow spaces of typeset
+// text.
+constexpr std::string_view kBlankBytes = " \t\r\n";
+constexpr std::array<std::string_view, 3> kWideBlanks = {"\u00A0", "\u2009", "\u202F"};
+constexpr std::string_view kMinusSign = "\u2212";
+
+std::string_view trimmedBlanks(std::string_view s) {
+    for (bool trimmed = true; trimmed && !s.empty();) {
+        trimmed = false;
+        if (kBlankBytes.find(s.front()) != std::string_view::npos) {
+            s.remove_prefix(1);
+            trimmed = true;
+        } else if (kBlankBytes.find(s.back()) != std::string_view::npos) {
+            s.remove_suffix(1);
+            trimmed = true;
+        }
+        for (const auto blank : kWideBlanks) {
+            if (s.starts_with(blank)) {
+                s.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (s.ends_with(blank)) {
+                s.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return s;
+}
+
+// The text without its surrounding blanks, U+2212 read as "-".
+std::string pastedNumber(std::string_view text) {
+    const std::string_view s = trimmedBlanks(text);
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        if (s.substr(i).starts_with(kMinusSign)) {
+            out += '-';
+            i += kMinusSign.size();
+        } else {
+            out += s[i++];
+        }
+    }
+    return out;
+}
+
+// numberFromText's grammar on a text already trimmed. `group` separates
+// digits of the integer part in groups of three (the first of one to three
+// digits); an empty group allows none.
+Conv<double> wholeNumber(std::string_view s, std::string_view point, std::string_view group) {
+    const auto mismatch = std::unexpected(ConvError::TypeMismatch);
+    if (s.empty()) {
+        return mismatch;
+    }
+    DecimalParts p;
+    std::size_t i = 0;
+    if (s[i] == '+' || s[i] == '-') {
+        p.negative = s[i] == '-';
+        ++i;
+    }
+    std::size_t run = 0; // digits since the start or the last separator
+    bool grouped = false;
+    while (i < s.size()) {
+        if (isDigit(s[i])) {
+            p.integerDigits += s[i++];
+            ++run;
+        } else if (run > 0 && startsWith(s, i, group)) {
+            if (grouped ? run != 3 : run > 3) {
+                return mismatch;
+            }
+            grouped = true;
+            run = 0;
+            i += group.size();
+        } else {
+            break;
+        }
+    }
+    if (grouped && run != 3) {
+        return mismatch;
+    }
+    if (const std::size_t width = pointWidth(s, i, point)) {
+        i += width;
+        while (i < s.size() && isDigit(s[i])) {
+            p.fractionDigits += s[i++];
+        }
+    }
+    if (p.integerDigits.empty() && p.fractionDigits.empty()) {
+        return mismatch;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            negativeExponent = s[i] == '-';
+            ++i;
+        }
+        if (i >= s.size() || !isDigit(s[i])) {
+            return mismatch;
+        }
+        const std::int64_t e = readExponentDigits(s, i);
+        p.exponent = negativeExponent ? -e : e;
+    }
+    if (i != s.size()) {
+        return mismatch;
+    }
+    return toDouble(p);
+}
+
+// valueOfText's grammar with `point`, or "." as well, as the decimal point.
 Conv<double> leadingNumber(std::string_view text, std::string_view point) {
     if (point.empty()) {
         point = ".";
@@ -105,8 +224,8 @@ Conv<double> leadingNumber(std::string_view text, std::string_view point) {
     while (i < s.size() && isDigit(s[i])) {
         p.integerDigits += s[i++];
     }
-    if (startsWith(s, i, point)) {
-        i += point.size();
+    if (const std::size_t width = pointWidth(s, i, point)) {
+        i += width;
         while (i < s.size() && isDigit(s[i])) {
             p.fractionDigits += s[i++];
         }
@@ -211,64 +330,22 @@ Conv<double> valueOfText(std::string_view text) {
 }
 
 Conv<double> valueOfFieldText(std::string_view text, const RegionalForm& form) {
-    return leadingNumber(text, form.decimalSeparator);
+    return leadingNumber(pastedNumber(text), form.decimalSeparator);
 }
 
 Conv<double> numberFromText(std::string_view text, const RegionalForm& form) {
-    const auto mismatch = std::unexpected(ConvError::TypeMismatch);
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return mismatch;
-    }
-    const std::string_view s = text.substr(first, text.find_last_not_of(" \t") - first + 1);
     const std::string_view point =
         form.decimalSeparator.empty() ? std::string_view(".") : form.decimalSeparator;
-    std::string_view thousands = form.thousandsSeparator;
-    if (thousands == point) {
-        thousands = {};
+    // A "." is always a decimal point, so it never separates groups.
+    std::string_view group = form.thousandsSeparator;
+    if (group == point || group == ".") {
+        group = {};
     }
-    DecimalParts p;
-    std::size_t i = 0;
-    if (s[i] == '+' || s[i] == '-') {
-        p.negative = s[i] == '-';
-        ++i;
-    }
-    while (i < s.size()) {
-        if (isDigit(s[i])) {
-            p.integerDigits += s[i++];
-        } else if (!p.integerDigits.empty() && startsWith(s, i, thousands) &&
-                   i + thousands.size() < s.size() && isDigit(s[i + thousands.size()])) {
-            i += thousands.size();
-        } else {
-            break;
-        }
-    }
-    if (startsWith(s, i, point)) {
-        i += point.size();
-        while (i < s.size() && isDigit(s[i])) {
-            p.fractionDigits += s[i++];
-        }
-    }
-    if (p.integerDigits.empty() && p.fractionDigits.empty()) {
-        return mismatch;
-    }
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            negativeExponent = s[i] == '-';
-            ++i;
-        }
-        if (i >= s.size() || !isDigit(s[i])) {
-            return mismatch;
-        }
-        const std::int64_t e = readExponentDigits(s, i);
-        p.exponent = negativeExponent ? -e : e;
-    }
-    if (i != s.size()) {
-        return mismatch;
-    }
-    return toDouble(p);
+    return wholeNumber(pastedNumber(text), point, group);
+}
+
+Conv<double> plainNumberFromText(std::string_view text) {
+    return wholeNumber(pastedNumber(text), ".", {});
 }
 
 std::string numberToText(double x, const RegionalForm& form) {

@@ -14,17 +14,27 @@ namespace zentadial {
 // (Overflow).
 [[nodiscard]] Conv<double> valueOfText(std::string_view text);
 
-// valueOfText with the user's decimal separator in place of ".", for reading
-// back the fields that numberToText wrote.
+// valueOfText for the numeric fields: the user's decimal separator and "."
+// are both decimal points, so a number written by numberToText or copied from
+// a scenario file reads as itself in every form. Blanks around it (tabs, line
+// ends, U+00A0, U+2009, U+202F) are dropped and U+2212 is a minus sign.
 [[nodiscard]] Conv<double> valueOfFieldText(std::string_view text, const RegionalForm& form);
 
-// The whole text, bar surrounding blanks (space, tab), must be one number in
-// the user's form: sign, digits with thousands separators between digits of
-// the integer part (loose: any grouping), decimal separator and digits ("5."
-// and ".5" too), exponent E or e with sign and digits. Anything else fails
-// with TypeMismatch, a number beyond the double range with Overflow; a number
-// below it gives 0.
+// The whole text, bar surrounding blanks (as for valueOfFieldText), must be
+// one number in the user's form: sign ("-", "+" or U+2212), digits, the
+// user's thousands separator only between real groups of three digits of the
+// integer part ("1,234,567"; never when it is "."), a decimal point (the
+// user's or ".") and digits ("5." and ".5" too), exponent E or e with sign and
+// digits. Anything else fails with TypeMismatch, never reads as another
+// value; a number beyond the double range fails with Overflow, one below it
+// gives 0.
 [[nodiscard]] Conv<double> numberFromText(std::string_view text, const RegionalForm& form);
+
+// The one fixed form that files and other programs write numbers in: "." as
+// the decimal point and no group separators, in every locale ("60000.5",
+// "-1.5E-3"); blanks around it as for numberFromText. Anything else fails
+// with TypeMismatch.
+[[nodiscard]] Conv<double> plainNumberFromText(std::string_view text);
 
 // Up to 15 significant digits in the user's number form; exponent form from
 // 1E+15 up and below 1E-4 ("1E-05", "1.5E+20": at least two exponent

@@ -8,8 +8,16 @@ ScenarioFailureKind failureKindOf(FileFailure failure) {
         return ScenarioFailureKind::CannotOpen;
     case FileFailure::NotAFile:
         return ScenarioFailureKind::NotAFile;
+    case FileFailure::TooLarge:
+        return ScenarioFailureKind::TooLarge;
     case FileFailure::ReadOnly:
         return ScenarioFailureKind::ReadOnly;
+    case FileFailure::HardLinked:
+        return ScenarioFailureKind::HardLinked;
+    case FileFailure::OtherOwner:
+        return ScenarioFailureKind::OtherOwner;
+    case FileFailure::Changed:
+        return ScenarioFailureKind::Changed;
     case FileFailure::CannotWrite:
         break;
     }
@@ -18,6 +26,8 @@ ScenarioFailureKind failureKindOf(FileFailure failure) {
 
 ScenarioFailureKind failureKindOf(TextFailure failure) {
     switch (failure) {
+    case TextFailure::NotText:
+        return ScenarioFailureKind::NotText;
     case TextFailure::TooManyLines:
         return ScenarioFailureKind::TooManyLines;
     case TextFailure::DateOutOfRange:

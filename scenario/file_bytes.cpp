@@ -1,10 +1,12 @@
 #include "scenario/file_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
@@ -28,6 +30,28 @@ std::unexpected<FileError> failure(FileFailure kind, std::string step, int error
     return std::unexpected(FileError{kind, std::move(reason)});
 }
 
+// Closes the descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    [[nodiscard]] int get() const { return fd_; }
+    // Returns close()'s error, if any.
+    int close() {
+        const int rc = ::close(std::exchange(fd_, -1));
+        return rc == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
 // Closes the descriptor and removes the temporary file unless released:
 // every early return of a replace must leave the folder as it found it.
 class TemporaryFile {
@@ -36,27 +60,28 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
         if (!path_.empty()) {
             ::unlink(path_.c_str());
         }
     }
 
-    [[nodiscard]] int fd() const { return fd_; }
+    [[nodiscard]] int fd() const { return fd_.get(); }
     [[nodiscard]] const std::string& path() const { return path_; }
-    // Returns close()'s error, if any; the file itself still goes on failure.
-    int close() {
-        const int rc = ::close(std::exchange(fd_, -1));
-        return rc == 0 ? 0 : errno;
-    }
+    int close() { return fd_.close(); }
     void keep() { path_.clear(); }
 
 private:
-    int fd_;
+    Descriptor fd_;
     std::string path_;
 };
+
+FileIdentity identityOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+bool sameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 int writeAll(const WriteCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -75,7 +100,113 @@ int writeAll(const WriteCalls& calls, int fd, std::string_view bytes) {
     return 0;
 }
 
+bool inOurGroups(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) {
+        return false;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, group) != groups.end();
+}
+
+std::expected<void, FileError> checkStat(const std::filesystem::path& target,
+                                         const struct stat& st) {
+    // As root access() always grants writing, so a mode without any write
+    // bit counts as read-only too.
+    constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+    if ((st.st_mode & kAnyWrite) == 0) {
+        return failure(FileFailure::ReadOnly, "", 0);
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS) {
+            return failure(FileFailure::ReadOnly, error == EROFS ? systemWords(error) : "", 0);
+        }
+        return failure(FileFailure::CannotWrite, "", error);
+    }
+    if (st.st_nlink > 1) {
+        return failure(FileFailure::HardLinked,
+                       "it has " + std::to_string(st.st_nlink - 1) +
+                           " other hard link(s), which a rewrite would split from it",
+                       0);
+    }
+    // The new version is created by us: only root can hand it back to another
+    // owner, and only a group we are in can it keep. Taking a file from its
+    // owner through a shared group's write bit is not ours to do.
+    if (::geteuid() != 0 && st.st_uid != ::geteuid()) {
+        return failure(FileFailure::OtherOwner,
+                       "it belongs to another user, who would no longer own it", 0);
+    }
+    if (::geteuid() != 0 && !inOurGroups(st.st_gid)) {
+        return failure(FileFailure::OtherOwner, "its group could not be kept", 0);
+    }
+    if (::access(target.parent_path().c_str(), W_OK) != 0) {
+        return failure(FileFailure::CannotWrite,
+                       "no new file can be created in its folder, which a safe rewrite needs",
+                       errno);
+    }
+    return {};
+}
+
+// Extended attributes carry ACLs, security labels and the like; the new
+// version gets them all. Where the file system keeps none, there is nothing
+// to carry.
+std::expected<void, FileError> copyAttributes(const std::filesystem::path& from, int to) {
+    const ssize_t listSize = ::listxattr(from.c_str(), nullptr, 0);
+    if (listSize < 0) {
+        if (errno == ENOTSUP) {
+            return {};
+        }
+        return failure(FileFailure::CannotWrite, "could not read its extended attributes", errno);
+    }
+    std::string names(static_cast<std::size_t>(listSize), '\0');
+    const ssize_t got = ::listxattr(from.c_str(), names.data(), names.size());
+    if (got < 0) {
+        return failure(FileFailure::CannotWrite, "could not read its extended attributes", errno);
+    }
+    names.resize(static_cast<std::size_t>(got));
+    for (std::size_t pos = 0; pos < names.size();) {
+        const std::string name = names.c_str() + pos;
+        pos += name.size() + 1;
+        const ssize_t valueSize = ::getxattr(from.c_str(), name.c_str(), nullptr, 0);
+        if (valueSize < 0) {
+            return failure(FileFailure::CannotWrite, "could not read its attribute " + name,
+                           errno);
+        }
+        std::string value(static_cast<std::size_t>(valueSize), '\0');
+        const ssize_t read = ::getxattr(from.c_str(), name.c_str(), value.data(), value.size());
+        if (read < 0 || ::fsetxattr(to, name.c_str(), value.data(),
+                                    static_cast<std::size_t>(read), 0) != 0) {
+            return failure(FileFailure::CannotWrite, "could not keep its attribute " + name,
+                           errno);
+        }
+    }
+    return {};
+}
+
+std::unexpected<FileError> changedMeanwhile() {
+    return failure(FileFailure::Changed, "", 0);
+}
+
+// A failed flush of the folder leaves the new version in place, only less
+// certain to survive a power cut; it is no reason to call the rewrite failed.
+void syncFolder(const std::filesystem::path& folder) {
+    const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) {
+        (void)::fsync(dir.get());
+    }
+}
+
 } // namespace
+
+bool operator==(const FileIdentity& a, const FileIdentity& b) {
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+           sameTime(a.modified, b.modified) && sameTime(a.changed, b.changed);
+}
 
 const WriteCalls& systemWriteCalls() {
     static const WriteCalls calls{
@@ -85,81 +216,108 @@ const WriteCalls& systemWriteCalls() {
     return calls;
 }
 
-std::expected<std::string, FileError> readFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
+std::expected<FileContents, FileError> readFileBytes(const std::string& path) {
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.get() < 0) {
         return failure(FileFailure::CannotOpen, "", errno);
     }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
+    struct stat before {};
+    if (::fstat(fd.get(), &before) != 0) {
         return failure(FileFailure::CannotOpen, "", errno);
     }
-    if (!S_ISREG(st.st_mode)) {
+    if (!S_ISREG(before.st_mode)) {
         return failure(FileFailure::NotAFile,
-                       S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file", 0);
+                       S_ISDIR(before.st_mode) ? "it is a folder" : "it is not a regular file", 0);
+    }
+    const auto tooLarge = [] {
+        return failure(FileFailure::TooLarge,
+                       "it is larger than " + std::to_string(kMaxScenarioBytes / (1024 * 1024)) +
+                           " MiB, which no scenario file reaches",
+                       0);
+    };
+    if (static_cast<std::uintmax_t>(before.st_size) > kMaxScenarioBytes) {
+        return tooLarge();
     }
 
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) {
-            bytes.resize(bytes.size() * 2); // the file grew while we read it
-        }
-        const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+    FileContents contents;
+    try {
+        std::string& bytes = contents.bytes;
+        bytes.resize(static_cast<std::size_t>(before.st_size) + 1);
+        std::size_t used = 0;
+        for (;;) {
+            if (used == bytes.size()) {
+                if (bytes.size() > kMaxScenarioBytes) {
+                    return tooLarge(); // it grew while we read it
+                }
+                bytes.resize(bytes.size() * 2);
             }
-            return failure(FileFailure::CannotOpen, "could not read it", errno);
+            const ssize_t n = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return failure(FileFailure::CannotOpen, "could not read it", errno);
+            }
+            if (n == 0) {
+                break;
+            }
+            used += static_cast<std::size_t>(n);
         }
-        if (n == 0) {
-            break;
-        }
-        used += static_cast<std::size_t>(n);
+        bytes.resize(used);
+    } catch (const std::bad_alloc&) {
+        return failure(FileFailure::TooLarge, "there is not enough memory to read it", 0);
     }
-    bytes.resize(used);
-    return bytes;
+
+    struct stat after {};
+    if (::fstat(fd.get(), &after) != 0) {
+        return failure(FileFailure::CannotOpen, "", errno);
+    }
+    contents.identity = identityOf(after);
+    if (!(identityOf(before) == contents.identity) ||
+        static_cast<std::size_t>(after.st_size) != contents.bytes.size()) {
+        return changedMeanwhile();
+    }
+    return contents;
 }
 
-std::expected<void, FileError> replaceFileBytes(const std::string& path, std::string_view bytes,
-                                                const WriteCalls& calls) {
+std::expected<void, FileError> checkReplaceable(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::canonical(path, ec);
     if (ec) {
         return failure(FileFailure::CannotWrite, "", ec.value());
     }
-    const std::string targetText = target.string();
-
     struct stat st {};
-    if (::stat(targetText.c_str(), &st) != 0) {
+    if (::stat(target.c_str(), &st) != 0) {
         return failure(FileFailure::CannotWrite, "", errno);
     }
-    // As root access() always grants writing, so a mode without any write
-    // bit counts as read-only too.
-    constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-    if ((st.st_mode & kAnyWrite) == 0) {
-        return failure(FileFailure::ReadOnly, "", 0);
+    return checkStat(target, st);
+}
+
+std::expected<void, FileError> replaceFileBytes(const std::string& path, std::string_view bytes,
+                                                const FileIdentity& expected,
+                                                const WriteCalls& calls) {
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::canonical(path, ec);
+    if (ec) {
+        return ec == std::errc::no_such_file_or_directory
+                   ? changedMeanwhile()
+                   : failure(FileFailure::CannotWrite, "", ec.value());
     }
-    if (::access(targetText.c_str(), W_OK) != 0) {
-        const int error = errno;
-        if (error == EACCES || error == EPERM || error == EROFS) {
-            return failure(FileFailure::ReadOnly, error == EROFS ? systemWords(error) : "", 0);
-        }
-        return failure(FileFailure::CannotWrite, "", error);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        return failure(FileFailure::CannotWrite, "", errno);
+    }
+    // A link pointed elsewhere since the read lands here too: the target is
+    // another file.
+    if (!(identityOf(st) == expected)) {
+        return changedMeanwhile();
+    }
+    if (auto refused = checkStat(target, st); !refused) {
+        return refused;
     }
 
-    // A hidden name that does not end in .scn, so no listing takes it for a
-    // scenario should one be left behind by a power cut.
-    std::string hiddenName(1, '.');
-    hiddenName += target.filename().string();
-    hiddenName += ".XXXXXX";
-    const std::string pattern = (target.parent_path() / hiddenName).string();
+    const std::string pattern =
+        (target.parent_path() / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -169,13 +327,18 @@ std::expected<void, FileError> replaceFileBytes(const std::string& path, std::st
     }
     TemporaryFile temp(fd, std::string(name.data()));
 
-    // Keeping the owner only works for root or when nothing changes; a file
-    // that ends up ours is still readable and writable as before.
-    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
-        (void)::fchown(temp.fd(), st.st_uid, st.st_gid);
+    const bool otherOwner = st.st_uid != ::geteuid();
+    const bool otherGroup = st.st_gid != ::getegid();
+    if ((otherOwner || otherGroup) &&
+        ::fchown(temp.fd(), otherOwner ? st.st_uid : static_cast<uid_t>(-1),
+                 otherGroup ? st.st_gid : static_cast<gid_t>(-1)) != 0) {
+        return failure(FileFailure::OtherOwner, "could not keep its owner and group", errno);
     }
     if (::fchmod(temp.fd(), st.st_mode & 07777) != 0) {
         return failure(FileFailure::CannotWrite, "could not set its permissions", errno);
+    }
+    if (auto copied = copyAttributes(target, temp.fd()); !copied) {
+        return copied;
     }
     if (const int error = writeAll(calls, temp.fd(), bytes); error != 0) {
         return failure(FileFailure::CannotWrite, "could not write it", error);
@@ -186,10 +349,18 @@ std::expected<void, FileError> replaceFileBytes(const std::string& path, std::st
     if (const int error = temp.close(); error != 0) {
         return failure(FileFailure::CannotWrite, "could not write it", error);
     }
-    if (::rename(temp.path().c_str(), targetText.c_str()) != 0) {
+    // The last moment to notice another program's save, append or half-done
+    // write: after the rename its version would be gone.
+    struct stat now {};
+    if (::stat(target.c_str(), &now) != 0 || !(identityOf(now) == expected) ||
+        std::filesystem::canonical(path, ec) != target) {
+        return changedMeanwhile();
+    }
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
         return failure(FileFailure::CannotWrite, "could not put the new version in place", errno);
     }
     temp.keep();
+    syncFolder(target.parent_path());
     return {};
 }
 

@@ -26,10 +26,11 @@ struct ScenarioPreview {
 using ScenarioPreviewOutcome = std::expected<ScenarioPreview, ScenarioFailure>;
 
 // What rewriteScenarioFile would do to the file, with nothing written: the
-// same reading and the same refusals (too many lines, a date that does not
-// convert, a read-only file). Failures that only writing meets, such as a
-// full disk or a folder that takes no temporary file, are not foreseen.
-[[nodiscard]] ScenarioPreviewOutcome
-previewScenarioFile(std::string_view path, std::string_view dateText, const RegionalForm& form);
+// same reading and the same refusals (size, bytes that are no text, too many
+// lines, a date that does not convert, a read-only or hard-linked file, a
+// folder that takes no temporary file). Failures that only writing meets,
+// such as a full disk, are not foreseen.
+[[nodiscard]] ScenarioPreviewOutcome previewScenarioFile(std::string_view path,
+                                                         DateLineSource& dateLine);
 
 } // namespace zentadial

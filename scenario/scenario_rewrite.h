@@ -2,6 +2,7 @@
 
 #include "core/regional_form.h"
 #include "scenario/file_bytes.h"
+#include "scenario/scenario_text.h"
 
 #include <cstddef>
 #include <expected>
@@ -20,34 +21,52 @@ enum class ScenarioFailureKind {
     CannotList,     // the folder is there but cannot be read
     CannotOpen,     // the file is missing, cannot be read, or no file was named
     NotAFile,       // the path names a folder, device or pipe
+    TooLarge,       // above kMaxScenarioBytes, or beyond the memory left
+    NotText,        // UTF-16 or UTF-32, or NUL bytes: not a text scenario
     TooManyLines,   // more than kMaxScenarioLines
     DateNotADate,   // the date field's text does not read as a date
     DateOutOfRange, // its MJD lies beyond the dates a SerialDate can hold
     ReadOnly,
+    HardLinked,     // other names share the file
+    OtherOwner,     // its owner or group could not be kept
+    Changed,        // another program changed or replaced it meanwhile
+    LinkOutside,    // a folder's link to a file outside that folder
     CannotWrite,
 };
 
 struct ScenarioFailure {
-    ScenarioFailureKind kind;
-    std::string path;     // the file, or the folder for the folder kinds
-    std::string reason;   // the system's words, when it gave any
-    std::string dateText; // the date field's text, for the date kinds
+    ScenarioFailureKind kind = ScenarioFailureKind::CannotOpen;
+    std::string path{};     // the file, or the folder for the folder kinds
+    std::string reason{};   // the system's words, when it gave any
+    std::string dateText{}; // the date field's text, for the date kinds
     bool folderPass = false;
     std::size_t filesRewritten = 0; // folder pass: files done before this one
 };
 
+// A file without a date line is left as it is, not written.
 struct ScenarioFileResult {
     std::string path; // as given, or as the folder pass built it
     std::size_t lineCount = 0;
     std::size_t dateLineCount = 0;
+    // Temporary files of an interrupted earlier rewrite found beside it.
+    std::vector<std::string> leftovers;
 };
 
 struct ScenarioFolderResult {
     std::string folder;
-    std::vector<ScenarioFileResult> files; // in the order they were rewritten
+    std::vector<ScenarioFileResult> files;  // in the order they were rewritten
+    std::vector<ScenarioFailure> skipped;   // links to files outside the folder
+    std::vector<std::string> leftovers;     // temporary files of an earlier pass
 
     [[nodiscard]] std::size_t dateLineCount() const;
     [[nodiscard]] std::vector<std::string> filesWithoutDateLine() const;
+};
+
+// The scenario files of one folder, and the links among them that lead out
+// of it, which a folder pass does not follow.
+struct ScenarioListing {
+    std::vector<std::string> files;
+    std::vector<ScenarioFailure> skipped;
 };
 
 using ScenarioFileOutcome = std::expected<ScenarioFileResult, ScenarioFailure>;
@@ -60,14 +79,24 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
                                                       std::string_view dateText,
                                                       const RegionalForm& form,
                                                       const WriteCalls& calls = systemWriteCalls());
+// The same with the date line given by the caller.
+[[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
+                                                      DateLineSource& dateLine,
+                                                      const WriteCalls& calls = systemWriteCalls());
 
 // The scenario files of one folder, not of its sub-folders: names ending in
-// .scn in any case, regular files or links to them, hidden names left out,
-// in byte order of the names so that a pass is repeatable. A trailing "/" on
-// the folder text is allowed. An empty folder text is refused rather than
-// taken for the top of the file system.
-[[nodiscard]] std::expected<std::vector<std::string>, ScenarioFailure>
+// .scn in any case, regular files or links to regular files in the same
+// folder, hidden names left out, in byte order of the names so that a pass is
+// repeatable. Links to files elsewhere are listed as skipped: a link in a
+// shared folder must not make a pass rewrite a file outside it. A trailing
+// "/" on the folder text is allowed. An empty folder text is refused rather
+// than taken for the top of the file system.
+[[nodiscard]] std::expected<ScenarioListing, ScenarioFailure>
 listScenarioFiles(std::string_view folderText);
+
+// The names of temporary files that an interrupted rewrite left in the
+// folder, in byte order.
+[[nodiscard]] std::vector<std::string> leftoverTemporaries(std::string_view folderText);
 
 // rewriteScenarioFile over listScenarioFiles, stopping at the first failure.
 // A folder without scenario files succeeds with none.
@@ -80,8 +109,12 @@ rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
 [[nodiscard]] std::string describeFailure(const ScenarioFailure& failure);
 
 // The informative line under "File Converted" / "Folder Converted": how many
-// date lines (and files) were rewritten, and which files had none.
+// date lines (and files) were rewritten, and the first few files that had
+// none, were skipped, or were left over from an earlier run.
 [[nodiscard]] std::string describeResult(const ScenarioFileResult& result);
 [[nodiscard]] std::string describeResult(const ScenarioFolderResult& result);
+// Every file the informative line names or counts, a line each; empty when
+// the line names them all.
+[[nodiscard]] std::string describeResultDetails(const ScenarioFolderResult& result);
 
 } // namespace zentadial

@@ -15,6 +15,35 @@ constexpr std::string_view kIndentedPrefix = "  Date MJD";
 constexpr std::string_view kBarePrefix = "Date MJD";
 constexpr std::string_view kCommentGap = "     ; ";
 
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Runs of blanks as one blank.
+std::string collapsedBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (!isBlank(c) || out.empty() || out.back() != ' ') {
+            out += isBlank(c) ? ' ' : c;
+        }
+    }
+    return out;
+}
+
+// At most `size` bytes, not cutting a UTF-8 sequence in two.
+void cutTo(std::string& text, std::size_t size) {
+    if (text.size() <= size) {
+        return;
+    }
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) {
+        --size;
+    }
+    text.resize(size);
+}
+
 std::expected<std::string, ConvError> buildDateLine(std::string_view text,
                                                     const RegionalForm& form) {
     const Conv<SerialDate> date = dateFromText(text, form);
@@ -25,34 +54,12 @@ std::expected<std::string, ConvError> buildDateLine(std::string_view text,
     if (!mjd) {
         return std::unexpected(mjd.error());
     }
-    std::string line;
-    line.append(kIndentedPrefix).append(spacedNumberText(*mjd)).append(kCommentGap).append(text);
-    // The text may hold line ends, which read as blanks; copied as they are,
-    // they would split the date line and add lines of their own to the file.
-    std::replace_if(
-        line.end() - static_cast<std::ptrdiff_t>(text.size()), line.end(),
-        [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return line;
+    return dateLineFor(*mjd, text);
 }
 
-// Where the line that starts at `from` ends, and where the next one begins.
-struct LineSpan {
-    std::size_t end;
-    std::size_t next;
-};
-
-LineSpan nextLine(std::string_view bytes, std::size_t from) {
-    std::size_t i = from;
-    while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') {
-        ++i;
-    }
-    if (i == bytes.size()) {
-        return {i, i};
-    }
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-        return {i, i + 2};
-    }
-    return {i, i + 1};
+bool startsWithWideMark(std::string_view bytes) {
+    // FF FE also begins the UTF-32 little-endian mark; 00 00 FE FF holds NULs.
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
 }
 
 } // namespace
@@ -61,8 +68,29 @@ bool isDateLine(std::string_view line) {
     return line.starts_with(kIndentedPrefix) || line.starts_with(kBarePrefix);
 }
 
+std::string dateLineFor(double mjd, std::string_view comment) {
+    std::string line;
+    line.append(kIndentedPrefix).append(spacedNumberText(mjd)).append(kCommentGap);
+    // The comment may hold line ends (a date text reads them as blanks);
+    // copied as they are, they would split the date line.
+    std::string text(comment);
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    const std::size_t room = kMaxSimulatorLine - kLineEnd.size() - line.size();
+    if (text.size() > room) {
+        text = collapsedBlanks(text);
+        cutTo(text, room);
+    }
+    return line.append(text);
+}
+
 DateLineSource::DateLineSource(std::string dateText, RegionalForm form)
     : dateText_(std::move(dateText)), form_(std::move(form)) {}
+
+DateLineSource DateLineSource::forMjd(double mjd, std::string comment) {
+    DateLineSource source(std::move(comment), RegionalForm::englishUnitedStates());
+    source.built_ = dateLineFor(mjd, source.dateText_);
+    return source;
+}
 
 std::expected<std::string_view, ConvError> DateLineSource::line() {
     if (!built_) {
@@ -76,26 +104,30 @@ std::expected<std::string_view, ConvError> DateLineSource::line() {
 
 std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view bytes,
                                                               DateLineSource& dateLine) {
+    if (startsWithWideMark(bytes) || bytes.find('\0') != std::string_view::npos) {
+        return std::unexpected(TextFailure::NotText);
+    }
     // Any CR is a line end of its own or half of a CR LF, so LF alone rules
     // exactly when there is no CR and at least one LF.
     const bool allLf =
         bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos;
-    const std::string_view lineEnd = allLf ? "\n" : "\r\n";
+    const std::string_view lineEnd = allLf ? "\n" : kLineEnd;
 
     RewrittenText out;
     out.bytes.reserve(bytes.size() + bytes.size() / 16 + 64);
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        if (++out.lineCount > kMaxScenarioLines) {
-            return std::unexpected(TextFailure::TooManyLines);
+    std::optional<TextFailure> failed;
+    forEachLine(bytes, [&](std::size_t number, std::string_view line) {
+        out.lineCount = number;
+        if (number > kMaxScenarioLines) {
+            failed = TextFailure::TooManyLines;
+            return false;
         }
-        const LineSpan span = nextLine(bytes, pos);
-        const std::string_view line = bytes.substr(pos, span.end - pos);
         if (isDateLine(line)) {
             const auto replacement = dateLine.line();
             if (!replacement) {
-                return std::unexpected(replacement.error() == ConvError::Overflow
-                                           ? TextFailure::DateOutOfRange
-                                           : TextFailure::DateNotADate);
+                failed = replacement.error() == ConvError::Overflow ? TextFailure::DateOutOfRange
+                                                                    : TextFailure::DateNotADate;
+                return false;
             }
             out.bytes.append(*replacement);
             ++out.dateLineCount;
@@ -103,7 +135,10 @@ std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view b
             out.bytes.append(line);
         }
         out.bytes.append(lineEnd);
-        pos = span.next;
+        return true;
+    });
+    if (failed) {
+        return std::unexpected(*failed);
     }
     return out;
 }

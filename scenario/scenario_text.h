@@ -20,13 +20,26 @@ inline constexpr std::size_t kMaxScenarioLines = 10000;
 // and other cases are left alone on purpose: they are not lines we own.
 [[nodiscard]] bool isDateLine(std::string_view line);
 
-// The replacement line for a pass, built from the date field's text the
-// first time a date line asks for it and kept for the rest of the pass. A
-// pass that meets no date line never converts the text, so an empty or
-// unfinished date field cannot fail it.
+// The simulator reads at most this many characters of a line, its end
+// included; what lies beyond is lost, and with a date line the rest of its
+// section.
+inline constexpr std::size_t kMaxSimulatorLine = 255;
+
+// The date line for an MJD: "  Date MJD", the number as spacedNumberText
+// writes it, "     ; " and the comment. The comment is shortened (runs of
+// blanks made one, then cut) so that the line and a CR LF stay within
+// kMaxSimulatorLine; line ends in it become blanks.
+[[nodiscard]] std::string dateLineFor(double mjd, std::string_view comment);
+
+// The replacement line for a pass, built the first time a date line asks for
+// it and kept for the rest of the pass. From a date text, the MJD is that of
+// the text (cMJD of dateFromText) and the text is the comment; a pass that
+// meets no date line never converts the text, so an empty or unfinished date
+// field cannot fail it. From an MJD, the number is written as given.
 class DateLineSource {
 public:
     DateLineSource(std::string dateText, RegionalForm form);
+    [[nodiscard]] static DateLineSource forMjd(double mjd, std::string comment);
 
     [[nodiscard]] std::expected<std::string_view, ConvError> line();
     [[nodiscard]] const std::string& dateText() const { return dateText_; }
@@ -37,7 +50,27 @@ private:
     std::optional<std::expected<std::string, ConvError>> built_;
 };
 
-enum class TextFailure { TooManyLines, DateNotADate, DateOutOfRange };
+enum class TextFailure { NotText, TooManyLines, DateNotADate, DateOutOfRange };
+
+// The lines as a rewrite reads them: CR LF, CR and LF each end one, and a
+// last line without an end is still a line. visit(number, line) counts from 1
+// and returns false to stop.
+template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
+    std::size_t number = 0;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        if (!visit(++number, bytes.substr(pos, end - pos))) {
+            return;
+        }
+        pos = end;
+        if (pos < bytes.size()) {
+            pos += bytes.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+        }
+    }
+}
 
 struct RewrittenText {
     std::string bytes;
@@ -48,7 +81,9 @@ struct RewrittenText {
 // The whole file rewritten in memory. CR LF, CR and LF each end a line. A
 // file whose every line end is LF keeps LF; any other file is written with
 // CR LF, and a last line without an end gains one. Every other byte goes
-// back as it came, whatever its encoding.
+// back as it came, whatever its 8-bit encoding. A file that starts with a
+// UTF-16 or UTF-32 byte-order mark, or holds a NUL byte, is no text scenario
+// (NotText): its "lines" would be cut apart.
 [[nodiscard]] std::expected<RewrittenText, TextFailure>
 rewriteScenarioText(std::string_view bytes, DateLineSource& dateLine);
 

@@ -23,12 +23,10 @@ bool isRealFolder(const std::string& path, unsigned char type) {
 
 std::expected<std::vector<std::string>, ScenarioFailure> subFolders(const std::string& folder) {
     auto fail = [&](int error) {
-        return std::unexpected(ScenarioFailure{ScenarioFailureKind::CannotList,
-                                               folder,
-                                               std::generic_category().message(error),
-                                               {},
-                                               true,
-                                               0});
+        return std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotList,
+                                               .path = folder,
+                                               .reason = std::generic_category().message(error),
+                                               .folderPass = true});
     };
     auto paths = listFolderPaths(
         folder, [](const std::string& path, std::string_view name, unsigned char type) {
@@ -41,14 +39,7 @@ std::expected<std::vector<std::string>, ScenarioFailure> subFolders(const std::s
 }
 
 void walk(const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
-    auto files = listScenarioFiles(folder);
-    if (!files) {
-        entries.emplace_back(std::unexpected(std::move(files.error())));
-        return;
-    }
-    for (auto& file : *files) {
-        entries.emplace_back(std::move(file));
-    }
+    appendListing(listScenarioFiles(folder), entries);
     auto folders = subFolders(folder);
     if (!folders) {
         entries.emplace_back(std::unexpected(std::move(folders.error())));
@@ -60,6 +51,20 @@ void walk(const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
 }
 
 } // namespace
+
+void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
+                   std::vector<ScenarioTreeEntry>& entries) {
+    if (!listing) {
+        entries.emplace_back(std::unexpected(std::move(listing.error())));
+        return;
+    }
+    for (auto& file : listing->files) {
+        entries.emplace_back(std::move(file));
+    }
+    for (auto& skipped : listing->skipped) {
+        entries.emplace_back(std::unexpected(std::move(skipped)));
+    }
+}
 
 std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText) {
     std::vector<ScenarioTreeEntry> entries;

@@ -10,8 +10,13 @@
 namespace zentadial {
 
 // One step of a walk: a scenario file to rewrite, or a folder that could not
-// be listed (the walk goes on past it).
+// be listed or a link that leads out of its folder (the walk goes on past
+// both).
 using ScenarioTreeEntry = std::expected<std::string, ScenarioFailure>;
+
+// The listing's files, then its skipped links, or its failure, as entries.
+void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
+                   std::vector<ScenarioTreeEntry>& entries);
 
 // The scenario files of a folder and of every folder below it: each folder's
 // own files first, as listScenarioFiles gives them, then its sub-folders in

@@ -29,6 +29,13 @@ RegionalForm formNamed(const QByteArray& name) {
     return RegionalForm::englishUnitedStates();
 }
 
+// The "plain" rows read with plainNumberFromText, the others with
+// numberFromText in the named form.
+Conv<double> readWhole(const QByteArray& form, const QByteArray& text) {
+    return form == "plain" ? zentadial::plainNumberFromText(text.toStdString())
+                           : zentadial::numberFromText(text.toStdString(), formNamed(form));
+}
+
 QByteArray bytes(const std::string& s) {
     return QByteArray::fromStdString(s);
 }
@@ -195,7 +202,19 @@ void TestNumberText::valueOfFieldText_data() {
     QTest::newRow("en 53005.75") << QByteArray("en") << QByteArray("53005.75") << 53005.75;
     QTest::newRow("en comma stops") << QByteArray("en") << QByteArray("53005,75") << 53005.0;
     QTest::newRow("comma 53005,75") << QByteArray("comma") << QByteArray("53005,75") << 53005.75;
-    QTest::newRow("comma point stops") << QByteArray("comma") << QByteArray("53005.75") << 53005.0;
+    // A "." copied from a scenario file is a decimal point in every form.
+    QTest::newRow("comma form reads a point") << QByteArray("comma") << QByteArray("2453006.25")
+                                              << 2453006.25;
+    QTest::newRow("pasted cell with line end")
+        << QByteArray("comma") << QByteArray("2453006.25\r\n") << 2453006.25;
+    QTest::newRow("no-break space before") << QByteArray("comma")
+                                           << QByteArray("\xC2\xA0"
+                                                         "2453006,25")
+                                           << 2453006.25;
+    QTest::newRow("U+2212 minus") << QByteArray("en")
+                                  << QByteArray("\xE2\x88\x92"
+                                                "4711.5")
+                                  << -4711.5;
     QTest::newRow("comma exponent") << QByteArray("comma") << QByteArray("1,5E+20") << 1.5e20;
     QTest::newRow("comma blanks") << QByteArray("comma") << QByteArray(" - 0 , 5") << -0.5;
     QTest::newRow("comma no digits") << QByteArray("comma") << QByteArray("x") << 0.0;
@@ -223,17 +242,32 @@ void TestNumberText::numberFromText_data() {
     QTest::newRow(".5") << QByteArray("en") << QByteArray(".5") << 0.5;
     QTest::newRow("-.5") << QByteArray("en") << QByteArray("-.5") << -0.5;
     QTest::newRow("grouped") << QByteArray("en") << QByteArray("2,451,545.5") << 2451545.5;
-    QTest::newRow("loose grouping") << QByteArray("en") << QByteArray("1,5") << 15.0;
     QTest::newRow("exponent") << QByteArray("en") << QByteArray("1.5E+20") << 1.5e20;
     QTest::newRow("exponent e-") << QByteArray("en") << QByteArray("1e-5") << 1e-5;
     QTest::newRow("exponent after point") << QByteArray("en") << QByteArray("5.E2") << 500.0;
     QTest::newRow("underflow is 0") << QByteArray("en") << QByteArray("1e-400") << 0.0;
     QTest::newRow("comma 53005,75") << QByteArray("comma") << QByteArray("53005,75") << 53005.75;
-    QTest::newRow("comma grouped") << QByteArray("comma") << QByteArray("2.451.545,5") << 2451545.5;
     QTest::newRow("comma exponent") << QByteArray("comma") << QByteArray("1,5E+20") << 1.5e20;
     QTest::newRow("comma ,5") << QByteArray("comma") << QByteArray(",5") << 0.5;
-    // Grouping is loose: a separator between two digits is skipped.
-    QTest::newRow("comma form: point groups") << QByteArray("comma") << QByteArray("0.5") << 5.0;
+    // "." is a decimal point in every form, never a group separator.
+    QTest::newRow("comma form: point is a point") << QByteArray("comma") << QByteArray("0.5")
+                                                  << 0.5;
+    QTest::newRow("comma form: MJD from a scenario")
+        << QByteArray("comma") << QByteArray("51982.5") << 51982.5;
+    QTest::newRow("space form: MJD from a scenario")
+        << QByteArray("space") << QByteArray("51982.5") << 51982.5;
+    QTest::newRow("pasted with CR LF") << QByteArray("en") << QByteArray("53005.5\r\n") << 53005.5;
+    QTest::newRow("narrow and no-break spaces around") << QByteArray("en")
+                                                       << QByteArray("\xC2\xA0"
+                                                                     "53005.5\xE2\x80\xAF")
+                                                       << 53005.5;
+    QTest::newRow("U+2212 minus") << QByteArray("en")
+                                  << QByteArray("\xE2\x88\x92"
+                                                "1.5")
+                                  << -1.5;
+    QTest::newRow("plain 60000.5") << QByteArray("plain") << QByteArray("60000.5") << 60000.5;
+    QTest::newRow("plain exponent") << QByteArray("plain") << QByteArray("-1.5E-3") << -1.5e-3;
+    QTest::newRow("plain with line end") << QByteArray("plain") << QByteArray("5.5\n") << 5.5;
     QTest::newRow("nbsp grouped") << QByteArray("space")
                                   << QByteArray("2\xC2\xA0"
                                                 "451\xC2\xA0"
@@ -245,7 +279,7 @@ void TestNumberText::numberFromText() {
     QFETCH(QByteArray, form);
     QFETCH(QByteArray, text);
     QFETCH(double, value);
-    const auto v = zentadial::numberFromText(text.toStdString(), formNamed(form));
+    const auto v = readWhole(form, text);
     QVERIFY(v.has_value());
     QCOMPARE(*v, value);
 }
@@ -275,8 +309,21 @@ void TestNumberText::numberFromTextFails_data() {
     QTest::newRow("E alone") << QByteArray("en") << QByteArray("E5") << mismatch;
     QTest::newRow("hex") << QByteArray("en") << QByteArray("0x10") << mismatch;
     QTest::newRow("two signs") << QByteArray("en") << QByteArray("--5") << mismatch;
-    QTest::newRow("CR") << QByteArray("en") << QByteArray("5\r") << mismatch;
-    QTest::newRow("comma form point then letters")
+    QTest::newRow("CR inside") << QByteArray("en") << QByteArray("5\r5") << mismatch;
+    // Group separators count only in real groups of three.
+    QTest::newRow("loose grouping") << QByteArray("en") << QByteArray("1,5") << mismatch;
+    QTest::newRow("comma decimal in en") << QByteArray("en") << QByteArray("53005,5") << mismatch;
+    QTest::newRow("short inner group") << QByteArray("en") << QByteArray("1,23,456") << mismatch;
+    QTest::newRow("long first group") << QByteArray("en") << QByteArray("1234,567") << mismatch;
+    QTest::newRow("comma form: points as groups")
+        << QByteArray("comma") << QByteArray("2.451.545,5") << mismatch;
+    QTest::newRow("comma form: 1.000,5") << QByteArray("comma") << QByteArray("1.000,5")
+                                         << mismatch;
+    QTest::newRow("plain: decimal comma") << QByteArray("plain") << QByteArray("53005,5")
+                                          << mismatch;
+    QTest::newRow("plain: grouped") << QByteArray("plain") << QByteArray("1,000.5") << mismatch;
+    QTest::newRow("plain: points as groups")
+        << QByteArray("plain") << QByteArray("1.000.5") << mismatch;    QTest::newRow("comma form point then letters")
         << QByteArray("comma") << QByteArray("0.5x") << mismatch;
     QTest::newRow("overflow") << QByteArray("en") << QByteArray("1e400") << overflow;
     QTest::newRow("negative overflow") << QByteArray("en") << QByteArray("-1.8e308") << overflow;
@@ -286,7 +333,7 @@ void TestNumberText::numberFromTextFails() {
     QFETCH(QByteArray, form);
     QFETCH(QByteArray, text);
     QFETCH(int, error);
-    const auto v = zentadial::numberFromText(text.toStdString(), formNamed(form));
+    const auto v = readWhole(form, text);
     QVERIFY(!v.has_value());
     QCOMPARE(static_cast<int>(v.error()), error);
 }

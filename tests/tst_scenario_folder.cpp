@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +44,8 @@ private Q_SLOTS:
         }
         QCOMPARE(::symlink("outside.txt", local(path(QStringLiteral("link.scn"))).c_str()), 0);
         QCOMPARE(::symlink("nowhere", local(path(QStringLiteral("dangling.scn"))).c_str()), 0);
+        // A link out of the folder, even into a sub-folder, is skipped and named.
+        QCOMPARE(::symlink("sub/inner.scn", local(path(QStringLiteral("away.scn"))).c_str()), 0);
 
         std::vector<std::string> expected;
         for (const char* name : {"C.Scn", "a.SCN", "b.scn", "link.scn", "\xc3\xa9t\xc3\xa9.scn"}) {
@@ -50,11 +53,14 @@ private Q_SLOTS:
         }
         const auto listed = listScenarioFiles(folder());
         QVERIFY(listed);
-        QCOMPARE(*listed, expected);
+        QCOMPARE(listed->files, expected);
+        QCOMPARE(listed->skipped.size(), std::size_t(1));
+        QCOMPARE(listed->skipped[0].path, folder() + "/away.scn");
 
         const auto result = rewriteScenarioFolder(folder(), kDateText, us_);
         QVERIFY(result);
         QCOMPARE(result->files.size(), expected.size());
+        QVERIFY(describeResult(*result).find("away.scn") != std::string::npos);
         for (const QString& name : taken) {
             if (name != QStringLiteral("link.scn")) {
                 QCOMPARE(readBytes(path(name)), kDateLine + "\n");
@@ -71,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\n"));
         const auto listed = listScenarioFiles(folder() + "/");
         QVERIFY(listed);
-        QCOMPARE(*listed, std::vector<std::string>{folder() + "/a.scn"});
+        QCOMPARE(listed->files, std::vector<std::string>{folder() + "/a.scn"});
     }
 
     void folderFailure_data() {
@@ -143,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(!result);
         QCOMPARE(result.error().kind, kind);
         QCOMPARE(result.error().filesRewritten, std::size_t(1));
-        QCOMPARE(readBytes(path(QStringLiteral("1.scn"))), QByteArray("no date\r\n"));
+        QCOMPARE(readBytes(path(QStringLiteral("1.scn"))), QByteArray("no date\r"));
         QCOMPARE(readBytes(path(QStringLiteral("2.scn"))), second);
         QCOMPARE(readBytes(path(QStringLiteral("3.scn"))), QByteArray("Date MJD 3\n"));
         const std::string text = describeFailure(result.error());
@@ -161,8 +167,26 @@ private Q_SLOTS:
         QCOMPARE(result->dateLineCount(), std::size_t(3));
         QCOMPARE(result->filesWithoutDateLine(), std::vector<std::string>{folder() + "/b.scn"});
         QCOMPARE(describeResult(*result),
-                 std::string("3 files converted, 3 date lines rewritten. No Date MJD line in: "
-                             "b.scn."));
+                 std::string("3 files converted, 3 date lines rewritten. No Date MJD line, left "
+                             "unchanged: b.scn."));
+        QCOMPARE(describeResultDetails(*result), std::string());
+    }
+
+    // Hundreds of files without a date line must not make the message box
+    // taller than the screen: the line names a few, the details all.
+    void longListsGoToDetails() {
+        for (int i = 0; i < 300; ++i) {
+            QVERIFY(writeBytes(path(QStringLiteral("f%1.scn").arg(i, 3, 10, QLatin1Char('0'))),
+                               "no date\n"));
+        }
+        const auto result = rewriteScenarioFolder(folder(), kDateText, us_);
+        QVERIFY(result);
+        const std::string line = describeResult(*result);
+        QVERIFY2(line.ends_with("f000.scn, f001.scn, f002.scn, f003.scn, f004.scn and 295 more."),
+                 line.c_str());
+        const std::string details = describeResultDetails(*result);
+        QVERIFY(details.find(folder() + "/f299.scn\n") != std::string::npos);
+        QCOMPARE(std::count(details.begin(), details.end(), '\n'), 301);
     }
 };
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <utility>
 #include <unistd.h>
 
 using namespace zentadial;
@@ -60,9 +62,11 @@ private Q_SLOTS:
                                       "Date MJ\r\n  Date MJ\r\nX Date MJD 1\r\n";
         QTest::newRow("look-alikes untouched") << lookalikes << lookalikes << 0;
         QTest::newRow("empty file") << QByteArray() << QByteArray() << 0;
-        QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A\r\n") << 0;
+        // A file without a date line is not written at all.
+        QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A") << 0;
         QTest::newRow("last line without end, CR LF")
-            << QByteArray("A\r\nB") << QByteArray("A\r\nB\r\n") << 0;
+            << QByteArray("A\r\nB\r\n  Date MJD 1") << "A\r\nB\r\n" + d + "\r\n"
+            << 1;
         QTest::newRow("last line without end, LF")
             << QByteArray("A\nDate MJD 1") << "A\n" + d + "\n"
             << 1;
@@ -74,19 +78,25 @@ private Q_SLOTS:
             << QByteArray("A\rDate MJD 1\rB") << "A\r\n" + d + "\r\nB\r\n"
             << 1;
         QTest::newRow("mixed ends become CR LF")
-            << QByteArray("A\r\nB\nC\rD") << QByteArray("A\r\nB\r\nC\r\nD\r\n") << 0;
+            << QByteArray("A\r\nB\nC\rDate MJD 1") << "A\r\nB\r\nC\r\n" + d + "\r\n"
+            << 1;
         QTest::newRow("CR CR LF is two ends")
-            << QByteArray("A\r\r\nB\r\n") << QByteArray("A\r\n\r\nB\r\n") << 0;
+            << QByteArray("A\r\r\nDate MJD 1\r\n") << "A\r\n\r\n" + d + "\r\n"
+            << 1;
         QTest::newRow("LF CR is two ends")
-            << QByteArray("A\n\rB") << QByteArray("A\r\n\r\nB\r\n") << 0;
+            << QByteArray("A\n\rDate MJD 1") << "A\r\n\r\n" + d + "\r\n"
+            << 1;
+        QTest::newRow("LF CR without a date line stays as it is")
+            << QByteArray("A\n\rB\n\r") << QByteArray("A\n\rB\n\r") << 0;
         QTest::newRow("Windows-1252 bytes kept")
             << QByteArray("Caf\xe9 \x93quoted\x94 \xb0\r\n  Date MJD 1\r\n")
             << "Caf\xe9 \x93quoted\x94 \xb0\r\n" + d + "\r\n"
             << 1;
         QTest::newRow("UTF-8 bytes kept") << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n")
                                           << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0;
-        QTest::newRow("NUL and control bytes kept")
-            << QByteArray("A\0B\x1a\x7f\n", 6) << QByteArray("A\0B\x1a\x7f\n", 6) << 0;
+        QTest::newRow("control bytes kept")
+            << QByteArray("A\x01B\x1a\x7f\nDate MJD 1\n") << "A\x01B\x1a\x7f\n" + d + "\n"
+            << 1;
     }
     void bytes() {
         QFETCH(QByteArray, input);
@@ -162,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(file, "A\nB"));
         const auto result = rewrite(file, dateText.toStdString());
         QVERIFY(result);
-        QCOMPARE(readBytes(file), QByteArray("A\nB\n"));
+        QCOMPARE(readBytes(file), QByteArray("A\nB"));
         QCOMPARE(result->dateLineCount, std::size_t(0));
     }
 
@@ -322,6 +332,172 @@ private Q_SLOTS:
         QCOMPARE(result.error().kind, kind);
         const std::string text = describeFailure(result.error());
         QVERIFY2(text.find(message.toStdString()) != std::string::npos, text.c_str());
+    }
+
+    // Files a rewrite must refuse by name, leaving them exactly as they are.
+    void refused_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<ScenarioFailureKind>("kind");
+        const QByteArray utf16le("\xFF\xFE" "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0", 22);
+        QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText;
+        QTest::newRow("UTF-16 BE, mark only") << QByteArray("\xFE\xFF") << QString()
+                                             << ScenarioFailureKind::NotText;
+        QTest::newRow("NUL after a date line")
+            << QByteArray("Date MJD 1\n\0\n", 13) << QString() << ScenarioFailureKind::NotText;
+        QTest::newRow("above the size limit")
+            << QByteArray("Date MJD 1\n") << QStringLiteral("grow") << ScenarioFailureKind::TooLarge;
+        QTest::newRow("second hard link")
+            << QByteArray("Date MJD 1\n") << QStringLiteral("link") << ScenarioFailureKind::HardLinked;
+    }
+    void refused() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, setup);
+        QFETCH(ScenarioFailureKind, kind);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, content));
+        if (setup == QStringLiteral("grow")) {
+            QCOMPARE(::truncate(local(file).c_str(), off_t(kMaxScenarioBytes) + 1), 0);
+        } else if (setup == QStringLiteral("link")) {
+            QCOMPARE(::link(local(file).c_str(), local(path(QStringLiteral("b.scn"))).c_str()), 0);
+        }
+        const QByteArray before = readBytes(file);
+        const auto result = rewrite(file);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, kind);
+        QCOMPARE(readBytes(file), before);
+        const std::string text = describeFailure(result.error());
+        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+    }
+
+    // Another program's change between the read and the rename must win:
+    // the rewrite stops and names the file. The change is made from inside
+    // the first write of the temporary file.
+    void changedMeanwhile_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QByteArray>("left");
+        QTest::newRow("editor saves by rename") << QStringLiteral("replace") << QByteArray("saved\n");
+        QTest::newRow("append") << QStringLiteral("append")
+                                << QByteArray("Date MJD 1\r\nmore\r\n");
+        QTest::newRow("half-written by another program")
+            << QStringLiteral("truncate") << QByteArray("Date");
+        QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
+        QTest::newRow("deleted") << QStringLiteral("delete") << QByteArray("<unreadable>");
+    }
+    void changedMeanwhile() {
+        QFETCH(QString, change);
+        QFETCH(QByteArray, left);
+        const QString real = path(QStringLiteral("real.scn"));
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(real, "Date MJD 1\r\n"));
+        QVERIFY(writeBytes(path(QStringLiteral("other.scn")), "other\n"));
+        QCOMPARE(::symlink("real.scn", local(file).c_str()), 0);
+
+        bool changed = false;
+        const WriteCalls calls{
+            [&](int fd, const void* data, std::size_t size) -> ssize_t {
+                if (!std::exchange(changed, true)) {
+                    const std::string target = local(real);
+                    if (change == QStringLiteral("replace")) {
+                        const std::string saved = local(path(QStringLiteral("saved")));
+                        writeBytes(QString::fromStdString(saved), "saved\n");
+                        ::rename(saved.c_str(), target.c_str());
+                    } else if (change == QStringLiteral("append")) {
+                        QFile f(real);
+                        (void)f.open(QIODevice::Append);
+                        f.write("more\r\n");
+                    } else if (change == QStringLiteral("truncate")) {
+                        (void)::truncate(target.c_str(), 4);
+                    } else if (change == QStringLiteral("retarget")) {
+                        ::unlink(local(file).c_str());
+                        (void)::symlink("other.scn", local(file).c_str());
+                    } else {
+                        ::unlink(target.c_str());
+                    }
+                }
+                return ::write(fd, data, size);
+            },
+            systemWriteCalls().sync,
+        };
+        const auto result = rewrite(file, kDateText, calls);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, ScenarioFailureKind::Changed);
+        QCOMPARE(readBytes(file), left);
+        QVERIFY(describeFailure(result.error()).find("changed while being converted") !=
+                std::string::npos);
+        for (const QString& name : entries(dir_->path())) {
+            QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
+        }
+    }
+
+    // The simulator reads 255 characters of a line: a long date text is
+    // shortened in the comment, never in the number.
+    void lineFitsTheSimulator_data() {
+        QTest::addColumn<QByteArray>("dateText");
+        QTest::addColumn<QByteArray>("line");
+        const QByteArray blanks(300, ' ');
+        QTest::newRow("runs of blanks collapse")
+            << "1/1/2004" + blanks + "12:00:00 PM"
+            << QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM");
+        QTest::newRow("short text untouched")
+            << QByteArray("1/1/2004  12:00:00 PM")
+            << QByteArray("  Date MJD 53005.5     ; 1/1/2004  12:00:00 PM");
+    }
+    void lineFitsTheSimulator() {
+        QFETCH(QByteArray, dateText);
+        QFETCH(QByteArray, line);
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+        QVERIFY(rewrite(file, dateText.toStdString()));
+        QCOMPARE(readBytes(file), line + "\r\n");
+    }
+    void longCommentIsCut() {
+        const std::string comment(400, 'x');
+        const std::string line = dateLineFor(53005.123456789, comment);
+        QCOMPARE(line.size() + 2, kMaxSimulatorLine);
+        QVERIFY(line.starts_with("  Date MJD 53005.123456789     ; xxx"));
+        // Not inside a UTF-8 character either.
+        const std::string accented = dateLineFor(1, std::string(300, 'a') + "\xc3\xa9");
+        QVERIFY(dateLineFor(1, "\xc3\xa9" + std::string(300, '\xc3')).size() <= 253);
+        QCOMPARE(accented.size(), std::size_t(253));
+    }
+
+    // Mode was always kept; extended attributes (ACLs live there) are too.
+    void attributesKept() {
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "Date MJD 1\n"));
+        if (::setxattr(local(file).c_str(), "user.origin", "hangar", 6, 0) != 0) {
+            QSKIP("this file system keeps no user attributes");
+        }
+        QVERIFY(rewrite(file));
+        char value[16] = {};
+        QCOMPARE(::getxattr(local(file).c_str(), "user.origin", value, sizeof value), ssize_t(6));
+        QCOMPARE(QByteArray(value), QByteArray("hangar"));
+        QCOMPARE(readBytes(file), kDateLine + "\n");
+    }
+
+    // Names near the file system's limit still leave room for the temporary
+    // file, and one left by a crash is reported.
+    void longNameAndLeftovers() {
+        const QString name = QString(250, QLatin1Char('n')) + QStringLiteral(".scn");
+        const QString file = path(name);
+        QVERIFY(writeBytes(file, "Date MJD 1\n"));
+        QVERIFY(writeBytes(path(QStringLiteral(".zentadial-AbC123")), "half"));
+        const auto result = rewrite(file);
+        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+        QCOMPARE(readBytes(file), kDateLine + "\n");
+        QCOMPARE(result->leftovers.size(), std::size_t(1));
+        QVERIFY(describeResult(*result).find(".zentadial-AbC123") != std::string::npos);
+    }
+
+    // --mjd writes the number to the digits given, not rounded to a second.
+    void mjdWrittenAsGiven() {
+        const QString file = path(QStringLiteral("a.scn"));
+        QVERIFY(writeBytes(file, "Date MJD 1\n"));
+        DateLineSource source = DateLineSource::forMjd(60000.123456789, "5/18/2023 2:57:47 AM");
+        QVERIFY(rewriteScenarioFile(local(file), source));
+        QCOMPARE(readBytes(file),
+                 QByteArray("  Date MJD 60000.123456789     ; 5/18/2023 2:57:47 AM\n"));
     }
 
     void relativePathUsesCurrentDirectory() {
