@@ -21,7 +21,8 @@ QString argumentFromBytes(std::string_view bytes) {
     while (!bytes.empty()) {
         const std::size_t length = utf8Length(bytes);
         if (length == 0) {
-            text += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[0])));
+            text +=
+                QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[0])));
             bytes.remove_prefix(1);
             continue;
         }

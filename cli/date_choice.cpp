@@ -18,8 +18,7 @@ QString fromStd(std::string_view text) {
 }
 
 bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           text.find_first_not_of("0123456789") == std::string_view::npos;
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // "+5:30", "-3:30", "14:00": sign, hours, colon, two digits of minutes.
@@ -112,8 +111,8 @@ Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice, const RegionalFo
     }
     if (choice.date) {
         if (!dateFromText(*choice.date, form)) {
-            return std::unexpected(usageError(QStringLiteral("option '--date': '%1' is not a date.")
-                                                  .arg(fromStd(*choice.date))));
+            return std::unexpected(usageError(
+                QStringLiteral("option '--date': '%1' is not a date.").arg(fromStd(*choice.date))));
         }
         return RewriteDate{*choice.date, std::nullopt, form};
     }

@@ -110,10 +110,10 @@ public:
     void previewed(const ScenarioPreview& preview) {
         ++files_;
         dateLines_ += preview.changes.size();
-        io_.out.write(printableBytes(preview.path) +
-                      (preview.changes.empty() ? ": would be left unchanged, "
-                                               : ": would be rewritten, ") +
-                      dateLines(preview.changes.size()) + "\n");
+        io_.out.write(
+            printableBytes(preview.path) +
+            (preview.changes.empty() ? ": would be left unchanged, " : ": would be rewritten, ") +
+            dateLines(preview.changes.size()) + "\n");
         for (const auto& change : preview.changes) {
             const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
             io_.out.write(where + "-" + printableBytes(change.before) + "\n");

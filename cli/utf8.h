@@ -39,5 +39,4 @@ inline std::size_t utf8Length(std::string_view text) {
     return length;
 }
 
-
 } // namespace zentadial

@@ -174,15 +174,13 @@ std::expected<void, FileError> copyAttributes(const std::filesystem::path& from,
         pos += name.size() + 1;
         const ssize_t valueSize = ::getxattr(from.c_str(), name.c_str(), nullptr, 0);
         if (valueSize < 0) {
-            return failure(FileFailure::CannotWrite, "could not read its attribute " + name,
-                           errno);
+            return failure(FileFailure::CannotWrite, "could not read its attribute " + name, errno);
         }
         std::string value(static_cast<std::size_t>(valueSize), '\0');
         const ssize_t read = ::getxattr(from.c_str(), name.c_str(), value.data(), value.size());
-        if (read < 0 || ::fsetxattr(to, name.c_str(), value.data(),
-                                    static_cast<std::size_t>(read), 0) != 0) {
-            return failure(FileFailure::CannotWrite, "could not keep its attribute " + name,
-                           errno);
+        if (read < 0 ||
+            ::fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(read), 0) != 0) {
+            return failure(FileFailure::CannotWrite, "could not keep its attribute " + name, errno);
         }
     }
     return {};

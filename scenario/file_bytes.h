@@ -31,13 +31,13 @@ struct WriteCalls {
 [[nodiscard]] const WriteCalls& systemWriteCalls();
 
 enum class FileFailure {
-    CannotOpen,   // missing, no access, or failed while reading
-    NotAFile,     // a folder, device or pipe
-    TooLarge,     // above kMaxScenarioBytes, or more than memory holds
-    ReadOnly,     // no write bit, or not writable by us
-    HardLinked,   // other names share the file; a replace would split them
-    OtherOwner,   // the owner or group could not be kept
-    Changed,      // another program changed or replaced it since it was read
+    CannotOpen, // missing, no access, or failed while reading
+    NotAFile,   // a folder, device or pipe
+    TooLarge,   // above kMaxScenarioBytes, or more than memory holds
+    ReadOnly,   // no write bit, or not writable by us
+    HardLinked, // other names share the file; a replace would split them
+    OtherOwner, // the owner or group could not be kept
+    Changed,    // another program changed or replaced it since it was read
     CannotWrite,
 };
 

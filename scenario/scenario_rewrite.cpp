@@ -86,7 +86,7 @@ EntryKind kindOf(const std::string& path, unsigned char type,
     std::error_code ec;
     const auto target = std::filesystem::canonical(path, ec);
     return !ec && target.parent_path() == realFolder ? EntryKind::LinkInside
-                                                      : EntryKind::LinkOutside;
+                                                     : EntryKind::LinkOutside;
 }
 
 std::string plural(std::size_t n, std::string_view one, std::string_view many) {
@@ -210,9 +210,8 @@ std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_vi
             case EntryKind::LinkInside:
                 return true;
             case EntryKind::LinkOutside:
-                listing.skipped.push_back({.kind = ScenarioFailureKind::LinkOutside,
-                                           .path = path,
-                                           .folderPass = true});
+                listing.skipped.push_back(
+                    {.kind = ScenarioFailureKind::LinkOutside, .path = path, .folderPass = true});
                 return false;
             case EntryKind::Other:
                 break;
@@ -242,8 +241,8 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::st
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
     }
-    ScenarioFolderResult result{std::string(folderText), {}, std::move(listing->skipped),
-                                leftoverTemporaries(folderText)};
+    ScenarioFolderResult result{
+        std::string(folderText), {}, std::move(listing->skipped), leftoverTemporaries(folderText)};
     result.files.reserve(listing->files.size());
     DateLineSource dateLine{std::string(dateText), form};
     for (const auto& path : listing->files) {
@@ -361,8 +360,9 @@ std::string describeResult(const ScenarioFolderResult& result) {
         text += " No Date MJD line, left unchanged: " + someNames(without) + ".";
     }
     if (!result.skipped.empty()) {
-        text += " Skipped, links to files outside the folder: " + someNames(pathsOf(result.skipped)) +
-                ".";
+        text +=
+            " Skipped, links to files outside the folder: " + someNames(pathsOf(result.skipped)) +
+            ".";
     }
     if (!result.leftovers.empty()) {
         text += leftoverSentence(result.leftovers);

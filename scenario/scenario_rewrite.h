@@ -27,10 +27,10 @@ enum class ScenarioFailureKind {
     DateNotADate,   // the date field's text does not read as a date
     DateOutOfRange, // its MJD lies beyond the dates a SerialDate can hold
     ReadOnly,
-    HardLinked,     // other names share the file
-    OtherOwner,     // its owner or group could not be kept
-    Changed,        // another program changed or replaced it meanwhile
-    LinkOutside,    // a folder's link to a file outside that folder
+    HardLinked,  // other names share the file
+    OtherOwner,  // its owner or group could not be kept
+    Changed,     // another program changed or replaced it meanwhile
+    LinkOutside, // a folder's link to a file outside that folder
     CannotWrite,
 };
 
@@ -54,9 +54,9 @@ struct ScenarioFileResult {
 
 struct ScenarioFolderResult {
     std::string folder;
-    std::vector<ScenarioFileResult> files;  // in the order they were rewritten
-    std::vector<ScenarioFailure> skipped;   // links to files outside the folder
-    std::vector<std::string> leftovers;     // temporary files of an earlier pass
+    std::vector<ScenarioFileResult> files; // in the order they were rewritten
+    std::vector<ScenarioFailure> skipped;  // links to files outside the folder
+    std::vector<std::string> leftovers;    // temporary files of an earlier pass
 
     [[nodiscard]] std::size_t dateLineCount() const;
     [[nodiscard]] std::vector<std::string> filesWithoutDateLine() const;

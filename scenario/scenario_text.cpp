@@ -74,7 +74,8 @@ std::string dateLineFor(double mjd, std::string_view comment) {
     // The comment may hold line ends (a date text reads them as blanks);
     // copied as they are, they would split the date line.
     std::string text(comment);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     const std::size_t room = kMaxSimulatorLine - kLineEnd.size() - line.size();
     if (text.size() > room) {
         text = collapsedBlanks(text);

@@ -5,7 +5,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <csignal>
+#include <fcntl.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -16,13 +23,13 @@ struct Run {
 };
 
 Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {},
-        const QString& zone = QStringLiteral("UTC")) {
+        const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The system's forms are C, which the program reads as English (United
     // States), and the clock is GMT, whatever the machine is set to.
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(QStringLiteral("LANG"), locale);
     env.insert(QStringLiteral("TZ"), zone);
     process.setProcessEnvironment(env);
     if (!folder.isEmpty()) {
@@ -42,6 +49,33 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+// Runs the program with arguments as raw bytes and standard output on the
+// given descriptor, SIGPIPE as a shell would leave it; the exit status, or -1.
+int runRaw(const std::vector<std::string>& arguments, int out) {
+    std::vector<char*> argv;
+    std::string program = ZENTADIAL_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = arguments;
+    for (auto& argument : copies) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::signal(SIGPIPE, SIG_DFL);
+        ::dup2(out, STDOUT_FILENO);
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devNull, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
 }
 
 QByteArray fieldLines(const QByteArray& date, const QByteArray& mjd, const QByteArray& epoch,
@@ -87,6 +121,11 @@ private Q_SLOTS:
     void convertAsJson();
     void convertNow_data();
     void convertNow();
+    void numbersReadAlikeInEveryLocale_data();
+    void numbersReadAlikeInEveryLocale();
+    void closedPipeFinishesThePass();
+    void oddFileNames();
+    void dryRunForeseesRefusals();
     void wrongCalls_data();
     void wrongCalls();
     void helpAndVersion_data();
@@ -122,16 +161,14 @@ void TestCli::convertOneEntry_data() {
         fieldLines("11/15/1858 12:00:00 PM", "-1.5", "1858.87474332649", "2399999"), 0);
     row("epoch 2004", {QStringLiteral("--epoch"), QStringLiteral("2004")},
         fieldLines("1/1/2004 12:00:00 PM", "53005.5", "2004", "2453006"), 0);
-    row("jd reads past trailing letters", {QStringLiteral("--jd"), QStringLiteral("2453005.5x")},
-        fieldLines("1/1/2004", "53005", "2003.99863107461", "2453005.5x"), 0);
-    row("mjd with trailing letters empties", {QStringLiteral("--mjd"), QStringLiteral("53005x")},
-        fieldLines("", "53005x", "", "2400000.5"), 1);
+    row("jd typed into its field", {QStringLiteral("--jd"), QStringLiteral("2453005.5")},
+        fieldLines("1/1/2004", "53005", "2003.99863107461", "2453005.5"), 0);
     row("date that is no date empties", {QStringLiteral("--date"), QStringLiteral("abc")},
         fieldLines("abc", "", "", ""), 1);
-    row("empty jd lies before year 100", {QStringLiteral("--jd"), QString()},
-        fieldLines("", "-2400000.5", "-4711.96440793977", ""), 1);
-    row("german forms both ways",
-        {QStringLiteral("--mjd"), QStringLiteral("53005,75"), QStringLiteral("--locale"),
+    row("jd 0 lies before year 100", {QStringLiteral("--jd"), QStringLiteral("0")},
+        fieldLines("", "-2400000.5", "-4711.96440793977", "0"), 1);
+    row("german output, plain input",
+        {QStringLiteral("--mjd"), QStringLiteral("53005.75"), QStringLiteral("--locale"),
          QStringLiteral("de_DE")},
         fieldLines("01.01.2004 18:00:00", "53005,75", "2004,0006844627", "2453006,25"), 0);
     row("C locale is English (United States)",
@@ -161,28 +198,42 @@ void TestCli::convertAsJson() {
     const QJsonObject object = document.object();
     QCOMPARE(object.value(QStringLiteral("date")).toString(),
              QStringLiteral("1/1/2004 \"6\":00 PM"));
-    QCOMPARE(object.value(QStringLiteral("mjd")).toString(), QString());
+    QVERIFY(object.value(QStringLiteral("mjd")).isNull());
+    QVERIFY(
+        object.value(QStringLiteral("error")).toString().contains(QStringLiteral("not a date")));
 
-    const Run good = run({QStringLiteral("convert"), QStringLiteral("--mjd"),
-                          QStringLiteral("53005.75"), QStringLiteral("--json")});
-    QCOMPARE(good.out, QByteArray("{\"date\":\"1/1/2004 6:00:00 PM\",\"mjd\":\"53005.75\","
-                                  "\"epoch\":\"2004.0006844627\",\"jd\":\"2453006.25\"}\n"));
+    // Numbers are JSON numbers with "." in every locale.
+    const Run good =
+        run({QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("53005.75"),
+             QStringLiteral("--json"), QStringLiteral("--locale"), QStringLiteral("de_DE")});
+    QCOMPARE(good.out, QByteArray("{\"date\":\"01.01.2004 18:00:00\",\"mjd\":53005.75,"
+                                  "\"epoch\":2004.0006844627,\"jd\":2453006.25}\n"));
 }
 
 void TestCli::convertNow_data() {
-    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("zone"); // empty: no --zone
+    QTest::addColumn<QString>("tz");
     QTest::addColumn<double>("hoursAhead");
-    QTest::newRow("GMT") << QStringLiteral("0") << 0.0;
-    QTest::newRow("eight hours behind GMT") << QStringLiteral("-8") << 8.0;
-    QTest::newRow("half hours east") << QStringLiteral("5.5") << -5.5;
+    QTest::newRow("GMT") << QStringLiteral("0") << QStringLiteral("UTC") << 0.0;
+    QTest::newRow("eight hours behind GMT") << QStringLiteral("-8") << QStringLiteral("UTC") << 8.0;
+    QTest::newRow("half hours east") << QStringLiteral("5.5") << QStringLiteral("UTC") << -5.5;
+    QTest::newRow("+H:MM") << QStringLiteral("+5:30") << QStringLiteral("UTC") << -5.5;
+    // The local clock is five hours ahead; without --zone the true UTC time.
+    QTest::newRow("no zone is true UTC") << QString() << QStringLiteral("XYZ-5") << 0.0;
+    QTest::newRow("zone applies to the local clock")
+        << QStringLiteral("5") << QStringLiteral("XYZ-5") << 0.0;
 }
 
 void TestCli::convertNow() {
     QFETCH(QString, zone);
+    QFETCH(QString, tz);
     QFETCH(double, hoursAhead);
+    QStringList arguments{QStringLiteral("convert"), QStringLiteral("--now")};
+    if (!zone.isEmpty()) {
+        arguments << QStringLiteral("--zone") << zone;
+    }
     const qint64 before = QDateTime::currentSecsSinceEpoch();
-    const Run result =
-        run({QStringLiteral("convert"), QStringLiteral("--now"), QStringLiteral("--zone"), zone});
+    const Run result = run(arguments, {}, {}, tz);
     const qint64 after = QDateTime::currentSecsSinceEpoch();
     QCOMPARE(result.exitCode, 0);
     const QList<QByteArray> lines = result.out.split('\n');
@@ -219,10 +270,23 @@ void TestCli::wrongCalls_data() {
         {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
          QStringLiteral("--zone"), QStringLiteral("3")},
         "'--zone'");
-    row("zone out of range",
-        {QStringLiteral("convert"), QStringLiteral("--now"), QStringLiteral("--zone"),
-         QStringLiteral("1e9")},
-        "'--zone'");
+    for (const char* zone : {"1e9", "1e3", "abc", "UTC+2", "14.5", "+5:60", "5,5"}) {
+        QTest::newRow(qPrintable(QStringLiteral("zone %1").arg(QLatin1String(zone))))
+            << QStringList{QStringLiteral("convert"), QStringLiteral("--now"),
+                           QStringLiteral("--zone"), QLatin1String(zone)}
+            << QByteArray("'--zone'");
+    }
+    // A number is one number: never read as far as it goes, or with "." as a
+    // group separator.
+    for (const char* option : {"mjd", "jd", "epoch"}) {
+        for (const char* text : {"2453005.5x", "53005,5", "1.000.5", ""}) {
+            QTest::newRow(qPrintable(
+                QStringLiteral("--%1 '%2'").arg(QLatin1String(option), QLatin1String(text))))
+                << QStringList{QStringLiteral("convert"),
+                               QLatin1String("--") + QLatin1String(option), QLatin1String(text)}
+                << QByteArray(QByteArray("'--") + option + "': '" + text + "' is not a number");
+        }
+    }
     row("unknown locale",
         {QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("1"),
          QStringLiteral("--locale"), QStringLiteral("xx_QQ")},
@@ -295,19 +359,20 @@ void TestCli::batchWithBadLines() {
     const Run result = run({QStringLiteral("convert"), QStringLiteral("--batch")}, input);
     QCOMPARE(result.out, QByteArray("1/1/2000 12:00:00 PM\t51544.5\t2000\t2451545\n"
                                     "1/1/2004 6:00:00 PM\t53005.75\t2004.0006844627\t2453006.25\n"
-                                    "\t53005x\t\t2400000.5\n"
+                                    "\t53005x\t\t\n"
                                     "\t\t\t\n"
                                     "\t\t\t\n"
-                                    "1/1/2004\t53005\t2003.99863107461\t2453005.5x\n"
+                                    "\t\t\t2453005.5x\n"
                                     "abc\t\t\t\n"
                                     "1/1/2004 12:00:00 PM\t53005.5\t2004\t2453006\n"));
     QCOMPARE(result.exitCode, 1);
     const QList<QByteArray> errors = result.err.trimmed().split('\n');
-    QCOMPARE(errors.size(), 4);
+    QCOMPARE(errors.size(), 5);
     QVERIFY(errors[0].contains("line 3:"));
     QVERIFY(errors[1].contains("line 4:"));
     QVERIFY(errors[2].contains("line 5:"));
-    QVERIFY(errors[3].contains("line 7:"));
+    QVERIFY(errors[3].contains("line 6:"));
+    QVERIFY(errors[4].contains("line 7:"));
 }
 
 void TestCli::batchKeepsFourColumns() {
@@ -451,6 +516,117 @@ void TestCli::failingFileAmongGoodOnes() {
                              QStringLiteral("53005.5"), QStringLiteral("--dry-run"), locked});
     QCOMPARE(preview.exitCode, 1);
     QVERIFY(preview.out.contains("would fail"));
+}
+
+// "." must never be taken for a group separator, whatever LANG says.
+void TestCli::numbersReadAlikeInEveryLocale_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"de_DE.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "nl_NL.UTF-8",
+                               "pt_BR.UTF-8", "en_US.UTF-8"}) {
+        QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+}
+
+void TestCli::numbersReadAlikeInEveryLocale() {
+    QFETCH(QString, locale);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("f.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    const Run rewrite =
+        run({QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("60000.5"), file},
+            {}, {}, QStringLiteral("UTC"), locale);
+    QCOMPARE(rewrite.exitCode, 0);
+    QVERIFY2(readBytes(file).startsWith("  Date MJD 60000.5     ; "), readBytes(file).constData());
+
+    const Run batch =
+        run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
+            "mjd 51544.5\njd 2453005.5\nmjd 53005,5\n", {}, QStringLiteral("UTC"), locale);
+    QCOMPARE(batch.exitCode, 1);
+    const QList<QByteArray> lines = batch.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value(QStringLiteral("jd")).toDouble(),
+             2451545.0);
+    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(QStringLiteral("mjd")).toDouble(),
+             53005.0);
+    QVERIFY(QJsonDocument::fromJson(lines[2]).object().contains(QStringLiteral("error")));
+}
+
+// A reader that goes away must not stop the pass half-way: every file is
+// rewritten, and the lost output makes the exit status 1.
+void TestCli::closedPipeFinishesThePass() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)), "Date MJD 1\n"));
+    }
+    int fds[2];
+    QCOMPARE(::pipe(fds), 0);
+    ::close(fds[0]);
+    const int status = runRaw({"rewrite", "--mjd", "53005.5", folder.path().toStdString()}, fds[1]);
+    ::close(fds[1]);
+    QCOMPARE(status, 1);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
+    }
+}
+
+// A name that is not UTF-8 and holds a line end is found by its bytes and
+// shown escaped, so it cannot split the report.
+void TestCli::oddFileNames() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
+    const int created = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(created >= 0);
+    QCOMPARE(::write(created, "Date MJD 1\n", 11), ssize_t(11));
+    ::close(created);
+    QTemporaryFile output;
+    QVERIFY(output.open());
+    QCOMPARE(runRaw({"rewrite", "--mjd", "53005.5", name}, output.handle()), 0);
+    QFile written(QString::fromStdString(output.fileName().toStdString()));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray out = written.readAll();
+    QVERIFY2(out.startsWith(QByteArray(QByteArray::fromStdString(folder.path().toStdString()) +
+                                       "/bad\xff\\n.scn: rewritten, 1 date line\n")),
+             out.constData());
+    QFile scenario;
+    const int fd = ::open(name.c_str(), O_RDONLY);
+    QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+}
+
+// A dry run says "would fail" for what the real run refuses.
+void TestCli::dryRunForeseesRefusals() {
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    QVERIFY(QDir(tree.path()).mkdir(QStringLiteral("pass")));
+    const QString pass = tree.filePath(QStringLiteral("pass"));
+    QVERIFY(writeBytes(pass + QStringLiteral("/nul.scn"), QByteArray("Date MJD 1\n\0", 12)));
+    QVERIFY(writeBytes(pass + QStringLiteral("/big.scn"), "Date MJD 1\n"));
+    QVERIFY(QFile::resize(pass + QStringLiteral("/big.scn"), 17 * 1024 * 1024));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("elsewhere.txt")), "Date MJD 1\n"));
+    QVERIFY(QFile::link(tree.filePath(QStringLiteral("elsewhere.txt")),
+                        pass + QStringLiteral("/away.scn")));
+    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
+
+    for (const char* dryRun : {"--dry-run", ""}) {
+        QStringList arguments{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                              QStringLiteral("53005.5"), pass};
+        if (*dryRun != 0) {
+            arguments << QLatin1String(dryRun);
+        }
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, 1);
+        const QByteArray failed = *dryRun != 0 ? ": would fail: " : ": failed: ";
+        for (const char* name : {"/nul.scn", "/big.scn", "/away.scn"}) {
+            QVERIFY2(result.out.contains(QByteArray(pass.toUtf8() + name + failed)),
+                     result.out.constData());
+        }
+        QVERIFY(result.out.contains(
+            QByteArray("good.scn: " + QByteArray(*dryRun != 0 ? "would be " : "") + "rewritten")));
+    }
+    QCOMPARE(readBytes(tree.filePath(QStringLiteral("elsewhere.txt"))), QByteArray("Date MJD 1\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -203,8 +203,8 @@ void TestNumberText::valueOfFieldText_data() {
     QTest::newRow("en comma stops") << QByteArray("en") << QByteArray("53005,75") << 53005.0;
     QTest::newRow("comma 53005,75") << QByteArray("comma") << QByteArray("53005,75") << 53005.75;
     // A "." copied from a scenario file is a decimal point in every form.
-    QTest::newRow("comma form reads a point") << QByteArray("comma") << QByteArray("2453006.25")
-                                              << 2453006.25;
+    QTest::newRow("comma form reads a point")
+        << QByteArray("comma") << QByteArray("2453006.25") << 2453006.25;
     QTest::newRow("pasted cell with line end")
         << QByteArray("comma") << QByteArray("2453006.25\r\n") << 2453006.25;
     QTest::newRow("no-break space before") << QByteArray("comma")
@@ -250,8 +250,8 @@ void TestNumberText::numberFromText_data() {
     QTest::newRow("comma exponent") << QByteArray("comma") << QByteArray("1,5E+20") << 1.5e20;
     QTest::newRow("comma ,5") << QByteArray("comma") << QByteArray(",5") << 0.5;
     // "." is a decimal point in every form, never a group separator.
-    QTest::newRow("comma form: point is a point") << QByteArray("comma") << QByteArray("0.5")
-                                                  << 0.5;
+    QTest::newRow("comma form: point is a point")
+        << QByteArray("comma") << QByteArray("0.5") << 0.5;
     QTest::newRow("comma form: MJD from a scenario")
         << QByteArray("comma") << QByteArray("51982.5") << 51982.5;
     QTest::newRow("space form: MJD from a scenario")
@@ -317,13 +317,14 @@ void TestNumberText::numberFromTextFails_data() {
     QTest::newRow("long first group") << QByteArray("en") << QByteArray("1234,567") << mismatch;
     QTest::newRow("comma form: points as groups")
         << QByteArray("comma") << QByteArray("2.451.545,5") << mismatch;
-    QTest::newRow("comma form: 1.000,5") << QByteArray("comma") << QByteArray("1.000,5")
-                                         << mismatch;
-    QTest::newRow("plain: decimal comma") << QByteArray("plain") << QByteArray("53005,5")
-                                          << mismatch;
+    QTest::newRow("comma form: 1.000,5")
+        << QByteArray("comma") << QByteArray("1.000,5") << mismatch;
+    QTest::newRow("plain: decimal comma")
+        << QByteArray("plain") << QByteArray("53005,5") << mismatch;
     QTest::newRow("plain: grouped") << QByteArray("plain") << QByteArray("1,000.5") << mismatch;
     QTest::newRow("plain: points as groups")
-        << QByteArray("plain") << QByteArray("1.000.5") << mismatch;    QTest::newRow("comma form point then letters")
+        << QByteArray("plain") << QByteArray("1.000.5") << mismatch;
+    QTest::newRow("comma form point then letters")
         << QByteArray("comma") << QByteArray("0.5x") << mismatch;
     QTest::newRow("overflow") << QByteArray("en") << QByteArray("1e400") << overflow;
     QTest::newRow("negative overflow") << QByteArray("en") << QByteArray("-1.8e308") << overflow;

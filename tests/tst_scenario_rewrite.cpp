@@ -8,8 +8,8 @@
 #include <memory>
 #include <sys/stat.h>
 #include <sys/xattr.h>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 using namespace zentadial;
 using namespace scenario_fixture;
@@ -339,16 +339,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("setup");
         QTest::addColumn<ScenarioFailureKind>("kind");
-        const QByteArray utf16le("\xFF\xFE" "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0", 22);
+        const QByteArray utf16le("\xFF\xFE"
+                                 "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0",
+                                 22);
         QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText;
-        QTest::newRow("UTF-16 BE, mark only") << QByteArray("\xFE\xFF") << QString()
-                                             << ScenarioFailureKind::NotText;
+        QTest::newRow("UTF-16 BE, mark only")
+            << QByteArray("\xFE\xFF") << QString() << ScenarioFailureKind::NotText;
         QTest::newRow("NUL after a date line")
             << QByteArray("Date MJD 1\n\0\n", 13) << QString() << ScenarioFailureKind::NotText;
         QTest::newRow("above the size limit")
-            << QByteArray("Date MJD 1\n") << QStringLiteral("grow") << ScenarioFailureKind::TooLarge;
-        QTest::newRow("second hard link")
-            << QByteArray("Date MJD 1\n") << QStringLiteral("link") << ScenarioFailureKind::HardLinked;
+            << QByteArray("Date MJD 1\n") << QStringLiteral("grow")
+            << ScenarioFailureKind::TooLarge;
+        QTest::newRow("second hard link") << QByteArray("Date MJD 1\n") << QStringLiteral("link")
+                                          << ScenarioFailureKind::HardLinked;
     }
     void refused() {
         QFETCH(QByteArray, content);
@@ -376,9 +379,9 @@ private Q_SLOTS:
     void changedMeanwhile_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QByteArray>("left");
-        QTest::newRow("editor saves by rename") << QStringLiteral("replace") << QByteArray("saved\n");
-        QTest::newRow("append") << QStringLiteral("append")
-                                << QByteArray("Date MJD 1\r\nmore\r\n");
+        QTest::newRow("editor saves by rename")
+            << QStringLiteral("replace") << QByteArray("saved\n");
+        QTest::newRow("append") << QStringLiteral("append") << QByteArray("Date MJD 1\r\nmore\r\n");
         QTest::newRow("half-written by another program")
             << QStringLiteral("truncate") << QByteArray("Date");
         QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
