@@ -2,6 +2,8 @@
 
 #include "picker/oopen.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,10 +17,16 @@ CivilTime SystemClock::localNow() const {
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-void DialogMessageBoxes::inform(const QString& prompt, const QString& title,
-                                const QString& detail) {
+double SystemClock::offsetFromGmtHours() const {
+    constexpr double kSecondsPerHour = 3600;
+    return QDateTime::currentDateTime().offsetFromUtc() / kSecondsPerHour;
+}
+
+void DialogMessageBoxes::inform(const QString& prompt, const QString& title, const QString& detail,
+                                const QString& details) {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner_);
     box.setInformativeText(detail);
+    box.setDetailedText(details);
     box.exec();
 }
 
@@ -43,7 +51,15 @@ std::optional<ChosenFile> DialogFileChooser::chooseFile(QWidget* owner) {
             dialog_->setDirectory(initialFolder_);
         }
     }
-    if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) {
+    const int answer = dialog_->exec();
+    // The dialog is kept for the next opening, and so is its completer: a
+    // popup it left open would swallow the next click in the window.
+    for (auto* completer : dialog_->findChildren<QCompleter*>()) {
+        if (completer->popup() != nullptr) {
+            completer->popup()->hide();
+        }
+    }
+    if (answer != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     const QString fileName = dialog_->selectedFiles().constFirst();

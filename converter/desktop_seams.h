@@ -13,13 +13,15 @@ namespace zentadial {
 class SystemClock final : public Clock {
 public:
     [[nodiscard]] CivilTime localNow() const override;
+    [[nodiscard]] double offsetFromGmtHours() const override;
 };
 
 class DialogMessageBoxes final : public MessageBoxes {
 public:
     explicit DialogMessageBoxes(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
-    void inform(const QString& prompt, const QString& title, const QString& detail) override;
+    void inform(const QString& prompt, const QString& title, const QString& detail,
+                const QString& details) override;
     void warn(const QString& text, const QString& title) override;
 
 private:

@@ -104,6 +104,8 @@ void Form1::createControls() {
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(26);
+    Combo1->setAccessibleName(QStringLiteral("Time Zone"));
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Time zone, hours east of GMT"));
 
     Frame3 = frame("Frame3", "File to Convert:", 240, 2520, 9255, 1335, true);
     txtFile = field(Frame3, "txtFile", 120, 360, 9015, 375);
@@ -226,15 +228,20 @@ void Form1::Form_Load() {
     for (int hours = kZoneHours; hours >= 0; --hours) {
         Combo1->addItem(fromStd(spacedNumberText(hours)));
     }
-    Combo1->setEditText(storedTimeZone_);
+    // With no zone chosen yet, the system's own offset: an empty zone would
+    // show the local time as GMT. storedTimeZone stays empty, so the settings
+    // file keeps only what the user chose.
+    Combo1->setEditText(storedTimeZone_.isEmpty()
+                            ? fromStd(spacedNumberText(seams_.clock.offsetFromGmtHours()))
+                            : storedTimeZone_);
     setDateToNow();
 }
 
 void Form1::Form_Unload() {
     QDir::setCurrent(seams_.settings.programFolder());
-    const QString failure = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_)});
-    if (!failure.isEmpty()) {
-        seams_.messages.warn(failure, windowTitle());
+    const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_)});
+    if (!saved) {
+        seams_.messages.warn(saved.error(), windowTitle());
     }
 }
 
@@ -373,7 +380,7 @@ void Form1::cmdFile_Click() {
         return;
     }
     seams_.messages.inform(QStringLiteral("File Converted"), kFinishedTitle,
-                           fromStd(describeResult(*outcome)));
+                           fromStd(describeResult(*outcome)), {});
 }
 
 void Form1::cmdFolder_Click() {
@@ -387,7 +394,8 @@ void Form1::cmdFolder_Click() {
         return;
     }
     seams_.messages.inform(QStringLiteral("Folder Converted"), kFinishedTitle,
-                           fromStd(describeResult(*outcome)));
+                           fromStd(describeResult(*outcome)),
+                           fromStd(describeResultDetails(*outcome)));
 }
 
 void Form1::Command1_Click() {

@@ -4,6 +4,7 @@
 #include "core/settings_file.h"
 
 #include <QString>
+#include <expected>
 #include <optional>
 
 class QLineEdit;
@@ -20,14 +21,19 @@ public:
     virtual ~Clock() = default;
     // The local date and time, to the second.
     [[nodiscard]] virtual CivilTime localNow() const = 0;
+    // The local time's present offset from GMT in hours, east positive,
+    // daylight saving included.
+    [[nodiscard]] virtual double offsetFromGmtHours() const = 0;
 };
 
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // A plain message with one OK button and no icon; the detail, when not
-    // empty, is a second, smaller line.
-    virtual void inform(const QString& prompt, const QString& title, const QString& detail) = 0;
+    // empty, is a second, smaller line, and the details, when not empty, a
+    // text the user can unfold.
+    virtual void inform(const QString& prompt, const QString& title, const QString& detail,
+                        const QString& details) = 0;
     // Something went wrong and the user has to know.
     virtual void warn(const QString& text, const QString& title) = 0;
 };
@@ -59,8 +65,8 @@ public:
     [[nodiscard]] virtual QString programFolder() const = 0;
     // Nothing when there is no settings file.
     [[nodiscard]] virtual std::optional<StoredSettings> load() = 0;
-    // An empty text on success, otherwise what failed, where and why.
-    [[nodiscard]] virtual QString save(const StoredSettings& settings) = 0;
+    // What failed, where and why, when the settings could not be saved.
+    [[nodiscard]] virtual std::expected<void, QString> save(const StoredSettings& settings) = 0;
 };
 
 // The seams a converter window works with; it owns none of them.

@@ -27,16 +27,23 @@ StoredSettings readFile(const QString& path) {
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-QString writeFile(const QString& path, const StoredSettings& settings) {
+std::expected<void, QString> writeFile(const QString& path, const StoredSettings& settings) {
     const std::string bytes = writeSettings(settings);
     // Written beside the old file and renamed over it, so a crash or a full
-    // disk never leaves half a settings file.
+    // disk never leaves half a settings file. Unbuffered, and flushed and
+    // checked before the rename: a buffered write that fails only at the
+    // commit would put an empty file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
             static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        return file.errorString();
+        !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return std::unexpected(reason);
+    }
+    if (!file.commit()) {
+        return std::unexpected(file.errorString());
     }
     return {};
 }
@@ -60,34 +67,36 @@ QString FileSettingsStore::userFile() const {
 }
 
 std::optional<StoredSettings> FileSettingsStore::load() {
-    // The program folder's file wins, unless the program folder cannot take
-    // our writes and the user's own file holds what was saved last.
-    const bool userFileCurrent = !folderIsWritable(programFolder_) && isPlainFile(userFile());
-    if (isPlainFile(programFile()) && !userFileCurrent) {
+    // Whichever file was saved last holds the settings: a save that fell
+    // back to the user's folder leaves an older copy in the program folder.
+    const bool programFileThere = isPlainFile(programFile());
+    const bool userFileThere = isPlainFile(userFile());
+    if (programFileThere && userFileThere) {
+        const bool userNewer =
+            QFileInfo(userFile()).lastModified() > QFileInfo(programFile()).lastModified();
+        return readFile(userNewer ? userFile() : programFile());
+    }
+    if (programFileThere) {
         return readFile(programFile());
     }
-    if (isPlainFile(userFile())) {
+    if (userFileThere) {
         return readFile(userFile());
     }
     return std::nullopt;
 }
 
-QString FileSettingsStore::save(const StoredSettings& settings) {
-    QString programError;
-    if (folderIsWritable(programFolder_)) {
-        programError = writeFile(programFile(), settings);
-        if (programError.isEmpty()) {
-            return {};
-        }
+std::expected<void, QString> FileSettingsStore::save(const StoredSettings& settings) {
+    if (folderIsWritable(programFolder_) && writeFile(programFile(), settings)) {
+        return {};
     }
     if (!QDir().mkpath(userConfigFolder_)) {
-        return QStringLiteral(
-                   "The settings could not be saved: the folder %1 could not be created.")
-            .arg(QDir::toNativeSeparators(userConfigFolder_));
+        return std::unexpected(
+            QStringLiteral("The settings could not be saved: the folder %1 could not be created.")
+                .arg(QDir::toNativeSeparators(userConfigFolder_)));
     }
-    if (const QString userError = writeFile(userFile(), settings); !userError.isEmpty()) {
-        return QStringLiteral("The settings could not be saved to %1: %2")
-            .arg(QDir::toNativeSeparators(userFile()), userError);
+    if (auto written = writeFile(userFile(), settings); !written) {
+        return std::unexpected(QStringLiteral("The settings could not be saved to %1: %2")
+                                   .arg(QDir::toNativeSeparators(userFile()), written.error()));
     }
     return {};
 }

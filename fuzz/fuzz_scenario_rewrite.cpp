@@ -54,7 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DateLineSource probe{std::string(dateText), form};
     const auto replacement = probe.line();
 
+    const bool wide = file.starts_with("\xFF\xFE") || file.starts_with("\xFE\xFF");
+    require(wide == (!rewritten && rewritten.error() == TextFailure::NotText),
+            "exactly the files with a UTF-16 or UTF-32 mark are no text");
+    if (replacement) {
+        require(replacement->size() + 2 <= kMaxSimulatorLine,
+                "a date line and its end fit the simulator's line");
+    }
     if (!rewritten) {
+        if (wide) {
+            return 0;
+        }
         const bool tooLong = before.size() > kMaxScenarioLines;
         require(tooLong || (hasDateLine && !replacement),
                 "a rewrite fails only for a long file or a date that does not convert");

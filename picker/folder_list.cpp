@@ -154,8 +154,17 @@ void FolderList::rebuild() {
     }
     QTreeWidgetItem* current = item;
 
-    const QFileInfoList subFolders = QDir(m_path).entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // Hidden folders come after the others: the Wine and Proton prefixes the
+    // simulator lives in on Linux (~/.wine/drive_c) are hidden.
+    const QDir here(m_path);
+    const auto sortFlags = QDir::Name | QDir::IgnoreCase | QDir::LocaleAware;
+    QFileInfoList subFolders = here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, sortFlags);
+    for (const QFileInfo& hidden :
+         here.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, sortFlags)) {
+        if (hidden.isHidden()) {
+            subFolders.append(hidden);
+        }
+    }
     for (const QFileInfo& sub : subFolders) {
         auto* child = new QTreeWidgetItem(current, QStringList{sub.fileName()});
         child->setIcon(0, folderIcon);

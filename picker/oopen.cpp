@@ -98,10 +98,12 @@ void Oopen::buildControls(const QStringList& mountPoints) {
 
     m_dir1 = new FolderList(mountPoints, this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_dir1->setAccessibleName(tr("Folders"));
     place(m_dir1, kDir1);
 
     m_drive1 = new DriveList(mountPoints, this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
+    m_drive1->setAccessibleName(tr("Drives"));
     place(m_drive1, kDrive1);
 
     m_command1 = plainButton(QStringLiteral("Command1"), tr("Select"), this);

@@ -14,7 +14,9 @@ namespace zentadial::test {
 class FixedClock final : public Clock {
 public:
     CivilTime now{2004, 1, 1, 10, 0, 0};
+    double offsetHours = 0;
     [[nodiscard]] CivilTime localNow() const override { return now; }
+    [[nodiscard]] double offsetFromGmtHours() const override { return offsetHours; }
 };
 
 struct Message {
@@ -22,13 +24,15 @@ struct Message {
     QString title;
     QString detail;
     bool warning = false;
+    QString details;
 };
 
 class RecordedMessages final : public MessageBoxes {
 public:
     QList<Message> shown;
-    void inform(const QString& prompt, const QString& title, const QString& detail) override {
-        shown.append({prompt, title, detail, false});
+    void inform(const QString& prompt, const QString& title, const QString& detail,
+                const QString& details) override {
+        shown.append({prompt, title, detail, false, details});
     }
     void warn(const QString& text, const QString& title) override {
         shown.append({text, title, {}, true});
@@ -68,9 +72,12 @@ public:
     QString saveFailure;
     [[nodiscard]] QString programFolder() const override { return folder; }
     [[nodiscard]] std::optional<StoredSettings> load() override { return stored; }
-    [[nodiscard]] QString save(const StoredSettings& settings) override {
+    [[nodiscard]] std::expected<void, QString> save(const StoredSettings& settings) override {
         saved.append(settings);
-        return saveFailure;
+        if (!saveFailure.isEmpty()) {
+            return std::unexpected(saveFailure);
+        }
+        return {};
     }
 };
 

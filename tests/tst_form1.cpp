@@ -24,10 +24,12 @@ struct Window {
     std::unique_ptr<Form1> form;
 
     explicit Window(std::optional<StoredSettings> stored = std::nullopt,
-                    CivilTime clock = {2004, 1, 1, 10, 0, 0}) {
+                    CivilTime clock = {2004, 1, 1, 10, 0, 0}, double offsetHours = 0,
+                    RegionalForm regionalForm = RegionalForm::englishUnitedStates()) {
         desktop.settings.stored = std::move(stored);
         desktop.clock.now = clock;
-        form = std::make_unique<Form1>(desktop.seams(), RegionalForm::englishUnitedStates());
+        desktop.clock.offsetHours = offsetHours;
+        form = std::make_unique<Form1>(desktop.seams(), std::move(regionalForm));
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get())) {
@@ -65,9 +67,13 @@ private Q_SLOTS:
     void layout_data();
     void layout();
     void tabOrder();
+    void opensWithSystemZone_data();
+    void opensWithSystemZone();
     void opensWithPresentTime();
     void opensWithStoredZone();
     void fillsZoneList();
+    void pastedNumbers_data();
+    void pastedNumbers();
     void typingRecomputes_data();
     void typingRecomputes();
     void keyboardFocusDoesNotActivate();
@@ -159,9 +165,34 @@ void TestForm1::tabOrder() {
     QCOMPARE(visited, expected);
 }
 
+// With no zone stored, the zone text is the system's offset, so the date
+// field shows GMT, not the local time; nothing is stored until chosen.
+void TestForm1::opensWithSystemZone_data() {
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("date");
+    QTest::newRow("GMT") << 0.0 << QStringLiteral(" 0") << QStringLiteral("1/1/2004 10:00:00 AM");
+    QTest::newRow("California") << -8.0 << QStringLiteral("-8")
+                                << QStringLiteral("1/1/2004 6:00:00 PM");
+    QTest::newRow("India") << 5.5 << QStringLiteral(" 5.5")
+                           << QStringLiteral("1/1/2004 4:30:00 AM");
+}
+
+void TestForm1::opensWithSystemZone() {
+    QFETCH(double, offset);
+    QFETCH(QString, zone);
+    QFETCH(QString, date);
+    Window w(std::nullopt, {2004, 1, 1, 10, 0, 0}, offset);
+    QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), zone);
+    QCOMPARE(w.text("txtDate"), date);
+    QCOMPARE(w.form->storedTimeZone(), QString());
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.size(), 1);
+    QCOMPARE(w.desktop.settings.saved[0].timeZone, std::string());
+}
+
 void TestForm1::opensWithPresentTime() {
     Window w;
-    QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), QString());
     QCOMPARE(fieldTexts(w), (QStringList{"1/1/2004 10:00:00 AM", "53005.4166666667",
                                          "2003.99977184577", "2453005.91666667"}));
     QCOMPARE(w.text("txtFolder"), QString());
@@ -216,6 +247,42 @@ void TestForm1::typingRecomputes_data() {
     QTest::newRow("typed date kept") << "txtDate" << "1/1/2004 6:00:00 PM"
         << QStringList{"1/1/2004 6:00:00 PM", "53005.75", "2004.0006844627", "2453006.25"};
     // clang-format on
+}
+
+// A number copied from a scenario file or a spreadsheet reads as itself in
+// every form: "." is a decimal point, blanks around it are blanks.
+void TestForm1::pastedNumbers_data() {
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("fields");
+    // clang-format off
+    QTest::newRow("scenario MJD in a German form") << true << "txtMJD" << "51982.5"
+        << QStringList{"14.03.2001 12:00:00", "51982.5", "2001,19917864476", "2451983"};
+    QTest::newRow("JD with a point in a German form") << true << "txtJulian" << "2453006.25"
+        << QStringList{"01.01.2004 18:00:00", "53005,75", "2004,0006844627", "2453006.25"};
+    QTest::newRow("points as groups are no number") << true << "txtMJD" << "51.982,5"
+        << QStringList{"", "51.982,5", "", "2400000,5"};
+    QTest::newRow("no-break space before") << false << "txtMJD" << QStringLiteral("\u00A053005.5")
+        << QStringList{"1/1/2004 12:00:00 PM", QStringLiteral("\u00A053005.5"), "2004", "2453006"};
+    // clang-format on
+}
+
+void TestForm1::pastedNumbers() {
+    QFETCH(bool, german);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, fields);
+    RegionalForm form;
+    if (german) {
+        form.decimalSeparator = ",";
+        form.thousandsSeparator = ".";
+        form.shortDatePattern = "dd.MM.yyyy";
+        form.longTimePattern = "HH:mm:ss";
+    }
+    Window w(std::nullopt, {2004, 1, 1, 10, 0, 0}, 0, form);
+    w.typeInto(field.toLatin1().constData(), typed);
+    QCOMPARE(fieldTexts(w), fields);
 }
 
 void TestForm1::typingRecomputes() {
@@ -459,6 +526,15 @@ void TestForm1::convertFolderRewritesEveryScenario() {
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QCOMPARE(w.desktop.messages.shown[0].prompt, QStringLiteral("Folder Converted"));
     QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Finished"));
+
+    // Many files without a date line: a few in the box, all in its details.
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("plain%1.scn").arg(i)), "x\n"));
+    }
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QCOMPARE(w.desktop.messages.shown.size(), 2);
+    QVERIFY(w.desktop.messages.shown[1].detail.endsWith(QStringLiteral("and 3 more.")));
+    QCOMPARE(w.desktop.messages.shown[1].details.count(QStringLiteral(".scn\n")), 8);
 }
 
 void TestForm1::convertFolderRefusesEmptyFolder() {

@@ -124,10 +124,11 @@ void TstPickerLists::mountedVolumesStartAtRoot() {
 void TstPickerLists::listsChainAndSubFolders() {
     FolderList list({"/"});
     QVERIFY(list.setPath(m_root));
-    // Sorted regardless of case; no hidden folder, no plain file, nothing
-    // from further down.
+    // Sorted regardless of case, hidden folders last (Wine prefixes live
+    // there); no plain file, nothing from further down.
     const QStringList expected =
-        chainTo(m_root) + QStringList{at("/Alpha"), at("/beta"), at("/gamma"), at("/vol")};
+        chainTo(m_root) +
+        QStringList{at("/Alpha"), at("/beta"), at("/gamma"), at("/vol"), at("/.hidden")};
     QCOMPARE(list.shownFolders(), expected);
     QCOMPARE(list.currentItem(), list.itemFor(m_root));
     // Each entry sits one step further in than the one above it.

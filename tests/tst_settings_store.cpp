@@ -1,9 +1,12 @@
 #include "converter/settings_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace zentadial;
 
@@ -30,7 +33,9 @@ private Q_SLOTS:
     void programFolderFileRoundTrips();
     void folderOfTheSettingsNameIsNoFile();
     void unwritableProgramFolderUsesUserFolder();
-    void programFolderFileWinsWhenCurrent();
+    void newerFileWins_data();
+    void newerFileWins();
+    void failedWriteKeepsTheOldFile();
     void reportsWhenNothingCanBeWritten();
     void leavesNoTemporaryFileBehind();
 };
@@ -44,7 +49,7 @@ void TestSettingsStore::noFileMeansNothingStored() {
 void TestSettingsStore::firstCloseWritesTwoEmptyLines() {
     QTemporaryDir dir;
     FileSettingsStore store(dir.path(), dir.filePath("user"));
-    QCOMPARE(store.save({}), QString());
+    QVERIFY(store.save({}));
     QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), QByteArray("\r\n\r\n"));
     QVERIFY(!QDir(dir.filePath("user")).exists());
 }
@@ -52,7 +57,7 @@ void TestSettingsStore::firstCloseWritesTwoEmptyLines() {
 void TestSettingsStore::programFolderFileRoundTrips() {
     QTemporaryDir dir;
     FileSettingsStore store(dir.path(), dir.filePath("user"));
-    QCOMPARE(store.save({"/home/a, b", "-8"}), QString());
+    QVERIFY(store.save({"/home/a, b", "-8"}));
     QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), QByteArray("\"/home/a, b\"\r\n-8\r\n"));
     QCOMPARE(store.load(), (StoredSettings{"/home/a, b", "-8"}));
 }
@@ -69,19 +74,58 @@ void TestSettingsStore::unwritableProgramFolderUsesUserFolder() {
     QTemporaryDir dir;
     const QString missingProgramFolder = dir.filePath("not-there");
     FileSettingsStore store(missingProgramFolder, dir.filePath("config/zentadial"));
-    QCOMPARE(store.save({"/srv", " 5"}), QString());
+    QVERIFY(store.save({"/srv", " 5"}));
     QCOMPARE(readBytes(dir.filePath("config/zentadial/Zentadial.dat")),
              QByteArray("/srv\r\n 5\r\n"));
     QCOMPARE(store.load(), (StoredSettings{"/srv", "5"}));
 }
 
-void TestSettingsStore::programFolderFileWinsWhenCurrent() {
+// A save that fell back to the user's folder leaves an older copy in the
+// program folder; the newer one holds the settings.
+void TestSettingsStore::newerFileWins_data() {
+    QTest::addColumn<bool>("programNewer");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("program folder's newer") << true << QStringLiteral("/program");
+    QTest::newRow("user's newer") << false << QStringLiteral("/user");
+}
+
+void TestSettingsStore::newerFileWins() {
+    QFETCH(bool, programNewer);
+    QFETCH(QString, folder);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("user"));
     writeBytes(dir.filePath("Zentadial.dat"), "/program\r\n-1\r\n");
     writeBytes(dir.filePath("user/Zentadial.dat"), "/user\r\n-2\r\n");
+    const QDateTime older = QDateTime::currentDateTime().addDays(-1);
+    QFile stale(dir.filePath(programNewer ? "user/Zentadial.dat" : "Zentadial.dat"));
+    QVERIFY(stale.open(QIODevice::ReadWrite));
+    QVERIFY(stale.setFileTime(older, QFileDevice::FileModificationTime));
+    stale.close();
     FileSettingsStore store(dir.path(), dir.filePath("user"));
-    QCOMPARE(store.load(), (StoredSettings{"/program", "-1"}));
+    QCOMPARE(QString::fromStdString(store.load()->folder), folder);
+}
+
+// A full disk (here: a file size limit of a few bytes) must leave the old
+// settings file whole and say so, not put an empty file in its place.
+void TestSettingsStore::failedWriteKeepsTheOldFile() {
+    QTemporaryDir dir;
+    const QByteArray old = "/old\r\n-3\r\n";
+    writeBytes(dir.filePath("Zentadial.dat"), old);
+    writeBytes(dir.filePath("blocker"), "x"); // no user folder can be made here either
+    FileSettingsStore store(dir.path(), dir.filePath("blocker/user"));
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit tiny = before;
+    tiny.rlim_cur = 4;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const auto saved = store.save({"/a/much/longer/folder", "-8"});
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &before), 0);
+
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 void TestSettingsStore::reportsWhenNothingCanBeWritten() {
@@ -89,16 +133,17 @@ void TestSettingsStore::reportsWhenNothingCanBeWritten() {
     // A plain file where the user's folder should be: no one can create it.
     writeBytes(dir.filePath("blocker"), "x");
     FileSettingsStore store(dir.filePath("not-there"), dir.filePath("blocker/zentadial"));
-    const QString failure = store.save({"/srv", "1"});
-    QVERIFY(!failure.isEmpty());
+    const auto saved = store.save({"/srv", "1"});
+    QVERIFY(!saved);
+    const QString failure = saved.error();
     QVERIFY2(failure.contains(dir.filePath("blocker/zentadial")), qPrintable(failure));
 }
 
 void TestSettingsStore::leavesNoTemporaryFileBehind() {
     QTemporaryDir dir;
     FileSettingsStore store(dir.path(), dir.filePath("user"));
-    QCOMPARE(store.save({"a", "b"}), QString());
-    QCOMPARE(store.save({"c", "d"}), QString());
+    QVERIFY(store.save({"a", "b"}));
+    QVERIFY(store.save({"c", "d"}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Zentadial.dat"});
     QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), QByteArray("c\r\nd\r\n"));
 }
