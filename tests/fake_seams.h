@@ -35,7 +35,7 @@ public:
         shown.append({prompt, title, detail, false, details});
     }
     void warn(const QString& text, const QString& title) override {
-        shown.append({text, title, {}, true});
+        shown.append({text, title, {}, true, {}});
     }
 };
 
