@@ -4,7 +4,7 @@
 
 #include "bench/bench_stats.h"
 #include "converter/form1.h"
-#include "tests/fake_seams.h"
+#include "tests/support/fake_seams.h"
 
 #include <QApplication>
 #include <QLineEdit>

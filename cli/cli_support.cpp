@@ -1,6 +1,6 @@
 #include "cli/cli_support.h"
 
-#include "converter/locale_form.h"
+#include "platform/locale_form.h"
 
 #include <QLocale>
 

@@ -1,9 +1,10 @@
 #include "cli/date_choice.h"
 
-#include "cli/now_date.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "core/present_date.h"
 #include "core/scales.h"
+#include "platform/clock.h"
 
 #include <cmath>
 
@@ -83,9 +84,9 @@ Usage<std::string> presentDateText(const std::optional<std::string>& zone,
         if (!hours) {
             return std::unexpected(hours.error());
         }
-        now = nowDateText(localClockNow(), spacedNumberText(*hours), form);
+        now = nowDateText(SystemClock{}.localNow(), spacedNumberText(*hours), form);
     } else {
-        now = nowDateText(utcClockNow(), "0", form);
+        now = nowDateText(SystemClock{}.utcNow(), "0", form);
     }
     if (!now) {
         return std::unexpected(usageError(

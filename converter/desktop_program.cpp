@@ -1,9 +1,10 @@
 #include "converter/desktop_program.h"
 
 #include "converter/desktop_seams.h"
+#include "platform/clock.h"
 #include "converter/form1.h"
-#include "converter/locale_form.h"
-#include "converter/settings_store.h"
+#include "platform/locale_form.h"
+#include "platform/file_settings_store.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -25,7 +26,6 @@ int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)
 
     Form1 window({clock, messages, fileChooser, folderPicker, settings},
                  regionalFormFrom(QLocale::system()));
-    messages.setOwner(&window);
     if (beforeShow) {
         beforeShow(window);
     }

@@ -6,34 +6,8 @@
 #include <QCompleter>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace zentadial {
-
-CivilTime SystemClock::localNow() const {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
-double SystemClock::offsetFromGmtHours() const {
-    constexpr double kSecondsPerHour = 3600;
-    return QDateTime::currentDateTime().offsetFromUtc() / kSecondsPerHour;
-}
-
-void DialogMessageBoxes::inform(const QString& prompt, const QString& title, const QString& detail,
-                                const QString& details) {
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner_);
-    box.setInformativeText(detail);
-    box.setDetailedText(details);
-    box.exec();
-}
-
-void DialogMessageBoxes::warn(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner_);
-    box.exec();
-}
 
 void DialogFileChooser::setInitialFolder(const QString& folder) {
     initialFolder_ = folder;

@@ -3,8 +3,9 @@
 #include "converter/option_button.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "core/present_date.h"
 #include "core/scales.h"
-#include "core/twips.h"
+#include "widgets/twips.h"
 #include "help/form2.h"
 #include "scenario/scenario_rewrite.h"
 
@@ -241,7 +242,7 @@ void Form1::Form_Unload() {
     QDir::setCurrent(seams_.settings.programFolder());
     const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_)});
     if (!saved) {
-        seams_.messages.warn(saved.error(), windowTitle());
+        seams_.messages.warn(this, saved.error(), windowTitle());
     }
 }
 
@@ -298,14 +299,14 @@ void Form1::txtJulian_Change() {
 }
 
 void Form1::setDateToNow() {
-    const Conv<SerialDate> clock = serialFromCivil(seams_.clock.localNow());
-    const Conv<SerialDate> now = clock ? presentGmt(*clock, toStd(Combo1->currentText())) : clock;
+    const Conv<std::string> now =
+        nowDateText(seams_.clock.localNow(), toStd(Combo1->currentText()), form_);
     // A zone that moves the present out of the date range leaves the fields
     // as they were.
     if (!now) {
         return;
     }
-    txtDate->setText(fromStd(dateToText(*now, form_)));
+    txtDate->setText(fromStd(*now));
     // Only the date field stays active: an edit of a field that was active
     // before would otherwise be rewritten under the cursor.
     dateActive_ = true;
@@ -376,11 +377,11 @@ void Form1::cmdFile_Click() {
         return rewriteScenarioFile(path.toStdString(), toStd(txtDate->text()), form_);
     }();
     if (!outcome) {
-        seams_.messages.warn(fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
         return;
     }
-    seams_.messages.inform(QStringLiteral("File Converted"), kFinishedTitle,
-                           fromStd(describeResult(*outcome)), {});
+    seams_.messages.inform(this, QStringLiteral("File Converted"), kFinishedTitle,
+                           fromStd(describeResult(*outcome)));
 }
 
 void Form1::cmdFolder_Click() {
@@ -390,10 +391,10 @@ void Form1::cmdFolder_Click() {
         return rewriteScenarioFolder(folder.toStdString(), toStd(txtDate->text()), form_);
     }();
     if (!outcome) {
-        seams_.messages.warn(fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
         return;
     }
-    seams_.messages.inform(QStringLiteral("Folder Converted"), kFinishedTitle,
+    seams_.messages.inform(this, QStringLiteral("Folder Converted"), kFinishedTitle,
                            fromStd(describeResult(*outcome)),
                            fromStd(describeResultDetails(*outcome)));
 }

@@ -1,6 +1,6 @@
 #include "help/form2.h"
 
-#include "core/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "picker/oopen.h"
 
-#include "core/twips.h"
+#include "widgets/twips.h"
 #include "picker/folder_list.h"
 
 #include <QDir>
@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
@@ -58,9 +57,6 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
 
 } // namespace
 
-void MessageBoxMessages::failed(QWidget* over, const QString& title, const QString& text) {
-    QMessageBox::warning(over, title, text, QMessageBox::Ok);
-}
 
 QString refusedFolderName(const QString& name) {
     if (name.isEmpty()) {
@@ -81,9 +77,9 @@ QString refusedFolderName(const QString& name) {
     return {};
 }
 
-Oopen::Oopen(QLineEdit& txtFolder, PickerMessages& messages, QWidget* owner,
+Oopen::Oopen(QLineEdit& txtFolder, MessageBoxes& messages, QWidget* owner,
              const VolumeSource& volumes)
-    : QDialog(owner), m_txtFolder(txtFolder), m_messages(messages) {
+    : QDialog(owner), txtFolder_(txtFolder), messages_(messages) {
     setObjectName(QStringLiteral("Oopen"));
     setWindowTitle(tr("Open"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -96,60 +92,60 @@ void Oopen::buildControls(const QStringList& mountPoints) {
     setFixedSize(twipsToPixels(kClientWidth, logicalDpiX()),
                  twipsToPixels(kClientHeight, logicalDpiY()));
 
-    m_dir1 = new FolderList(mountPoints, this);
-    m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setAccessibleName(tr("Folders"));
-    place(m_dir1, kDir1);
+    Dir1 = new FolderList(mountPoints, this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setAccessibleName(tr("Folders"));
+    place(Dir1, kDir1);
 
-    m_drive1 = new DriveList(mountPoints, this);
-    m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setAccessibleName(tr("Drives"));
-    place(m_drive1, kDrive1);
+    Drive1 = new DriveList(mountPoints, this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(tr("Drives"));
+    place(Drive1, kDrive1);
 
-    m_command1 = plainButton(QStringLiteral("Command1"), tr("Select"), this);
-    m_command1->setToolTip(tr("Select the folder"));
-    place(m_command1, kCommand1);
+    Command1 = plainButton(QStringLiteral("Command1"), tr("Select"), this);
+    Command1->setToolTip(tr("Select the folder"));
+    place(Command1, kCommand1);
 
-    m_command2 = plainButton(QStringLiteral("Command2"), tr("Cancel"), this);
-    place(m_command2, kCommand2);
+    Command2 = plainButton(QStringLiteral("Command2"), tr("Cancel"), this);
+    place(Command2, kCommand2);
 
     // A blank square says nothing to the user; the desktop icon says where it
     // leads.
-    m_command3 = plainButton(QStringLiteral("Command3"), QString(), this);
-    m_command3->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
-    m_command3->setAccessibleName(tr("Desktop"));
-    place(m_command3, kCommand3);
-    const int iconSide = m_command3->height() - 6;
-    m_command3->setIconSize(QSize(iconSide, iconSide));
+    Command3 = plainButton(QStringLiteral("Command3"), QString(), this);
+    Command3->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
+    Command3->setAccessibleName(tr("Desktop"));
+    place(Command3, kCommand3);
+    const int iconSide = Command3->height() - 6;
+    Command3->setIconSize(QSize(iconSide, iconSide));
 
-    m_frame1 = new QGroupBox(tr("Make Directory"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    place(m_frame1, kFrame1);
+    Frame1 = new QGroupBox(tr("Make Directory"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    place(Frame1, kFrame1);
 
-    m_text1 = new QLineEdit(m_frame1);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    place(m_text1, kText1);
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    place(Text1, kText1);
 
-    m_command4 = plainButton(QStringLiteral("Command4"), tr("Create"), m_frame1);
-    place(m_command4, kCommand4);
+    Command4 = plainButton(QStringLiteral("Command4"), tr("Create"), Frame1);
+    place(Command4, kCommand4);
 
-    setTabOrder(m_dir1, m_drive1);
-    setTabOrder(m_drive1, m_command1);
-    setTabOrder(m_command1, m_command2);
-    setTabOrder(m_command2, m_command3);
-    setTabOrder(m_command3, m_text1);
-    setTabOrder(m_text1, m_command4);
-    m_dir1->setFocus();
+    setTabOrder(Dir1, Drive1);
+    setTabOrder(Drive1, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Text1);
+    setTabOrder(Text1, Command4);
+    Dir1->setFocus();
 }
 
 void Oopen::connectHandlers() {
-    connect(m_drive1, &DriveList::driveChanged, this, &Oopen::Drive1_Change);
-    connect(m_command1, &QPushButton::clicked, this, &Oopen::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &Oopen::Command2_Click);
-    connect(m_command3, &QPushButton::clicked, this, &Oopen::Command3_Click);
-    connect(m_command4, &QPushButton::clicked, this, &Oopen::Command4_Click);
-    connect(m_dir1, &FolderList::openFailed, this, [this](const QString&, const QString& reason) {
-        m_messages.failed(this, tr("Open Folder"), reason);
+    connect(Drive1, &DriveList::driveChanged, this, &Oopen::Drive1_Change);
+    connect(Command1, &QPushButton::clicked, this, &Oopen::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Oopen::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Oopen::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Oopen::Command4_Click);
+    connect(Dir1, &FolderList::openFailed, this, [this](const QString&, const QString& reason) {
+        messages_.warn(this, reason, tr("Open Folder"));
     });
 }
 
@@ -164,21 +160,21 @@ void Oopen::keyPressEvent(QKeyEvent* event) {
 
 void Oopen::Form_Load() {
     // Each step may fail; the list then stays where it was, with no message.
-    (void)m_dir1->setPath(m_txtFolder.text());
-    (void)m_drive1->setDrive(m_dir1->path());
+    (void)Dir1->setPath(txtFolder_.text());
+    (void)Drive1->setDrive(Dir1->path());
 }
 
 void Oopen::Drive1_Change() {
-    const QString drive = m_drive1->drive();
-    if (auto opened = m_dir1->setPath(drive); !opened) {
-        m_messages.failed(this, tr("Change Drive"),
-                          tr("The drive %1 cannot be opened. %2").arg(drive, opened.error()));
+    const QString drive = Drive1->drive();
+    if (auto opened = Dir1->setPath(drive); !opened) {
+        messages_.warn(this, tr("The drive %1 cannot be opened. %2").arg(drive, opened.error()),
+                       tr("Change Drive"));
     }
 }
 
 void Oopen::Command1_Click() {
     hide();
-    m_txtFolder.setText(m_dir1->path());
+    txtFolder_.setText(Dir1->path());
     accept();
 }
 
@@ -197,40 +193,40 @@ QString Oopen::desktopFolder() {
 
 void Oopen::Command3_Click() {
     const QString desktop = desktopFolder();
-    if (auto opened = m_dir1->setPath(desktop); !opened) {
-        m_messages.failed(this, tr("Desktop"),
-                          tr("The desktop folder cannot be opened. %1").arg(opened.error()));
+    if (auto opened = Dir1->setPath(desktop); !opened) {
+        messages_.warn(this, tr("The desktop folder cannot be opened. %1").arg(opened.error()),
+                       tr("Desktop"));
         return;
     }
-    (void)m_drive1->setDrive(m_dir1->path());
+    (void)Drive1->setDrive(Dir1->path());
 }
 
 void Oopen::Command4_Click() {
-    const QString name = m_text1->text();
+    const QString name = Text1->text();
     if (const QString refused = refusedFolderName(name); !refused.isEmpty()) {
-        m_messages.failed(this, tr("Make Directory"), refused);
+        messages_.warn(this, refused, tr("Make Directory"));
         return;
     }
-    const QString joint = childFolder(m_dir1->path(), name);
+    const QString joint = childFolder(Dir1->path(), name);
     if (::mkdir(QFile::encodeName(joint).constData(), 0777) != 0) {
         const int error = errno;
         const QString why =
             error == EEXIST
                 ? tr("A folder or file named \"%1\" exists already here.").arg(name)
                 : tr("The folder %1 cannot be created: %2.").arg(joint, qt_error_string(error));
-        m_messages.failed(this, tr("Make Directory"), why);
+        messages_.warn(this, why, tr("Make Directory"));
         return;
     }
-    m_dir1->refresh();
-    if (auto opened = m_dir1->setPath(childFolder(m_dir1->path(), name)); !opened) {
-        m_messages.failed(
-            this, tr("Make Directory"),
-            tr("The new folder was created but cannot be opened. %1").arg(opened.error()));
+    Dir1->refresh();
+    if (auto opened = Dir1->setPath(childFolder(Dir1->path(), name)); !opened) {
+        messages_.warn(
+            this, tr("The new folder was created but cannot be opened. %1").arg(opened.error()),
+            tr("Make Directory"));
     }
 }
 
 void runFolderPicker(QLineEdit& txtFolder, QWidget* owner) {
-    MessageBoxMessages messages;
+    DialogMessageBoxes messages;
     Oopen picker(txtFolder, messages, owner);
     picker.exec();
 }

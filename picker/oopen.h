@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picker/drive_list.h"
+#include "widgets/message_boxes.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,20 +14,6 @@ namespace zentadial {
 
 class FolderList;
 
-// Where the picker tells the user why a step failed. The window shows a modal
-// message box; tests record the messages instead, so that nothing blocks.
-class PickerMessages {
-public:
-    virtual ~PickerMessages() = default;
-    virtual void failed(QWidget* over, const QString& title, const QString& text) = 0;
-};
-
-// Warning box with a single OK button.
-class MessageBoxMessages final : public PickerMessages {
-public:
-    void failed(QWidget* over, const QString& title, const QString& text) override;
-};
-
 // Why name cannot be used for a new folder inside the current one; empty when
 // it can.
 [[nodiscard]] QString refusedFolderName(const QString& name);
@@ -34,11 +21,11 @@ public:
 // The folder picker "Open". It takes its starting folder from txtFolder while
 // it is built and writes the chosen folder back there on "Select", and on
 // nothing else. Each opening builds a new one.
-class Oopen : public QDialog {
+class Oopen final : public QDialog {
     Q_OBJECT
 
 public:
-    Oopen(QLineEdit& txtFolder, PickerMessages& messages, QWidget* owner = nullptr,
+    Oopen(QLineEdit& txtFolder, MessageBoxes& messages, QWidget* owner = nullptr,
           const VolumeSource& volumes = mountedVolumePaths);
 
 protected:
@@ -57,17 +44,17 @@ private:
 
     [[nodiscard]] static QString desktopFolder();
 
-    QLineEdit& m_txtFolder;
-    PickerMessages& m_messages;
+    QLineEdit& txtFolder_;
+    MessageBoxes& messages_;
 
-    FolderList* m_dir1 = nullptr;
-    DriveList* m_drive1 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_command3 = nullptr;
-    QGroupBox* m_frame1 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QPushButton* m_command4 = nullptr;
+    FolderList* Dir1 = nullptr;
+    DriveList* Drive1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command4 = nullptr;
 };
 
 // Shows a fresh picker modally over owner and returns once it has closed, by

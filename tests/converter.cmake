@@ -1,3 +1,3 @@
 zentadial_add_test(form1 LIBS Zentadial::converter)
-zentadial_add_test(settings_store LIBS Zentadial::converter)
-zentadial_add_test(locale_form LIBS Zentadial::locale)
+zentadial_add_test(settings_store LIBS Zentadial::platform)
+zentadial_add_test(locale_form LIBS Zentadial::platform)

@@ -1,5 +1,5 @@
 #include "converter/form1.h"
-#include "fake_seams.h"
+#include "support/fake_seams.h"
 #include "help/form2.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "converter/locale_form.h"
+#include "platform/locale_form.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 

@@ -1,4 +1,5 @@
-#include "core/twips.h"
+#include "support/recorded_messages.h"
+#include "widgets/twips.h"
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
 #include "picker/oopen.h"
@@ -20,19 +21,6 @@
 using namespace zentadial;
 
 namespace {
-
-struct Message {
-    QString title;
-    QString text;
-};
-
-class MessageLog final : public PickerMessages {
-public:
-    void failed(QWidget*, const QString& title, const QString& text) override {
-        seen.append({title, text});
-    }
-    QList<Message> seen;
-};
 
 QRect twipsRect(const QWidget* widget, int left, int top, int width, int height) {
     const double x = widget->logicalDpiX();
@@ -95,7 +83,7 @@ private:
     QString m_root;
     QString m_startDir;
     QLineEdit m_txtFolder;
-    MessageLog m_log;
+    test::RecordedMessages messages_;
 };
 
 void TstOopen::initTestCase() {
@@ -114,7 +102,7 @@ void TstOopen::init() {
     QVERIFY(QDir::setCurrent(at("/cwd")));
     qputenv("HOME", QFile::encodeName(at("/vol/home")));
     m_txtFolder.setText(at("/start"));
-    m_log.seen.clear();
+    messages_.shown.clear();
 }
 
 void TstOopen::cleanup() {
@@ -123,7 +111,7 @@ void TstOopen::cleanup() {
 
 std::unique_ptr<Oopen> TstOopen::open(const QStringList& volumes) {
     auto picker =
-        std::make_unique<Oopen>(m_txtFolder, m_log, nullptr, [volumes] { return volumes; });
+        std::make_unique<Oopen>(m_txtFolder, messages_, nullptr, [volumes] { return volumes; });
     picker->show();
     if (!QTest::qWaitForWindowExposed(picker.get())) {
         qWarning("picker not exposed");
@@ -295,7 +283,7 @@ void TstOopen::startingFolder() {
     auto picker = open(volumes);
     QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), at(shown));
     QCOMPARE(control<DriveList>(*picker, "Drive1")->drive(), drive);
-    QVERIFY(m_log.seen.isEmpty());
+    QVERIFY(messages_.shown.isEmpty());
 }
 
 void TstOopen::select_data() {
@@ -436,7 +424,7 @@ void TstOopen::createThenSelect() {
     QVERIFY(QFileInfo(made).isDir());
     QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), made);
     QCOMPARE(text1->text(), QStringLiteral(" spaced name "));
-    QVERIFY(m_log.seen.isEmpty());
+    QVERIFY(messages_.shown.isEmpty());
 
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
     QCOMPARE(m_txtFolder.text(), made);
@@ -484,9 +472,9 @@ void TstOopen::refusedNames() {
     control<QLineEdit>(*picker, "Text1")->setText(name);
     QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
 
-    QCOMPARE(m_log.seen.size(), 1);
-    QCOMPARE(m_log.seen.first().title, QStringLiteral("Make Directory"));
-    QVERIFY(!m_log.seen.first().text.isEmpty());
+    QCOMPARE(messages_.shown.size(), 1);
+    QCOMPARE(messages_.shown.first().title, QStringLiteral("Make Directory"));
+    QVERIFY(!messages_.shown.first().prompt.isEmpty());
     QCOMPARE(QDir(at("/start")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), onDisk);
     QCOMPARE(QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), aboveOnDisk);
     QVERIFY(!QFileInfo::exists(QStringLiteral("/abs")));
@@ -536,9 +524,9 @@ void TstOopen::failedCreate() {
     QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
     QFile::setPermissions(at("/start"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    QCOMPARE(m_log.seen.size(), 1);
-    QCOMPARE(m_log.seen.first().title, QStringLiteral("Make Directory"));
-    QVERIFY2(m_log.seen.first().text.contains(name), qPrintable(m_log.seen.first().text));
+    QCOMPARE(messages_.shown.size(), 1);
+    QCOMPARE(messages_.shown.first().title, QStringLiteral("Make Directory"));
+    QVERIFY2(messages_.shown.first().prompt.contains(name), qPrintable(messages_.shown.first().prompt));
     // Neither refreshed nor moved: the deleted sub-folders are still listed.
     QCOMPARE(list->path(), at("/start"));
     QCOMPARE(list->shownFolders(), shown);
@@ -581,12 +569,12 @@ void TstOopen::desktop() {
     QCOMPARE(drives->drive(), expectedDrive);
     if (shown.isEmpty()) {
         QCOMPARE(list->path(), at("/start"));
-        QCOMPARE(m_log.seen.size(), 1);
-        QVERIFY(m_log.seen.first().text.contains(at("/vol/home")));
+        QCOMPARE(messages_.shown.size(), 1);
+        QVERIFY(messages_.shown.first().prompt.contains(at("/vol/home")));
     } else {
         // On its own drive, and not moved to that drive's root.
         QCOMPARE(list->path(), at(shown));
-        QVERIFY(m_log.seen.isEmpty());
+        QVERIFY(messages_.shown.isEmpty());
     }
 }
 
@@ -612,14 +600,14 @@ void TstOopen::driveChange() {
     if (ready) {
         QCOMPARE(drives->drive(), at("/vol"));
         QCOMPARE(list->path(), at("/vol"));
-        QVERIFY(m_log.seen.isEmpty());
+        QVERIFY(messages_.shown.isEmpty());
     } else {
         // Passing over /vol moved the list there; the gone volume leaves it.
         QCOMPARE(drives->drive(), gone);
         QCOMPARE(list->path(), at("/vol"));
-        QCOMPARE(m_log.seen.size(), 1);
-        QCOMPARE(m_log.seen.first().title, QStringLiteral("Change Drive"));
-        QVERIFY(m_log.seen.first().text.contains(gone));
+        QCOMPARE(messages_.shown.size(), 1);
+        QCOMPARE(messages_.shown.first().title, QStringLiteral("Change Drive"));
+        QVERIFY(messages_.shown.first().prompt.contains(gone));
     }
 }
 

@@ -3,7 +3,7 @@
 // nothing else. The new date line must read as the simulator reads it.
 
 #include "scenario/scenario_rewrite.h"
-#include "scenario_fixture.h"
+#include "support/scenario_fixture.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>

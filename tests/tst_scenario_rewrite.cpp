@@ -1,5 +1,5 @@
 #include "scenario/scenario_rewrite.h"
-#include "scenario_fixture.h"
+#include "support/scenario_fixture.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "converter/settings_store.h"
+#include "platform/file_settings_store.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "converter/seams.h"
+#include "platform/settings_store.h"
 
 namespace zentadial {
 

@@ -1,4 +1,4 @@
-#include "converter/locale_form.h"
+#include "platform/locale_form.h"
 
 #include <QLocale>
 #include <QRegularExpression>

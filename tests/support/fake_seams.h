@@ -1,6 +1,7 @@
 #pragma once
 
 #include "converter/seams.h"
+#include "recorded_messages.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -16,28 +17,10 @@ public:
     CivilTime now{2004, 1, 1, 10, 0, 0};
     double offsetHours = 0;
     [[nodiscard]] CivilTime localNow() const override { return now; }
+    [[nodiscard]] CivilTime utcNow() const override { return now; }
     [[nodiscard]] double offsetFromGmtHours() const override { return offsetHours; }
 };
 
-struct Message {
-    QString prompt;
-    QString title;
-    QString detail;
-    bool warning = false;
-    QString details;
-};
-
-class RecordedMessages final : public MessageBoxes {
-public:
-    QList<Message> shown;
-    void inform(const QString& prompt, const QString& title, const QString& detail,
-                const QString& details) override {
-        shown.append({prompt, title, detail, false, details});
-    }
-    void warn(const QString& text, const QString& title) override {
-        shown.append({text, title, {}, true, {}});
-    }
-};
 
 class ScriptedFileChooser final : public FileChooser {
 public:

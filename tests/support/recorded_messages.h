@@ -1,0 +1,31 @@
+#pragma once
+
+#include "widgets/message_boxes.h"
+
+#include <QList>
+#include <QString>
+
+namespace zentadial::test {
+
+struct Message {
+    QString prompt; // the text of a warning
+    QString title;
+    QString detail;
+    bool warning = false;
+    QString details;
+};
+
+// Every message a window would have shown, in order, with nothing blocking.
+class RecordedMessages final : public MessageBoxes {
+public:
+    QList<Message> shown;
+    void inform(QWidget*, const QString& prompt, const QString& title, const QString& detail,
+                const QString& details) override {
+        shown.append({prompt, title, detail, false, details});
+    }
+    void warn(QWidget*, const QString& text, const QString& title) override {
+        shown.append({text, title, {}, true, {}});
+    }
+};
+
+} // namespace zentadial::test
