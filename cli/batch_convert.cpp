@@ -12,8 +12,8 @@ EntryResult convertLine(std::string_view line, const RegionalForm& form) {
     const std::size_t gap = line.find_first_of(" \t");
     const std::string_view keyword = line.substr(0, gap);
     const std::string_view text = gap == std::string_view::npos ? "" : line.substr(gap + 1);
-    if (const auto kind = entryKindNamed(keyword)) {
-        return convertPlainEntry(*kind, text, form);
+    if (const auto field = fieldNamed(keyword)) {
+        return convertPlainEntry(*field, text, form);
     }
     EntryResult result;
     result.problem = line.empty() ? std::string("an empty line is no entry")

@@ -54,6 +54,42 @@ Usage<RegionalForm> regionalFormFor(const std::optional<std::string>& localeName
     return regionalFormFrom(locale);
 }
 
+void addDateOptions(QCommandLineParser& parser, const QString& description,
+                    const QList<QCommandLineOption>& more) {
+    parser.setApplicationDescription(description);
+    parser.addOptions({
+        {QStringLiteral("date"), QStringLiteral("The date and time in GMT, in the locale's forms."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("mjd"), QStringLiteral("The Modified Julian Date."), QStringLiteral("N")},
+    });
+    parser.addOptions(more);
+    parser.addOptions({
+        {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
+        {QStringLiteral("zone"),
+         QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
+                        "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
+         QStringLiteral("Z")},
+        {QStringLiteral("locale"),
+         QStringLiteral("The date forms and the forms of the output, e.g. en_US, de_DE or C "
+                        "(default: the system's)."),
+         QStringLiteral("NAME")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    });
+}
+
+std::optional<int> startCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                CliStreams& io, std::string_view command, std::string_view usage,
+                                std::string_view more) {
+    if (auto parsed = parseArguments(parser, arguments); !parsed) {
+        return reportUsage(io, parsed.error(), command);
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        io.out.write(helpText(parser, usage, more));
+        return kExitSuccess;
+    }
+    return std::nullopt;
+}
+
 std::string helpText(const QCommandLineParser& parser, std::string_view usage,
                      std::string_view more) {
     // Qt's first line names the executable as it was started; ours names the

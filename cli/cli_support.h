@@ -48,6 +48,18 @@ template <class T> using Usage = std::expected<T, UsageError>;
 // refused: Qt would quietly fall back to the C locale.
 [[nodiscard]] Usage<RegionalForm> regionalFormFor(const std::optional<std::string>& localeName);
 
+// The options convert and rewrite share: --date, --mjd, --now, --zone,
+// --locale and --help, with `more` (each command's own) after --zone.
+void addDateOptions(QCommandLineParser& parser, const QString& description,
+                    const QList<QCommandLineOption>& more);
+
+// The start every command makes: parse, and answer --help. An exit status
+// when the command is done already (a wrong call, or the help shown).
+[[nodiscard]] std::optional<int> startCommand(QCommandLineParser& parser,
+                                              const QStringList& arguments, CliStreams& io,
+                                              std::string_view command, std::string_view usage,
+                                              std::string_view more);
+
 // The usage line, the description and the options of the parser, for --help.
 [[nodiscard]] std::string helpText(const QCommandLineParser& parser, std::string_view usage,
                                    std::string_view more = {});

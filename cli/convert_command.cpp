@@ -36,44 +36,33 @@ constexpr std::string_view kMore =
 
 struct EntryOption {
     const char* name;
-    EntryKind kind;
+    Field field;
 };
 
 constexpr std::array<EntryOption, 4> kEntryOptions = {{
-    {"date", EntryKind::Date},
-    {"mjd", EntryKind::Mjd},
-    {"jd", EntryKind::Julian},
-    {"epoch", EntryKind::Epoch},
+    {"date", Field::Date},
+    {"mjd", Field::Mjd},
+    {"jd", Field::Julian},
+    {"epoch", Field::Epoch},
 }};
 
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Convert an instant between the date in GMT, MJD, Epoch and JD."));
-    parser.addOptions({
-        {QStringLiteral("date"), QStringLiteral("The date and time in GMT, in the locale's forms."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("mjd"), QStringLiteral("The Modified Julian Date."), QStringLiteral("N")},
-        {QStringLiteral("jd"), QStringLiteral("The Julian Date."), QStringLiteral("N")},
-        {QStringLiteral("epoch"), QStringLiteral("The Julian epoch year."), QStringLiteral("N")},
-        {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
-        {QStringLiteral("zone"),
-         QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
-                        "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
-         QStringLiteral("Z")},
-        {QStringLiteral("batch"), QStringLiteral("Read entries from standard input, one a line.")},
-        {QStringLiteral("locale"),
-         QStringLiteral("The number and date forms, e.g. en_US, de_DE or C (default: the "
-                        "system's)."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("json"), QStringLiteral("Print JSON instead of tab-separated text.")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
-    });
+    addDateOptions(
+        parser, QStringLiteral("Convert an instant between the date in GMT, MJD, Epoch and JD."),
+        {
+            {QStringLiteral("jd"), QStringLiteral("The Julian Date."), QStringLiteral("N")},
+            {QStringLiteral("epoch"), QStringLiteral("The Julian epoch year."),
+             QStringLiteral("N")},
+            {QStringLiteral("batch"),
+             QStringLiteral("Read entries from standard input, one a line.")},
+            {QStringLiteral("json"), QStringLiteral("Print JSON instead of tab-separated text.")},
+        });
 }
 
 // What was asked for: one entry, typed into its field, or a batch.
 struct ConvertRequest {
     bool batch = false;
-    EntryKind kind = EntryKind::Date;
+    Field field = Field::Date;
     std::string text;
     RegionalForm form;
 };
@@ -124,9 +113,9 @@ Usage<ConvertRequest> requestFrom(const QCommandLineParser& parser) {
     }
     for (const auto& option : kEntryOptions) {
         if (auto text = optionText(parser, QLatin1String(option.name))) {
-            request.kind = option.kind;
+            request.field = option.field;
             request.text = std::move(*text);
-            if (option.kind != EntryKind::Date) {
+            if (option.field != Field::Date) {
                 const auto value = plainNumberOption(option.name, request.text);
                 if (!value) {
                     return std::unexpected(value.error());
@@ -144,12 +133,8 @@ Usage<ConvertRequest> requestFrom(const QCommandLineParser& parser) {
 int runConvert(const QStringList& arguments, CliStreams& io) {
     QCommandLineParser parser;
     addOptions(parser);
-    if (auto parsed = parseArguments(parser, arguments); !parsed) {
-        return reportUsage(io, parsed.error(), "convert");
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        io.out.write(helpText(parser, kUsage, kMore));
-        return kExitSuccess;
+    if (const auto done = startCommand(parser, arguments, io, "convert", kUsage, kMore)) {
+        return *done;
     }
     const auto request = requestFrom(parser);
     if (!request) {
@@ -166,7 +151,7 @@ int runConvert(const QStringList& arguments, CliStreams& io) {
         }
         return outcome.failed == 0 ? kExitSuccess : kExitSomeFailed;
     }
-    const EntryResult result = convertEntry(request->kind, request->text, request->form);
+    const EntryResult result = convertEntry(request->field, request->text, request->form);
     io.out.write(json ? fieldJson(result, request->form) : fieldLines(result.fields));
     if (!result.problem.empty()) {
         io.err.write("zentadial-cli: " + result.problem + "\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/linked_fields.h"
 #include "core/regional_form.h"
 
 #include <optional>
@@ -8,18 +9,8 @@
 
 namespace zentadial {
 
-// The field an entry is typed into.
-enum class EntryKind { Date, Mjd, Epoch, Julian };
-
-// The keyword of an entry line ("date", "mjd", "epoch", "jd").
-[[nodiscard]] std::optional<EntryKind> entryKindNamed(std::string_view keyword);
-
-struct FieldTexts {
-    std::string date;
-    std::string mjd;
-    std::string epoch;
-    std::string jd;
-};
+// The field an entry line's keyword names ("date", "mjd", "epoch", "jd").
+[[nodiscard]] std::optional<Field> fieldNamed(std::string_view keyword);
 
 struct EntryResult {
     FieldTexts fields;
@@ -28,17 +19,17 @@ struct EntryResult {
 };
 
 // The four fields as the converter window shows them once the text has been
-// typed into the field of that kind: the typed text stays as it is, the
-// window's chains write the other three.
-// An entry counts as failed whenever a field ends up empty.
-[[nodiscard]] EntryResult convertEntry(EntryKind kind, std::string_view text,
+// typed into that field: the typed text stays as it is, the window's chains
+// write the other three. An entry counts as failed whenever a field ends up
+// empty.
+[[nodiscard]] EntryResult convertEntry(Field field, std::string_view text,
                                        const RegionalForm& form);
 
 // convertEntry for a text from a file or another program: an MJD, Epoch or
 // JD must be a plain number ("." as the decimal point, no group separators),
 // which is typed into its field as the form writes it. Any other text fails,
 // with the other fields empty, instead of reading as another value.
-[[nodiscard]] EntryResult convertPlainEntry(EntryKind kind, std::string_view text,
+[[nodiscard]] EntryResult convertPlainEntry(Field field, std::string_view text,
                                             const RegionalForm& form);
 
 } // namespace zentadial

@@ -46,15 +46,15 @@ std::string jsonString(std::string_view text) {
 
 std::string fieldLines(const FieldTexts& fields) {
     std::string out;
-    const std::array<std::pair<std::string_view, const std::string*>, 4> rows = {{
-        {"date", &fields.date},
-        {"mjd", &fields.mjd},
-        {"epoch", &fields.epoch},
-        {"jd", &fields.jd},
+    const std::array<std::pair<std::string_view, Field>, 4> rows = {{
+        {"date", Field::Date},
+        {"mjd", Field::Mjd},
+        {"epoch", Field::Epoch},
+        {"jd", Field::Julian},
     }};
-    for (const auto& [name, text] : rows) {
+    for (const auto& [name, field] : rows) {
         out.append(name).append("\t");
-        appendColumn(out, *text);
+        appendColumn(out, fields[field]);
         out += '\n';
     }
     return out;
@@ -62,16 +62,10 @@ std::string fieldLines(const FieldTexts& fields) {
 
 std::string fieldRow(const FieldTexts& fields) {
     std::string out;
-    out.reserve(fields.date.size() + fields.mjd.size() + fields.epoch.size() + fields.jd.size() +
-                4);
-    appendColumn(out, fields.date);
-    out += '\t';
-    appendColumn(out, fields.mjd);
-    out += '\t';
-    appendColumn(out, fields.epoch);
-    out += '\t';
-    appendColumn(out, fields.jd);
-    out += '\n';
+    for (const Field field : {Field::Date, Field::Mjd, Field::Epoch, Field::Julian}) {
+        appendColumn(out, fields[field]);
+        out += field == Field::Julian ? '\n' : '\t';
+    }
     return out;
 }
 
@@ -85,9 +79,11 @@ std::string fieldJson(const EntryResult& entry, const RegionalForm& form) {
         std::string digits = spacedNumberText(*value);
         return digits.front() == ' ' ? digits.substr(1) : digits;
     };
-    std::string out = "{\"date\":" + (fields.date.empty() ? "null" : jsonString(fields.date)) +
-                      ",\"mjd\":" + number(fields.mjd) + ",\"epoch\":" + number(fields.epoch) +
-                      ",\"jd\":" + number(fields.jd);
+    const std::string& date = fields[Field::Date];
+    std::string out = "{\"date\":" + (date.empty() ? "null" : jsonString(date)) +
+                      ",\"mjd\":" + number(fields[Field::Mjd]) +
+                      ",\"epoch\":" + number(fields[Field::Epoch]) +
+                      ",\"jd\":" + number(fields[Field::Julian]);
     if (!entry.problem.empty()) {
         out += ",\"error\":" + jsonString(entry.problem);
     }

@@ -29,27 +29,13 @@ constexpr std::string_view kMore =
     "one failed, 2 for a wrong call.\n";
 
 void addOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Move scenario files (*.scn) to one date, in place."));
-    parser.addOptions({
-        {QStringLiteral("date"), QStringLiteral("The date and time in GMT, in the locale's forms."),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("mjd"), QStringLiteral("The date as a Modified Julian Date."),
-         QStringLiteral("N")},
-        {QStringLiteral("now"), QStringLiteral("The present time from the computer's clock.")},
-        {QStringLiteral("zone"),
-         QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
-                        "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
-         QStringLiteral("Z")},
-        {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
-        {QStringLiteral("dry-run"),
-         QStringLiteral("Write nothing; show each date line before and after.")},
-        {QStringLiteral("locale"),
-         QStringLiteral("The number and date forms, e.g. en_US, de_DE or C (default: the "
-                        "system's)."),
-         QStringLiteral("NAME")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
-    });
+    addDateOptions(
+        parser, QStringLiteral("Move scenario files (*.scn) to one date, in place."),
+        {
+            {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
+            {QStringLiteral("dry-run"),
+             QStringLiteral("Write nothing; show each date line before and after.")},
+        });
     parser.addPositionalArgument(QStringLiteral("PATH"),
                                  QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("PATH..."));
@@ -148,12 +134,8 @@ private:
 int runRewrite(const QStringList& arguments, CliStreams& io) {
     QCommandLineParser parser;
     addOptions(parser);
-    if (auto parsed = parseArguments(parser, arguments); !parsed) {
-        return reportUsage(io, parsed.error(), "rewrite");
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        io.out.write(helpText(parser, kUsage, kMore));
-        return kExitSuccess;
+    if (const auto done = startCommand(parser, arguments, io, "rewrite", kUsage, kMore)) {
+        return *done;
     }
     const auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
     if (!form) {

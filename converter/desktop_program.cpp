@@ -1,10 +1,10 @@
 #include "converter/desktop_program.h"
 
 #include "converter/desktop_seams.h"
-#include "platform/clock.h"
 #include "converter/form1.h"
-#include "platform/locale_form.h"
+#include "platform/clock.h"
 #include "platform/file_settings_store.h"
+#include "platform/locale_form.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -5,9 +5,9 @@
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
-#include "widgets/twips.h"
 #include "help/form2.h"
 #include "scenario/scenario_rewrite.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -114,4 +114,27 @@ FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& f
     return writes;
 }
 
+FieldWrites entryWrites(Field field, std::string_view text, const RegionalForm& form) {
+    switch (field) {
+    case Field::Date:
+        return dateEntryWrites(text, form);
+    case Field::Mjd:
+        return mjdEntryWrites(text, form);
+    case Field::Epoch:
+        return epochEntryWrites(text, form);
+    case Field::Julian:
+        break;
+    }
+    return julianEntryWrites(text, form);
+}
+
+FieldTexts fieldsAfterEntry(Field field, std::string_view text, const RegionalForm& form) {
+    FieldTexts fields;
+    fields[field] = text;
+    for (FieldWrite& write : entryWrites(field, text, form)) {
+        fields[write.field] = std::move(write.text);
+    }
+    return fields;
+}
+
 } // namespace zentadial

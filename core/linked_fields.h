@@ -2,6 +2,8 @@
 
 #include "core/regional_form.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,5 +29,25 @@ using FieldWrites = std::vector<FieldWrite>;
 [[nodiscard]] FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form);
 [[nodiscard]] FieldWrites epochEntryWrites(std::string_view epochText, const RegionalForm& form);
 [[nodiscard]] FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& form);
+
+// The writes of the field's own chain.
+[[nodiscard]] FieldWrites entryWrites(Field field, std::string_view text, const RegionalForm& form);
+
+// The texts of the four fields, indexed by Field.
+struct FieldTexts {
+    std::array<std::string, 4> texts;
+
+    [[nodiscard]] std::string& operator[](Field field) {
+        return texts[static_cast<std::size_t>(field)];
+    }
+    [[nodiscard]] const std::string& operator[](Field field) const {
+        return texts[static_cast<std::size_t>(field)];
+    }
+};
+
+// What the four fields hold once the text is typed into the field: the text
+// itself, and the chain's writes in the others.
+[[nodiscard]] FieldTexts fieldsAfterEntry(Field field, std::string_view text,
+                                          const RegionalForm& form);
 
 } // namespace zentadial

@@ -1,7 +1,7 @@
 #include "picker/oopen.h"
 
-#include "widgets/twips.h"
 #include "picker/folder_list.h"
+#include "widgets/twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +56,6 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
 }
 
 } // namespace
-
 
 QString refusedFolderName(const QString& name) {
     if (name.isEmpty()) {

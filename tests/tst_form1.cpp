@@ -1,6 +1,6 @@
 #include "converter/form1.h"
-#include "support/fake_seams.h"
 #include "help/form2.h"
+#include "support/fake_seams.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -7,8 +7,6 @@ using namespace zentadial;
 
 namespace {
 
-using FieldTexts = std::array<QString, 4>;
-
 RegionalForm germanForm() {
     RegionalForm form;
     form.decimalSeparator = ",";
@@ -19,29 +17,13 @@ RegionalForm germanForm() {
 }
 
 // The texts the four fields end with when `text` is typed into `source`.
-FieldTexts afterEntry(Field source, const QString& text, const RegionalForm& form) {
-    FieldTexts fields;
-    fields[static_cast<std::size_t>(source)] = text;
-    const std::string entry = text.toStdString();
-    FieldWrites writes;
-    switch (source) {
-    case Field::Date:
-        writes = dateEntryWrites(entry, form);
-        break;
-    case Field::Mjd:
-        writes = mjdEntryWrites(entry, form);
-        break;
-    case Field::Epoch:
-        writes = epochEntryWrites(entry, form);
-        break;
-    case Field::Julian:
-        writes = julianEntryWrites(entry, form);
-        break;
+std::array<QString, 4> afterEntry(Field source, const QString& text, const RegionalForm& form) {
+    const FieldTexts fields = fieldsAfterEntry(source, text.toStdString(), form);
+    std::array<QString, 4> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i] = QString::fromStdString(fields.texts[i]);
     }
-    for (const FieldWrite& write : writes) {
-        fields[static_cast<std::size_t>(write.field)] = QString::fromStdString(write.text);
-    }
-    return fields;
+    return shown;
 }
 
 } // namespace
@@ -122,7 +104,7 @@ void TestLinkedFields::fillsTheOtherFields() {
     QFETCH(QString, entry);
     QFETCH(bool, german);
     const RegionalForm form = german ? germanForm() : RegionalForm::englishUnitedStates();
-    const FieldTexts fields = afterEntry(static_cast<Field>(source), entry, form);
+    const std::array<QString, 4> fields = afterEntry(static_cast<Field>(source), entry, form);
     QTEST(fields[0], "date");
     QTEST(fields[1], "mjd");
     QTEST(fields[2], "epoch");
@@ -151,10 +133,7 @@ void TestLinkedFields::writesInHandlerOrder() {
     QFETCH(QList<int>, order);
     const auto form = RegionalForm::englishUnitedStates();
     const std::string text = entry.toStdString();
-    const FieldWrites writes = source == int(Field::Date)    ? dateEntryWrites(text, form)
-                               : source == int(Field::Mjd)   ? mjdEntryWrites(text, form)
-                               : source == int(Field::Epoch) ? epochEntryWrites(text, form)
-                                                             : julianEntryWrites(text, form);
+    const FieldWrites writes = entryWrites(static_cast<Field>(source), text, form);
     QList<int> written;
     for (const FieldWrite& write : writes) {
         written.append(int(write.field));

@@ -1,6 +1,6 @@
-#include "platform/locale_form.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "platform/locale_form.h"
 
 #include <QLocale>
 #include <QTest>

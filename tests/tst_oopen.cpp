@@ -1,8 +1,8 @@
-#include "support/recorded_messages.h"
-#include "widgets/twips.h"
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
 #include "picker/oopen.h"
+#include "support/recorded_messages.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -526,7 +526,8 @@ void TstOopen::failedCreate() {
 
     QCOMPARE(messages_.shown.size(), 1);
     QCOMPARE(messages_.shown.first().title, QStringLiteral("Make Directory"));
-    QVERIFY2(messages_.shown.first().prompt.contains(name), qPrintable(messages_.shown.first().prompt));
+    QVERIFY2(messages_.shown.first().prompt.contains(name),
+             qPrintable(messages_.shown.first().prompt));
     // Neither refreshed nor moved: the deleted sub-folders are still listed.
     QCOMPARE(list->path(), at("/start"));
     QCOMPARE(list->shownFolders(), shown);

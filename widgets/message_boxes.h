@@ -23,8 +23,8 @@ public:
 // Modal message boxes, each with a single OK button.
 class DialogMessageBoxes final : public MessageBoxes {
 public:
-    void inform(QWidget* over, const QString& prompt, const QString& title,
-                const QString& detail, const QString& details) override;
+    void inform(QWidget* over, const QString& prompt, const QString& title, const QString& detail,
+                const QString& details) override;
     void warn(QWidget* over, const QString& text, const QString& title) override;
 };
 
