@@ -67,7 +67,7 @@ template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
         }
         pos = end;
         if (pos < bytes.size()) {
-            pos += bytes.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+            pos += bytes.compare(pos, 2, "\r\n") == 0 ? std::size_t{2} : std::size_t{1};
         }
     }
 }

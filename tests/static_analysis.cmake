@@ -1,15 +1,10 @@
-# Checks over many pseudo-random inputs, and the inputs the fuzz targets
-# found faults with.
-zentadial_add_test(properties LIBS Zentadial::core)
-zentadial_add_test(regressions LIBS Zentadial::scenario)
-
 # Static analysis as a test, so that every workflow gates on it. Headers
 # outside the tree are not read: Qt's would only slow it down and report on
 # Qt.
 find_program(ZENTADIAL_CPPCHECK cppcheck)
 if(ZENTADIAL_CPPCHECK)
     set(_checked_dirs)
-    foreach(_dir core scenario converter picker help cli fuzz bench tests)
+    foreach(_dir core scenario platform widgets converter picker help cli fuzz bench tests)
         if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${_dir})
             list(APPEND _checked_dirs ${_dir})
         endif()
