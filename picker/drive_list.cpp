@@ -53,7 +53,7 @@ DriveList::DriveList(const QStringList& mountPoints, QWidget* parent) : QComboBo
     view()->setTextElideMode(Qt::ElideNone);
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 8);
     setCurrentIndex(mountPoints.isEmpty() ? -1 : 0);
-    m_shownIndex = currentIndex();
+    shownIndex_ = currentIndex();
     // activated() comes from the user alone; currentIndexChanged() would also
     // fire for the selections made from code.
     connect(this, &QComboBox::activated, this, &DriveList::userPicked);
@@ -83,15 +83,15 @@ bool DriveList::setDrive(const QString& path) {
         return false;
     }
     setCurrentIndex(findData(volume));
-    m_shownIndex = currentIndex();
+    shownIndex_ = currentIndex();
     return true;
 }
 
 void DriveList::userPicked(int index) {
-    if (index == m_shownIndex) {
+    if (index == shownIndex_) {
         return;
     }
-    m_shownIndex = index;
+    shownIndex_ = index;
     Q_EMIT driveChanged();
 }
 

@@ -42,7 +42,7 @@ Q_SIGNALS:
 private:
     void userPicked(int index);
 
-    int m_shownIndex = -1;
+    int shownIndex_ = -1;
 };
 
 } // namespace zentadial

@@ -32,7 +32,7 @@ QString childFolder(const QString& folder, const QString& name) {
 }
 
 FolderList::FolderList(const QStringList& mountPoints, QWidget* parent)
-    : QTreeWidget(parent), m_mountPoints(mountPoints) {
+    : QTreeWidget(parent), mountPoints_(mountPoints) {
     setHeaderHidden(true);
     setColumnCount(1);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -45,7 +45,7 @@ FolderList::FolderList(const QStringList& mountPoints, QWidget* parent)
     setUniformRowHeights(true);
 
     if (!setPath(QDir::currentPath())) {
-        m_path = QStringLiteral("/");
+        path_ = QStringLiteral("/");
         rebuild();
     }
 }
@@ -65,7 +65,7 @@ std::expected<void, QString> FolderList::setPath(const QString& folder) {
     if (!info.isReadable() || !info.isExecutable()) {
         return std::unexpected(tr("You have no permission to open the folder %1.").arg(target));
     }
-    m_path = target;
+    path_ = target;
     rebuild();
     return {};
 }
@@ -128,7 +128,7 @@ void FolderList::mouseDoubleClickEvent(QMouseEvent* event) {
 void FolderList::rebuild() {
     clear();
 
-    QString root = volumeContaining(m_mountPoints, m_path);
+    QString root = volumeContaining(mountPoints_, path_);
     if (root.isEmpty()) {
         root = QStringLiteral("/");
     }
@@ -143,7 +143,7 @@ void FolderList::rebuild() {
 
     // The chain: one entry per folder between the volume's root and the
     // current folder.
-    const QString below = m_path.mid(root.size());
+    const QString below = path_.mid(root.size());
     QString walked = root;
     const QStringList steps = below.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& step : steps) {
@@ -156,7 +156,7 @@ void FolderList::rebuild() {
 
     // Hidden folders come after the others: the Wine and Proton prefixes the
     // simulator lives in on Linux (~/.wine/drive_c) are hidden.
-    const QDir here(m_path);
+    const QDir here(path_);
     const auto sortFlags = QDir::Name | QDir::IgnoreCase | QDir::LocaleAware;
     QFileInfoList subFolders = here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, sortFlags);
     for (const QFileInfo& hidden :
@@ -168,7 +168,7 @@ void FolderList::rebuild() {
     for (const QFileInfo& sub : subFolders) {
         auto* child = new QTreeWidgetItem(current, QStringList{sub.fileName()});
         child->setIcon(0, folderIcon);
-        child->setData(0, kPathRole, childFolder(m_path, sub.fileName()));
+        child->setData(0, kPathRole, childFolder(path_, sub.fileName()));
     }
 
     expandAll();
@@ -179,7 +179,7 @@ void FolderList::rebuild() {
 
 void FolderList::open(QTreeWidgetItem* item) {
     const QString folder = item->data(0, kPathRole).toString();
-    if (folder == m_path) {
+    if (folder == path_) {
         return;
     }
     if (auto opened = setPath(folder); !opened) {

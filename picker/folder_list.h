@@ -30,7 +30,7 @@ public:
 
     // The current folder's full path: a root with its trailing separator
     // ("/"), any other folder without one.
-    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString path() const { return path_; }
 
     // Makes folder the current folder; relative paths count from the process's
     // current folder. On failure the list is left as it was and the reason is
@@ -60,8 +60,8 @@ private:
     void rebuild();
     void open(QTreeWidgetItem* item);
 
-    QStringList m_mountPoints;
-    QString m_path;
+    QStringList mountPoints_;
+    QString path_;
 };
 
 } // namespace zentadial

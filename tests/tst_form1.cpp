@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <stdexcept>
 
 using namespace zentadial;
 using namespace zentadial::test;
@@ -36,9 +37,18 @@ struct Window {
             qWarning("the converter window did not become active");
         }
     }
+    template <class T> void find(const char* name, T*& widget) const {
+        widget = form->findChild<T*>(QString::fromLatin1(name));
+        QVERIFY2(widget, name);
+    }
+    // A mistyped name fails the test, in every build; the exception ends the
+    // test function before anything uses the missing control.
     template <class T = QLineEdit> T* get(const char* name) const {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT_X(widget, "findChild", name);
+        T* widget = nullptr;
+        find(name, widget);
+        if (widget == nullptr) {
+            throw std::invalid_argument(name);
+        }
         return widget;
     }
     QString text(const char* name) const { return get(name)->text(); }

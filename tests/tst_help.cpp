@@ -60,7 +60,7 @@ void flushDeletes() {
 
 } // namespace
 
-class HelpWindowTest : public QObject {
+class TestHelp : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -80,7 +80,7 @@ private Q_SLOTS:
     void outlivesMainWindow();
 };
 
-void HelpWindowTest::cleanup() {
+void TestHelp::cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         w->close();
     }
@@ -88,7 +88,7 @@ void HelpWindowTest::cleanup() {
     QVERIFY(!helpWindow());
 }
 
-void HelpWindowTest::paragraphs_data() {
+void TestHelp::paragraphs_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<qsizetype>("length");
     QTest::newRow("1 what it converts") << 0 << qsizetype(93);
@@ -99,7 +99,7 @@ void HelpWindowTest::paragraphs_data() {
     QTest::newRow("6 result") << 5 << qsizetype(95);
 }
 
-void HelpWindowTest::paragraphs() {
+void TestHelp::paragraphs() {
     QFETCH(int, index);
     QFETCH(qsizetype, length);
     showHelpWindow();
@@ -109,7 +109,7 @@ void HelpWindowTest::paragraphs() {
     QCOMPARE(parts.at(index).size(), length);
 }
 
-void HelpWindowTest::wholeText() {
+void TestHelp::wholeText() {
     showHelpWindow();
     const QString text = labelText(helpWindow());
     QCOMPARE(text, expectedText());
@@ -118,7 +118,7 @@ void HelpWindowTest::wholeText() {
     QVERIFY(text.contains(QStringLiteral("daylight savings.  \n\n\rThis program can also")));
 }
 
-void HelpWindowTest::layout() {
+void TestHelp::layout() {
     showHelpWindow();
     Form2* window = helpWindow();
     QVERIFY(window);
@@ -140,7 +140,7 @@ void HelpWindowTest::layout() {
     QCOMPARE(label->geometry(), QRect(16, 16, 473, 393));
 }
 
-void HelpWindowTest::painting() {
+void TestHelp::painting() {
     showHelpWindow();
     auto* label = helpWindow()->findChild<QLabel*>(QStringLiteral("Label1"));
     QVERIFY(label);
@@ -165,13 +165,13 @@ void HelpWindowTest::painting() {
     QVERIFY(shown == wanted);
 }
 
-void HelpWindowTest::pressAgain_data() {
+void TestHelp::pressAgain_data() {
     QTest::addColumn<bool>("minimiseFirst");
     QTest::newRow("while shown") << false;
     QTest::newRow("while minimised") << true;
 }
 
-void HelpWindowTest::pressAgain() {
+void TestHelp::pressAgain() {
     QFETCH(bool, minimiseFirst);
     showHelpWindow();
     QPointer<Form2> first = helpWindow();
@@ -189,13 +189,13 @@ void HelpWindowTest::pressAgain() {
     QCOMPARE(labelText(first), expectedText());
 }
 
-void HelpWindowTest::reopenAfterClose_data() {
+void TestHelp::reopenAfterClose_data() {
     QTest::addColumn<bool>("deletedBeforePress");
     QTest::newRow("pressed later") << true;
     QTest::newRow("pressed before the close has finished") << false;
 }
 
-void HelpWindowTest::reopenAfterClose() {
+void TestHelp::reopenAfterClose() {
     QFETCH(bool, deletedBeforePress);
     showHelpWindow();
     QPointer<Form2> first = helpWindow();
@@ -218,7 +218,7 @@ void HelpWindowTest::reopenAfterClose() {
     QCOMPARE(labelText(second), expectedText());
 }
 
-void HelpWindowTest::modelessBesideMainWindow() {
+void TestHelp::modelessBesideMainWindow() {
     QWidget mainWindow;
     mainWindow.setWindowTitle(QStringLiteral("stand-in"));
     mainWindow.show();
@@ -240,7 +240,7 @@ void HelpWindowTest::modelessBesideMainWindow() {
     QVERIFY(help->isVisible());
 }
 
-void HelpWindowTest::outlivesMainWindow() {
+void TestHelp::outlivesMainWindow() {
     // Qt reports the last window closing only from inside the application's own
     // event loop, so this test runs one, with a watchdog in case it never ends.
     QVERIFY(QGuiApplication::quitOnLastWindowClosed());
@@ -273,5 +273,5 @@ void HelpWindowTest::outlivesMainWindow() {
     QCOMPARE(lastClosedAfterHelp, 1);
 }
 
-QTEST_MAIN(HelpWindowTest)
+QTEST_MAIN(TestHelp)
 #include "tst_help.moc"

@@ -31,7 +31,7 @@ QRect twipsRect(const QWidget* widget, int left, int top, int width, int height)
 
 } // namespace
 
-class TstOopen : public QObject {
+class TestOopen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -71,7 +71,7 @@ private Q_SLOTS:
     void modalRoundTrip();
 
 private:
-    [[nodiscard]] QString at(const QString& relative) const { return m_root + relative; }
+    [[nodiscard]] QString at(const QString& relative) const { return root_ + relative; }
     std::unique_ptr<Oopen> open(const QStringList& volumes = {QStringLiteral("/")});
     template <typename T> T* control(Oopen& picker, const char* name) {
         return picker.findChild<T*>(QLatin1String(name));
@@ -79,39 +79,39 @@ private:
     void openEntry(Oopen& picker, const QString& folder);
     void clickEntry(Oopen& picker, const QString& folder);
 
-    std::unique_ptr<QTemporaryDir> m_tmp;
-    QString m_root;
-    QString m_startDir;
-    QLineEdit m_txtFolder;
+    std::unique_ptr<QTemporaryDir> tmp_;
+    QString root_;
+    QString startDir_;
+    QLineEdit txtFolder_;
     test::RecordedMessages messages_;
 };
 
-void TstOopen::initTestCase() {
+void TestOopen::initTestCase() {
     // The desktop is then $HOME/Desktop, whatever the user's own settings say.
     QStandardPaths::setTestModeEnabled(true);
-    m_startDir = QDir::currentPath();
+    startDir_ = QDir::currentPath();
 }
 
-void TstOopen::init() {
-    m_tmp = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_tmp->isValid());
-    m_root = QFileInfo(m_tmp->path()).canonicalFilePath();
+void TestOopen::init() {
+    tmp_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(tmp_->isValid());
+    root_ = QFileInfo(tmp_->path()).canonicalFilePath();
     for (const char* folder : {"/cwd", "/start/one", "/start/two", "/vol/home/Desktop"}) {
         QVERIFY(QDir().mkpath(at(QLatin1String(folder))));
     }
     QVERIFY(QDir::setCurrent(at("/cwd")));
     qputenv("HOME", QFile::encodeName(at("/vol/home")));
-    m_txtFolder.setText(at("/start"));
+    txtFolder_.setText(at("/start"));
     messages_.shown.clear();
 }
 
-void TstOopen::cleanup() {
-    QDir::setCurrent(m_startDir);
+void TestOopen::cleanup() {
+    QDir::setCurrent(startDir_);
 }
 
-std::unique_ptr<Oopen> TstOopen::open(const QStringList& volumes) {
+std::unique_ptr<Oopen> TestOopen::open(const QStringList& volumes) {
     auto picker =
-        std::make_unique<Oopen>(m_txtFolder, messages_, nullptr, [volumes] { return volumes; });
+        std::make_unique<Oopen>(txtFolder_, messages_, nullptr, [volumes] { return volumes; });
     picker->show();
     if (!QTest::qWaitForWindowExposed(picker.get())) {
         qWarning("picker not exposed");
@@ -119,7 +119,7 @@ std::unique_ptr<Oopen> TstOopen::open(const QStringList& volumes) {
     return picker;
 }
 
-void TstOopen::openEntry(Oopen& picker, const QString& folder) {
+void TestOopen::openEntry(Oopen& picker, const QString& folder) {
     auto* list = control<FolderList>(picker, "Dir1");
     QTreeWidgetItem* item = list->itemFor(folder);
     QVERIFY2(item, qPrintable(folder));
@@ -127,7 +127,7 @@ void TstOopen::openEntry(Oopen& picker, const QString& folder) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-void TstOopen::clickEntry(Oopen& picker, const QString& folder) {
+void TestOopen::clickEntry(Oopen& picker, const QString& folder) {
     auto* list = control<FolderList>(picker, "Dir1");
     QTreeWidgetItem* item = list->itemFor(folder);
     QVERIFY2(item, qPrintable(folder));
@@ -135,7 +135,7 @@ void TstOopen::clickEntry(Oopen& picker, const QString& folder) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-void TstOopen::controls_data() {
+void TestOopen::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("caption");
@@ -176,7 +176,7 @@ void TstOopen::controls_data() {
                               << "" << QList<int>{120, 720, 1695, 255};
 }
 
-void TstOopen::controls() {
+void TestOopen::controls() {
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, caption);
@@ -202,7 +202,7 @@ void TstOopen::controls() {
              inFrame ? QStringLiteral("Frame1") : QStringLiteral("Oopen"));
 }
 
-void TstOopen::windowIsFixedAndTitled() {
+void TestOopen::windowIsFixedAndTitled() {
     auto picker = open();
     QCOMPARE(picker->windowTitle(), QStringLiteral("Open"));
     QCOMPARE(picker->objectName(), QStringLiteral("Oopen"));
@@ -213,7 +213,7 @@ void TstOopen::windowIsFixedAndTitled() {
     QVERIFY(!control<QPushButton>(*picker, "Command3")->icon().isNull());
 }
 
-void TstOopen::focusStartsOnFolderListAndTabsInOrder() {
+void TestOopen::focusStartsOnFolderListAndTabsInOrder() {
     auto picker = open();
     QApplication::setActiveWindow(picker.get());
     QVERIFY(QTest::qWaitForWindowActive(picker.get()));
@@ -227,7 +227,7 @@ void TstOopen::focusStartsOnFolderListAndTabsInOrder() {
     }
 }
 
-void TstOopen::noButtonIsDefault() {
+void TestOopen::noButtonIsDefault() {
     auto picker = open();
     const QList<QPushButton*> buttons = picker->findChildren<QPushButton*>();
     QCOMPARE(buttons.size(), 4);
@@ -236,7 +236,7 @@ void TstOopen::noButtonIsDefault() {
     }
 }
 
-void TstOopen::startingFolder_data() {
+void TestOopen::startingFolder_data() {
     QTest::addColumn<QString>("txtFolder"); // relative to the tree unless it starts with '!'
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("volumes");
@@ -262,7 +262,7 @@ void TstOopen::startingFolder_data() {
         << "/cwd" << QStringList{"/", "/cwd"} << "/cwd";
 }
 
-void TstOopen::startingFolder() {
+void TestOopen::startingFolder() {
     QFETCH(QString, txtFolder);
     QFETCH(QString, shown);
     QFETCH(QStringList, volumes);
@@ -270,15 +270,15 @@ void TstOopen::startingFolder() {
 
     for (QString& volume : volumes) {
         if (volume != QLatin1String("/")) {
-            volume.prepend(m_root);
+            volume.prepend(root_);
         }
     }
     if (drive != QLatin1String("/")) {
-        drive.prepend(m_root);
+        drive.prepend(root_);
     }
     QFile file(at("/file.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    m_txtFolder.setText(txtFolder == QLatin1String("!") ? QString() : at(txtFolder));
+    txtFolder_.setText(txtFolder == QLatin1String("!") ? QString() : at(txtFolder));
 
     auto picker = open(volumes);
     QCOMPARE(control<FolderList>(*picker, "Dir1")->path(), at(shown));
@@ -286,7 +286,7 @@ void TstOopen::startingFolder() {
     QVERIFY(messages_.shown.isEmpty());
 }
 
-void TstOopen::select_data() {
+void TestOopen::select_data() {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("typed");
@@ -314,7 +314,7 @@ void TstOopen::select_data() {
                                                     << "/start";
 }
 
-void TstOopen::select() {
+void TestOopen::select() {
     QFETCH(QString, clicked);
     QFETCH(QString, opened);
     QFETCH(QString, typed);
@@ -333,28 +333,28 @@ void TstOopen::select() {
     control<QLineEdit>(*picker, "Text1")->setText(typed);
 
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_txtFolder.text(), at(written));
+    QCOMPARE(txtFolder_.text(), at(written));
     QCOMPARE(picker->result(), int(QDialog::Accepted));
     QVERIFY(!picker->isVisible());
     QVERIFY(!QFileInfo::exists(at("/start/new")));
 }
 
-void TstOopen::selectAtRootKeepsSeparator() {
-    m_txtFolder.setText(QStringLiteral("/"));
+void TestOopen::selectAtRootKeepsSeparator() {
+    txtFolder_.setText(QStringLiteral("/"));
     auto picker = open();
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_txtFolder.text(), QStringLiteral("/"));
+    QCOMPARE(txtFolder_.text(), QStringLiteral("/"));
 }
 
-void TstOopen::leavingWithoutSelectWritesNothing_data() {
+void TestOopen::leavingWithoutSelectWritesNothing_data() {
     QTest::addColumn<bool>("byCloseBox");
     QTest::newRow("Cancel") << false;
     QTest::newRow("title-bar close box") << true;
 }
 
-void TstOopen::leavingWithoutSelectWritesNothing() {
+void TestOopen::leavingWithoutSelectWritesNothing() {
     QFETCH(bool, byCloseBox);
-    const QString before = m_txtFolder.text();
+    const QString before = txtFolder_.text();
     auto picker = open();
     openEntry(*picker, at("/start/one"));
     control<QLineEdit>(*picker, "Text1")->setText(QStringLiteral("made"));
@@ -368,11 +368,11 @@ void TstOopen::leavingWithoutSelectWritesNothing() {
     }
     QVERIFY(!picker->isVisible());
     QCOMPARE(picker->result(), int(QDialog::Rejected));
-    QCOMPARE(m_txtFolder.text(), before);
+    QCOMPARE(txtFolder_.text(), before);
     QVERIFY(QFileInfo(at("/start/one/made")).isDir());
 }
 
-void TstOopen::escapeAndEnterPressNoButton_data() {
+void TestOopen::escapeAndEnterPressNoButton_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
 
@@ -383,10 +383,10 @@ void TstOopen::escapeAndEnterPressNoButton_data() {
     }
 }
 
-void TstOopen::escapeAndEnterPressNoButton() {
+void TestOopen::escapeAndEnterPressNoButton() {
     QFETCH(QString, focus);
     QFETCH(int, key);
-    const QString before = m_txtFolder.text();
+    const QString before = txtFolder_.text();
     auto picker = open();
     QApplication::setActiveWindow(picker.get());
     QVERIFY(QTest::qWaitForWindowActive(picker.get()));
@@ -397,23 +397,23 @@ void TstOopen::escapeAndEnterPressNoButton() {
     QTest::keyClick(target, Qt::Key(key));
     QVERIFY(picker->isVisible());
     QCOMPARE(picker->result(), 0);
-    QCOMPARE(m_txtFolder.text(), before);
+    QCOMPARE(txtFolder_.text(), before);
 }
 
-void TstOopen::reopeningStartsAfresh() {
+void TestOopen::reopeningStartsAfresh() {
     {
         auto first = open();
         openEntry(*first, at("/start/two"));
         control<QLineEdit>(*first, "Text1")->setText(QStringLiteral("leftover"));
         QTest::mouseClick(control<QPushButton>(*first, "Command2"), Qt::LeftButton);
     }
-    m_txtFolder.setText(at("/start/one"));
+    txtFolder_.setText(at("/start/one"));
     auto second = open();
     QVERIFY(control<QLineEdit>(*second, "Text1")->text().isEmpty());
     QCOMPARE(control<FolderList>(*second, "Dir1")->path(), at("/start/one"));
 }
 
-void TstOopen::createThenSelect() {
+void TestOopen::createThenSelect() {
     auto picker = open();
     auto* text1 = control<QLineEdit>(*picker, "Text1");
     text1->setText(QStringLiteral(" spaced name "));
@@ -427,28 +427,28 @@ void TstOopen::createThenSelect() {
     QVERIFY(messages_.shown.isEmpty());
 
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_txtFolder.text(), made);
+    QCOMPARE(txtFolder_.text(), made);
 }
 
-void TstOopen::createAtRootAddsOneSeparator() {
+void TestOopen::createAtRootAddsOneSeparator() {
     if (!QFileInfo(QStringLiteral("/")).isWritable()) {
         QSKIP("needs a writable root folder");
     }
-    const QString name = QStringLiteral("zentadial-picker-") + QFileInfo(m_root).fileName();
+    const QString name = QStringLiteral("zentadial-picker-") + QFileInfo(root_).fileName();
     const QString made = QStringLiteral("/") + name;
     QVERIFY(!QFileInfo::exists(made));
     const auto removeIt = qScopeGuard([&] { QDir().rmdir(made); });
 
-    m_txtFolder.setText(QStringLiteral("/"));
+    txtFolder_.setText(QStringLiteral("/"));
     auto picker = open();
     control<QLineEdit>(*picker, "Text1")->setText(name);
     QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
     QVERIFY(QFileInfo(made).isDir());
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_txtFolder.text(), made);
+    QCOMPARE(txtFolder_.text(), made);
 }
 
-void TstOopen::refusedNames_data() {
+void TestOopen::refusedNames_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "";
     QTest::newRow("dot") << ".";
@@ -460,14 +460,14 @@ void TstOopen::refusedNames_data() {
     QTest::newRow("null character") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
 }
 
-void TstOopen::refusedNames() {
+void TestOopen::refusedNames() {
     QFETCH(QString, name);
     auto picker = open();
     auto* list = control<FolderList>(*picker, "Dir1");
     const QStringList shown = list->shownFolders();
     const QStringList onDisk =
         QDir(at("/start")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QStringList aboveOnDisk = QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList aboveOnDisk = QDir(root_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     control<QLineEdit>(*picker, "Text1")->setText(name);
     QTest::mouseClick(control<QPushButton>(*picker, "Command4"), Qt::LeftButton);
@@ -476,14 +476,14 @@ void TstOopen::refusedNames() {
     QCOMPARE(messages_.shown.first().title, QStringLiteral("Make Directory"));
     QVERIFY(!messages_.shown.first().prompt.isEmpty());
     QCOMPARE(QDir(at("/start")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), onDisk);
-    QCOMPARE(QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), aboveOnDisk);
+    QCOMPARE(QDir(root_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), aboveOnDisk);
     QVERIFY(!QFileInfo::exists(QStringLiteral("/abs")));
     QCOMPARE(list->path(), at("/start"));
     QCOMPARE(list->shownFolders(), shown);
     QVERIFY(picker->isVisible());
 }
 
-void TstOopen::failedCreate_data() {
+void TestOopen::failedCreate_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("why");
 
@@ -497,7 +497,7 @@ void TstOopen::failedCreate_data() {
                                    << "read-only";
 }
 
-void TstOopen::failedCreate() {
+void TestOopen::failedCreate() {
     QFETCH(QString, name);
     QFETCH(QString, why);
 
@@ -534,7 +534,7 @@ void TstOopen::failedCreate() {
     QVERIFY(!QFileInfo(at("/start/new")).exists());
 }
 
-void TstOopen::desktop_data() {
+void TestOopen::desktop_data() {
     QTest::addColumn<QString>("remove");
     QTest::addColumn<QString>("shown"); // empty: the jump fails
     QTest::addColumn<QString>("drive");
@@ -550,7 +550,7 @@ void TstOopen::desktop_data() {
                                     << "/";
 }
 
-void TstOopen::desktop() {
+void TestOopen::desktop() {
     QFETCH(QString, remove);
     QFETCH(QString, shown);
     QFETCH(QString, drive);
@@ -579,7 +579,7 @@ void TstOopen::desktop() {
     }
 }
 
-void TstOopen::driveChange_data() {
+void TestOopen::driveChange_data() {
     QTest::addColumn<int>("downs");
     QTest::addColumn<bool>("ready");
 
@@ -587,7 +587,7 @@ void TstOopen::driveChange_data() {
     QTest::newRow("volume gone") << 2 << false;
 }
 
-void TstOopen::driveChange() {
+void TestOopen::driveChange() {
     QFETCH(int, downs);
     QFETCH(bool, ready);
     const QString gone = at("/unmounted");
@@ -612,7 +612,7 @@ void TstOopen::driveChange() {
     }
 }
 
-void TstOopen::modalRoundTrip() {
+void TestOopen::modalRoundTrip() {
     QWidget owner;
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
@@ -646,5 +646,5 @@ void TstOopen::modalRoundTrip() {
     QVERIFY(owner.findChildren<Oopen*>().isEmpty());
 }
 
-QTEST_MAIN(TstOopen)
+QTEST_MAIN(TestOopen)
 #include "tst_oopen.moc"

@@ -27,7 +27,7 @@ QStringList chainTo(const QString& folder) {
 
 } // namespace
 
-class TstPickerLists : public QObject {
+class TestPickerLists : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -53,29 +53,29 @@ private Q_SLOTS:
 
 private:
     void makeFolders(const QStringList& relative);
-    [[nodiscard]] QString at(const QString& relative) const { return m_root + relative; }
+    [[nodiscard]] QString at(const QString& relative) const { return root_ + relative; }
 
-    std::unique_ptr<QTemporaryDir> m_tmp;
-    QString m_root;
+    std::unique_ptr<QTemporaryDir> tmp_;
+    QString root_;
 };
 
-void TstPickerLists::init() {
-    m_tmp = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_tmp->isValid());
-    m_root = QFileInfo(m_tmp->path()).canonicalFilePath();
+void TestPickerLists::init() {
+    tmp_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(tmp_->isValid());
+    root_ = QFileInfo(tmp_->path()).canonicalFilePath();
     makeFolders({QStringLiteral("/beta"), QStringLiteral("/Alpha"), QStringLiteral("/.hidden"),
                  QStringLiteral("/gamma/inner"), QStringLiteral("/vol/deep/er")});
     QFile file(at(QStringLiteral("/plain.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
-void TstPickerLists::makeFolders(const QStringList& relative) {
+void TestPickerLists::makeFolders(const QStringList& relative) {
     for (const QString& folder : relative) {
         QVERIFY(QDir().mkpath(at(folder)));
     }
 }
 
-void TstPickerLists::volumeContaining_data() {
+void TestPickerLists::volumeContaining_data() {
     QTest::addColumn<QStringList>("mountPoints");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("volume");
@@ -99,14 +99,14 @@ void TstPickerLists::volumeContaining_data() {
                                     << "";
 }
 
-void TstPickerLists::volumeContaining() {
+void TestPickerLists::volumeContaining() {
     QFETCH(QStringList, mountPoints);
     QFETCH(QString, path);
     QFETCH(QString, volume);
     QCOMPARE(zentadial::volumeContaining(mountPoints, path), volume);
 }
 
-void TstPickerLists::mountedVolumesStartAtRoot() {
+void TestPickerLists::mountedVolumesStartAtRoot() {
     const QStringList volumes = mountedVolumePaths();
     QVERIFY(!volumes.isEmpty());
     QCOMPARE(volumes.first(), QStringLiteral("/"));
@@ -121,29 +121,29 @@ void TstPickerLists::mountedVolumesStartAtRoot() {
     }
 }
 
-void TstPickerLists::listsChainAndSubFolders() {
+void TestPickerLists::listsChainAndSubFolders() {
     FolderList list({"/"});
-    QVERIFY(list.setPath(m_root));
+    QVERIFY(list.setPath(root_));
     // Sorted regardless of case, hidden folders last (Wine prefixes live
     // there); no plain file, nothing from further down.
     const QStringList expected =
-        chainTo(m_root) +
+        chainTo(root_) +
         QStringList{at("/Alpha"), at("/beta"), at("/gamma"), at("/vol"), at("/.hidden")};
     QCOMPARE(list.shownFolders(), expected);
-    QCOMPARE(list.currentItem(), list.itemFor(m_root));
+    QCOMPARE(list.currentItem(), list.itemFor(root_));
     // Each entry sits one step further in than the one above it.
-    QCOMPARE(list.itemFor(at("/gamma"))->parent(), list.itemFor(m_root));
-    QCOMPARE(list.itemFor(m_root)->text(0), QFileInfo(m_root).fileName());
+    QCOMPARE(list.itemFor(at("/gamma"))->parent(), list.itemFor(root_));
+    QCOMPARE(list.itemFor(root_)->text(0), QFileInfo(root_).fileName());
 }
 
-void TstPickerLists::chainStartsAtVolumeRoot() {
+void TestPickerLists::chainStartsAtVolumeRoot() {
     FolderList list({"/", at("/vol")});
     QVERIFY(list.setPath(at("/vol/deep")));
     QCOMPARE(list.shownFolders(), (QStringList{at("/vol"), at("/vol/deep"), at("/vol/deep/er")}));
     QCOMPARE(list.topLevelItem(0)->text(0), at("/vol"));
 }
 
-void TstPickerLists::pathForms_data() {
+void TestPickerLists::pathForms_data() {
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("reads");
 
@@ -161,18 +161,18 @@ void TstPickerLists::pathForms_data() {
                                                     << "/gamma/inner" << true;
 }
 
-void TstPickerLists::pathForms() {
+void TestPickerLists::pathForms() {
     QFETCH(QString, given);
     QFETCH(QString, reads);
     QFETCH(bool, inTree);
     if (inTree) {
-        reads.prepend(m_root);
+        reads.prepend(root_);
         if (given.startsWith(QLatin1Char('/'))) {
-            given.prepend(m_root);
+            given.prepend(root_);
         }
     }
     const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_root));
+    QVERIFY(QDir::setCurrent(root_));
     FolderList list({"/"});
     const bool set = bool(list.setPath(given));
     QDir::setCurrent(before);
@@ -181,7 +181,7 @@ void TstPickerLists::pathForms() {
     QCOMPARE(list.shownFolders().first(), QStringLiteral("/"));
 }
 
-void TstPickerLists::failedSetPathKeepsList_data() {
+void TestPickerLists::failedSetPathKeepsList_data() {
     QTest::addColumn<QString>("given");
     QTest::newRow("empty") << "";
     QTest::newRow("missing") << "/missing";
@@ -189,10 +189,10 @@ void TstPickerLists::failedSetPathKeepsList_data() {
     QTest::newRow("below a plain file") << "/plain.txt/sub";
 }
 
-void TstPickerLists::failedSetPathKeepsList() {
+void TestPickerLists::failedSetPathKeepsList() {
     QFETCH(QString, given);
     if (!given.isEmpty()) {
-        given.prepend(m_root);
+        given.prepend(root_);
     }
     FolderList list({"/"});
     QVERIFY(list.setPath(at("/gamma")));
@@ -205,7 +205,7 @@ void TstPickerLists::failedSetPathKeepsList() {
     QCOMPARE(list.shownFolders(), shown);
 }
 
-void TstPickerLists::refreshRereadsDisk() {
+void TestPickerLists::refreshRereadsDisk() {
     FolderList list({"/"});
     QVERIFY(list.setPath(at("/gamma")));
     makeFolders({"/gamma/later"});
@@ -218,10 +218,10 @@ void TstPickerLists::refreshRereadsDisk() {
     QVERIFY(!list.itemFor(at("/gamma/inner")));
 }
 
-void TstPickerLists::clickHighlightsDoubleClickOpens() {
+void TestPickerLists::clickHighlightsDoubleClickOpens() {
     FolderList list({"/"});
     list.resize(300, 400);
-    QVERIFY(list.setPath(m_root));
+    QVERIFY(list.setPath(root_));
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
 
@@ -231,25 +231,25 @@ void TstPickerLists::clickHighlightsDoubleClickOpens() {
 
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, spot);
     QCOMPARE(list.currentItem(), beta);
-    QCOMPARE(list.path(), m_root);
+    QCOMPARE(list.path(), root_);
 
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, spot);
     QCOMPARE(list.path(), at("/beta"));
     QCOMPARE(list.currentItem(), list.itemFor(at("/beta")));
 
     // Back up the chain: opening an ancestor shows its sub-folders again.
-    QTreeWidgetItem* top = list.itemFor(m_root);
+    QTreeWidgetItem* top = list.itemFor(root_);
     list.scrollToItem(top);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(top).center());
-    QCOMPARE(list.path(), m_root);
+    QCOMPARE(list.path(), root_);
     QVERIFY(list.itemFor(at("/gamma")));
 }
 
-void TstPickerLists::enterOpensHighlighted() {
+void TestPickerLists::enterOpensHighlighted() {
     FolderList list({"/"});
-    QVERIFY(list.setPath(m_root));
+    QVERIFY(list.setPath(root_));
     list.setCurrentItem(list.itemFor(at("/gamma")));
-    QCOMPARE(list.path(), m_root);
+    QCOMPARE(list.path(), root_);
 
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(&list, &enter);
@@ -257,21 +257,21 @@ void TstPickerLists::enterOpensHighlighted() {
     QCOMPARE(list.path(), at("/gamma"));
 }
 
-void TstPickerLists::openingVanishedFolderReports() {
+void TestPickerLists::openingVanishedFolderReports() {
     FolderList list({"/"});
-    QVERIFY(list.setPath(m_root));
+    QVERIFY(list.setPath(root_));
     QSignalSpy failures(&list, &FolderList::openFailed);
     QVERIFY(QDir(at("/beta")).removeRecursively());
 
     list.setCurrentItem(list.itemFor(at("/beta")));
     QTest::keyClick(&list, Qt::Key_Enter);
 
-    QCOMPARE(list.path(), m_root);
+    QCOMPARE(list.path(), root_);
     QCOMPARE(failures.size(), 1);
     QCOMPARE(failures.first().first().toString(), at("/beta"));
 }
 
-void TstPickerLists::setDriveFromCodeIsSilent() {
+void TestPickerLists::setDriveFromCodeIsSilent() {
     DriveList drives({"/", at("/vol")});
     QSignalSpy changes(&drives, &DriveList::driveChanged);
     QCOMPARE(drives.drive(), QStringLiteral("/"));
@@ -285,7 +285,7 @@ void TstPickerLists::setDriveFromCodeIsSilent() {
     QCOMPARE(changes.size(), 0);
 }
 
-void TstPickerLists::userPickRaisesChangeOnce() {
+void TestPickerLists::userPickRaisesChangeOnce() {
     DriveList drives({"/", at("/vol")});
     QSignalSpy changes(&drives, &DriveList::driveChanged);
 
@@ -305,5 +305,5 @@ void TstPickerLists::userPickRaisesChangeOnce() {
     QCOMPARE(changes.size(), 2);
 }
 
-QTEST_MAIN(TstPickerLists)
+QTEST_MAIN(TestPickerLists)
 #include "tst_picker_lists.moc"

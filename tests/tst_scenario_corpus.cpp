@@ -76,46 +76,50 @@ class TestScenarioCorpus : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void corpus_data() {
-        QTest::addColumn<QString>("source");
-        addCorpusRows(fixtureRoot(), QStringLiteral("fixtures/"));
-        const QString shared = QStringLiteral(ZENTADIAL_SHARED_SCENARIOS);
-        if (QFileInfo(shared).isDir()) {
-            addCorpusRows(shared, QStringLiteral("shared/"));
-        }
-    }
-    void corpus() {
-        QFETCH(QString, source);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString copy = dir.filePath(QFileInfo(source).fileName());
-        const QByteArray original = readBytes(source);
-        QVERIFY(writeBytes(copy, original));
-
-        const auto result =
-            rewriteScenarioFile(local(copy), kDateText, RegionalForm::englishUnitedStates());
-        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-
-        const SplitFile before = split(original);
-        const QByteArray after = readBytes(copy);
-        const QByteArray end = before.allLf ? "\n" : "\r\n";
-        QByteArray expected;
-        std::size_t dateLines = 0;
-        for (const QByteArray& line : before.lines) {
-            const bool dated = line.startsWith("  Date MJD") || line.startsWith("Date MJD");
-            dateLines += dated;
-            expected += (dated ? kDateLine : line) + end;
-        }
-        QCOMPARE(after, expected);
-        QCOMPARE(result->dateLineCount, dateLines);
-        QCOMPARE(result->lineCount, std::size_t(before.lines.size()));
-        for (const QByteArray& line : split(after).lines) {
-            if (line.startsWith("  Date MJD")) {
-                QVERIFY2(readsAsSimulatorDate(line), line.constData());
-            }
-        }
-    }
+    void corpus_data();
+    void corpus();
 };
+
+void TestScenarioCorpus::corpus_data() {
+    QTest::addColumn<QString>("source");
+    addCorpusRows(fixtureRoot(), QStringLiteral("fixtures/"));
+    const QString shared = QStringLiteral(ZENTADIAL_SHARED_SCENARIOS);
+    if (QFileInfo(shared).isDir()) {
+        addCorpusRows(shared, QStringLiteral("shared/"));
+    }
+}
+
+void TestScenarioCorpus::corpus() {
+    QFETCH(QString, source);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString copy = dir.filePath(QFileInfo(source).fileName());
+    const QByteArray original = readBytes(source);
+    QVERIFY(writeBytes(copy, original));
+
+    const auto result =
+        rewriteScenarioFile(local(copy), kDateText, RegionalForm::englishUnitedStates());
+    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+
+    const SplitFile before = split(original);
+    const QByteArray after = readBytes(copy);
+    const QByteArray end = before.allLf ? "\n" : "\r\n";
+    QByteArray expected;
+    std::size_t dateLines = 0;
+    for (const QByteArray& line : before.lines) {
+        const bool dated = line.startsWith("  Date MJD") || line.startsWith("Date MJD");
+        dateLines += dated;
+        expected += (dated ? kDateLine : line) + end;
+    }
+    QCOMPARE(after, expected);
+    QCOMPARE(result->dateLineCount, dateLines);
+    QCOMPARE(result->lineCount, std::size_t(before.lines.size()));
+    for (const QByteArray& line : split(after).lines) {
+        if (line.startsWith("  Date MJD")) {
+            QVERIFY2(readsAsSimulatorDate(line), line.constData());
+        }
+    }
+}
 
 QTEST_GUILESS_MAIN(TestScenarioCorpus)
 #include "tst_scenario_corpus.moc"

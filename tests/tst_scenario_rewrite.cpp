@@ -30,489 +30,529 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-    }
-
-    void bytes_data() {
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<int>("dateLines");
-        const QByteArray d = kDateLine;
-
-        QTest::newRow("indented date line, CR LF")
-            << QByteArray("A\r\n  Date MJD 51982.5\r\nB\r\n") << "A\r\n" + d + "\r\nB\r\n"
-            << 1;
-        QTest::newRow("bare date line, LF")
-            << QByteArray("A\nDate MJD 51982.5\nB\n") << "A\n" + d + "\nB\n"
-            << 1;
-        QTest::newRow("exactly Date MJD") << QByteArray("Date MJD\r\n") << d + "\r\n" << 1;
-        QTest::newRow("only the prefix counts")
-            << QByteArray("  Date MJDX 7 ; old\r\n") << d + "\r\n"
-            << 1;
-        QTest::newRow("date line without a number")
-            << QByteArray("BEGIN_ENVIRONMENT\n  Date MJD ;\n") << "BEGIN_ENVIRONMENT\n" + d + "\n"
-            << 1;
-        QTest::newRow("two date lines, same text")
-            << QByteArray("  Date MJD 1\r\nx\r\nDate MJD 2\r\n") << d + "\r\nx\r\n" + d + "\r\n"
-            << 2;
-        const QByteArray lookalikes = " Date MJD 1\r\n   Date MJD 1\r\n\tDate MJD 1\r\n"
-                                      "date mjd 1\r\n  DATE MJD 1\r\n  Date JD 1\r\nDate JE 1\r\n"
-                                      "Date MJ\r\n  Date MJ\r\nX Date MJD 1\r\n";
-        QTest::newRow("look-alikes untouched") << lookalikes << lookalikes << 0;
-        QTest::newRow("empty file") << QByteArray() << QByteArray() << 0;
-        // A file without a date line is not written at all.
-        QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A") << 0;
-        QTest::newRow("last line without end, CR LF")
-            << QByteArray("A\r\nB\r\n  Date MJD 1") << "A\r\nB\r\n" + d + "\r\n"
-            << 1;
-        QTest::newRow("last line without end, LF")
-            << QByteArray("A\nDate MJD 1") << "A\n" + d + "\n"
-            << 1;
-        QTest::newRow("empty lines kept, LF")
-            << QByteArray("\n\nA\n\n") << QByteArray("\n\nA\n\n") << 0;
-        QTest::newRow("empty lines kept, CR LF")
-            << QByteArray("\r\n\r\nA\r\n") << QByteArray("\r\n\r\nA\r\n") << 0;
-        QTest::newRow("CR alone ends a line")
-            << QByteArray("A\rDate MJD 1\rB") << "A\r\n" + d + "\r\nB\r\n"
-            << 1;
-        QTest::newRow("mixed ends become CR LF")
-            << QByteArray("A\r\nB\nC\rDate MJD 1") << "A\r\nB\r\nC\r\n" + d + "\r\n"
-            << 1;
-        QTest::newRow("CR CR LF is two ends")
-            << QByteArray("A\r\r\nDate MJD 1\r\n") << "A\r\n\r\n" + d + "\r\n"
-            << 1;
-        QTest::newRow("LF CR is two ends")
-            << QByteArray("A\n\rDate MJD 1") << "A\r\n\r\n" + d + "\r\n"
-            << 1;
-        QTest::newRow("LF CR without a date line stays as it is")
-            << QByteArray("A\n\rB\n\r") << QByteArray("A\n\rB\n\r") << 0;
-        QTest::newRow("Windows-1252 bytes kept")
-            << QByteArray("Caf\xe9 \x93quoted\x94 \xb0\r\n  Date MJD 1\r\n")
-            << "Caf\xe9 \x93quoted\x94 \xb0\r\n" + d + "\r\n"
-            << 1;
-        QTest::newRow("UTF-8 bytes kept") << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n")
-                                          << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0;
-        QTest::newRow("control bytes kept")
-            << QByteArray("A\x01B\x1a\x7f\nDate MJD 1\n") << "A\x01B\x1a\x7f\n" + d + "\n"
-            << 1;
-    }
-    void bytes() {
-        QFETCH(QByteArray, input);
-        QFETCH(QByteArray, output);
-        QFETCH(int, dateLines);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, input));
-
-        const auto result = rewrite(file);
-        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-        QCOMPARE(readBytes(file), output);
-        QCOMPARE(result->dateLineCount, std::size_t(dateLines));
-        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
-    }
-
-    void dateLine_data() {
-        QTest::addColumn<QByteArray>("dateText");
-        QTest::addColumn<QByteArray>("line");
-        QTest::newRow("worked example") << QByteArray(kDateText.data()) << kDateLine;
-        QTest::newRow("date alone")
-            << QByteArray("1/1/2004") << QByteArray("  Date MJD 53005     ; 1/1/2004");
-        QTest::newRow("seconds as a fraction")
-            << QByteArray("3/21/2006 6:30:15 AM")
-            << QByteArray("  Date MJD 53815.2710069444     ; 3/21/2006 6:30:15 AM");
-        QTest::newRow("negative MJD has no blank before the sign")
-            << QByteArray("1/1/1800") << QByteArray("  Date MJD-21504     ; 1/1/1800");
-        QTest::newRow("late date still has an MJD")
-            << QByteArray("11/19/9958") << QByteArray("  Date MJD 2958466     ; 11/19/9958");
-    }
-    void dateLine() {
-        QFETCH(QByteArray, dateText);
-        QFETCH(QByteArray, line);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "Date MJD 51982.5\r\n"));
-        const auto result = rewrite(file, dateText.toStdString());
-        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-        QCOMPARE(readBytes(file), line + "\r\n");
-    }
-
-    void dateFailure_data() {
-        QTest::addColumn<QByteArray>("dateText");
-        QTest::addColumn<ScenarioFailureKind>("kind");
-        QTest::newRow("empty") << QByteArray() << ScenarioFailureKind::DateNotADate;
-        QTest::newRow("not a date") << QByteArray("soon") << ScenarioFailureKind::DateNotADate;
-        QTest::newRow("year beyond 9999")
-            << QByteArray("1/1/10000") << ScenarioFailureKind::DateNotADate;
-    }
-    void dateFailure() {
-        QFETCH(QByteArray, dateText);
-        QFETCH(ScenarioFailureKind, kind);
-        const QString file = path(QStringLiteral("a.scn"));
-        const QByteArray original = "A\n  Date MJD 51982.5\n";
-        QVERIFY(writeBytes(file, original));
-
-        const auto result = rewrite(file, dateText.toStdString());
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, kind);
-        QCOMPARE(readBytes(file), original);
-        const std::string text = describeFailure(result.error());
-        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
-        QVERIFY2(text.find("unchanged") != std::string::npos, text.c_str());
-    }
-
-    // The date is converted only when a date line needs it.
-    void noDateLineNeedsNoDate_data() {
-        QTest::addColumn<QByteArray>("dateText");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not a date") << QByteArray("soon");
-    }
-    void noDateLineNeedsNoDate() {
-        QFETCH(QByteArray, dateText);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "A\nB"));
-        const auto result = rewrite(file, dateText.toStdString());
-        QVERIFY(result);
-        QCOMPARE(readBytes(file), QByteArray("A\nB"));
-        QCOMPARE(result->dateLineCount, std::size_t(0));
-    }
-
-    void lineLimit_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QByteArray>("end");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("10000 lines") << 10000 << QByteArray("\r\n") << true;
-        QTest::newRow("10000 LF lines") << 10000 << QByteArray("\n") << true;
-        QTest::newRow("10001 lines") << 10001 << QByteArray("\r\n") << false;
-        QTest::newRow("10001 lines, date line first") << 10001 << QByteArray("\n") << false;
-    }
-    void lineLimit() {
-        QFETCH(int, count);
-        QFETCH(QByteArray, end);
-        QFETCH(bool, accepted);
-        const QString file = path(QStringLiteral("big.scn"));
-        const QByteArray original = "Date MJD 1" + end + lines(count - 1, "x", end);
-        QVERIFY(writeBytes(file, original));
-
-        const auto result = rewrite(file);
-        QCOMPARE(bool(result), accepted);
-        if (accepted) {
-            QCOMPARE(result->lineCount, std::size_t(count));
-            QCOMPARE(readBytes(file), kDateLine + end + lines(count - 1, "x", end));
-        } else {
-            QCOMPARE(result.error().kind, ScenarioFailureKind::TooManyLines);
-            QCOMPARE(readBytes(file), original);
-        }
-    }
-
-    // A write that fails part-way must leave the original whole and no
-    // temporary file behind.
-    void failedWrite_data() {
-        QTest::addColumn<int>("failingWrite"); // 0: no write fails
-        QTest::addColumn<int>("chunk");
-        QTest::addColumn<bool>("syncFails");
-        QTest::newRow("first write fails") << 1 << 4096 << false;
-        QTest::newRow("third write fails after partial writes") << 3 << 4 << false;
-        QTest::newRow("flush fails") << 0 << 4096 << true;
-    }
-    void failedWrite() {
-        QFETCH(int, failingWrite);
-        QFETCH(int, chunk);
-        QFETCH(bool, syncFails);
-        const QString file = path(QStringLiteral("a.scn"));
-        const QByteArray original = "BEGIN\r\n  Date MJD 51982.5\r\nEND\r\n";
-        QVERIFY(writeBytes(file, original));
-
-        int writes = 0;
-        const WriteCalls calls{
-            [&](int fd, const void* data, std::size_t size) -> ssize_t {
-                if (++writes == failingWrite) {
-                    errno = ENOSPC;
-                    return -1;
-                }
-                return ::write(fd, data, std::min(size, std::size_t(chunk)));
-            },
-            [&](int fd) {
-                if (syncFails) {
-                    errno = EIO;
-                    return -1;
-                }
-                return ::fsync(fd);
-            },
-        };
-        const auto result = rewrite(file, kDateText, calls);
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, ScenarioFailureKind::CannotWrite);
-        QCOMPARE(readBytes(file), original);
-        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
-        const std::string text = describeFailure(result.error());
-        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
-    }
-
-    void permissionsKept_data() {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("0640") << 0640;
-        QTest::newRow("0604") << 0604;
-        QTest::newRow("0200, write only") << 0200;
-    }
-    void permissionsKept() {
-        QFETCH(int, mode);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "Date MJD 1\n"));
-        QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
-        QVERIFY(rewrite(file));
-        struct stat st {};
-        QCOMPARE(::stat(local(file).c_str(), &st), 0);
-        QCOMPARE(int(st.st_mode & 07777), mode);
-        QCOMPARE(readBytes(file), kDateLine + "\n");
-    }
-
-    void readOnlyRefused_data() {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("0444") << 0444;
-        QTest::newRow("0400") << 0400;
-        QTest::newRow("0555") << 0555;
-    }
-    void readOnlyRefused() {
-        QFETCH(int, mode);
-        const QString file = path(QStringLiteral("a.scn"));
-        const QByteArray original = "Date MJD 1\n";
-        QVERIFY(writeBytes(file, original));
-        QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
-
-        const auto result = rewrite(file);
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
-        QCOMPARE(readBytes(file), original);
-        struct stat st {};
-        QCOMPARE(::stat(local(file).c_str(), &st), 0);
-        QCOMPARE(int(st.st_mode & 07777), mode);
-        QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
-        QCOMPARE(::chmod(local(file).c_str(), 0644), 0); // so the folder can be cleaned up
-    }
-
-    void symlinkFollowed() {
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("real")));
-        const QString target = path(QStringLiteral("real/target.scn"));
-        const QString link = path(QStringLiteral("link.scn"));
-        QVERIFY(writeBytes(target, "Date MJD 1\n"));
-        QCOMPARE(::symlink("real/target.scn", local(link).c_str()), 0);
-
-        QVERIFY(rewrite(link));
-        QCOMPARE(readBytes(target), kDateLine + "\n");
-        QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
-        QCOMPARE(entries(dir_->path()),
-                 (QStringList{QStringLiteral("link.scn"), QStringLiteral("real")}));
-        QCOMPARE(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("target.scn")});
-    }
-
-    void openFailure_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<ScenarioFailureKind>("kind");
-        QTest::addColumn<QByteArray>("message");
-        QTest::newRow("missing file")
-            << QStringLiteral("missing.scn") << ScenarioFailureKind::CannotOpen
-            << QByteArray("No such file or directory");
-        QTest::newRow("a folder") << QStringLiteral("folder.scn") << ScenarioFailureKind::NotAFile
-                                  << QByteArray("is a folder");
-        QTest::newRow("a pipe") << QStringLiteral("pipe.scn") << ScenarioFailureKind::NotAFile
-                                << QByteArray("not a regular file");
-        QTest::newRow("no path") << QString() << ScenarioFailureKind::CannotOpen
-                                 << QByteArray("No scenario file was given");
-    }
-    void openFailure() {
-        QFETCH(QString, name);
-        QFETCH(ScenarioFailureKind, kind);
-        QFETCH(QByteArray, message);
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
-        QCOMPARE(::mkfifo(local(path(QStringLiteral("pipe.scn"))).c_str(), 0644), 0);
-
-        const auto result = rewrite(name.isEmpty() ? QString() : path(name));
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, kind);
-        const std::string text = describeFailure(result.error());
-        QVERIFY2(text.find(message.toStdString()) != std::string::npos, text.c_str());
-    }
-
-    // Files a rewrite must refuse by name, leaving them exactly as they are.
-    void refused_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<ScenarioFailureKind>("kind");
-        const QByteArray utf16le("\xFF\xFE"
-                                 "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0",
-                                 22);
-        QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText;
-        QTest::newRow("UTF-16 BE, mark only")
-            << QByteArray("\xFE\xFF") << QString() << ScenarioFailureKind::NotText;
-        QTest::newRow("NUL after a date line")
-            << QByteArray("Date MJD 1\n\0\n", 13) << QString() << ScenarioFailureKind::NotText;
-        QTest::newRow("above the size limit")
-            << QByteArray("Date MJD 1\n") << QStringLiteral("grow")
-            << ScenarioFailureKind::TooLarge;
-        QTest::newRow("second hard link") << QByteArray("Date MJD 1\n") << QStringLiteral("link")
-                                          << ScenarioFailureKind::HardLinked;
-    }
-    void refused() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, setup);
-        QFETCH(ScenarioFailureKind, kind);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, content));
-        if (setup == QStringLiteral("grow")) {
-            QCOMPARE(::truncate(local(file).c_str(), off_t(kMaxScenarioBytes) + 1), 0);
-        } else if (setup == QStringLiteral("link")) {
-            QCOMPARE(::link(local(file).c_str(), local(path(QStringLiteral("b.scn"))).c_str()), 0);
-        }
-        const QByteArray before = readBytes(file);
-        const auto result = rewrite(file);
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, kind);
-        QCOMPARE(readBytes(file), before);
-        const std::string text = describeFailure(result.error());
-        QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
-    }
-
-    // Another program's change between the read and the rename must win:
-    // the rewrite stops and names the file. The change is made from inside
-    // the first write of the temporary file.
-    void changedMeanwhile_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QByteArray>("left");
-        QTest::newRow("editor saves by rename")
-            << QStringLiteral("replace") << QByteArray("saved\n");
-        QTest::newRow("append") << QStringLiteral("append") << QByteArray("Date MJD 1\r\nmore\r\n");
-        QTest::newRow("half-written by another program")
-            << QStringLiteral("truncate") << QByteArray("Date");
-        QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
-        QTest::newRow("deleted") << QStringLiteral("delete") << QByteArray("<unreadable>");
-    }
-    void changedMeanwhile() {
-        QFETCH(QString, change);
-        QFETCH(QByteArray, left);
-        const QString real = path(QStringLiteral("real.scn"));
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(real, "Date MJD 1\r\n"));
-        QVERIFY(writeBytes(path(QStringLiteral("other.scn")), "other\n"));
-        QCOMPARE(::symlink("real.scn", local(file).c_str()), 0);
-
-        bool changed = false;
-        const WriteCalls calls{
-            [&](int fd, const void* data, std::size_t size) -> ssize_t {
-                if (!std::exchange(changed, true)) {
-                    const std::string target = local(real);
-                    if (change == QStringLiteral("replace")) {
-                        const std::string saved = local(path(QStringLiteral("saved")));
-                        writeBytes(QString::fromStdString(saved), "saved\n");
-                        ::rename(saved.c_str(), target.c_str());
-                    } else if (change == QStringLiteral("append")) {
-                        QFile f(real);
-                        (void)f.open(QIODevice::Append);
-                        f.write("more\r\n");
-                    } else if (change == QStringLiteral("truncate")) {
-                        (void)::truncate(target.c_str(), 4);
-                    } else if (change == QStringLiteral("retarget")) {
-                        ::unlink(local(file).c_str());
-                        (void)::symlink("other.scn", local(file).c_str());
-                    } else {
-                        ::unlink(target.c_str());
-                    }
-                }
-                return ::write(fd, data, size);
-            },
-            systemWriteCalls().sync,
-        };
-        const auto result = rewrite(file, kDateText, calls);
-        QVERIFY(!result);
-        QCOMPARE(result.error().kind, ScenarioFailureKind::Changed);
-        QCOMPARE(readBytes(file), left);
-        QVERIFY(describeFailure(result.error()).find("changed while being converted") !=
-                std::string::npos);
-        for (const QString& name : entries(dir_->path())) {
-            QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
-        }
-    }
-
-    // The simulator reads 255 characters of a line: a long date text is
-    // shortened in the comment, never in the number.
-    void lineFitsTheSimulator_data() {
-        QTest::addColumn<QByteArray>("dateText");
-        QTest::addColumn<QByteArray>("line");
-        const QByteArray blanks(300, ' ');
-        QTest::newRow("runs of blanks collapse")
-            << "1/1/2004" + blanks + "12:00:00 PM"
-            << QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM");
-        QTest::newRow("short text untouched")
-            << QByteArray("1/1/2004  12:00:00 PM")
-            << QByteArray("  Date MJD 53005.5     ; 1/1/2004  12:00:00 PM");
-    }
-    void lineFitsTheSimulator() {
-        QFETCH(QByteArray, dateText);
-        QFETCH(QByteArray, line);
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
-        QVERIFY(rewrite(file, dateText.toStdString()));
-        QCOMPARE(readBytes(file), line + "\r\n");
-    }
-    void longCommentIsCut() {
-        const std::string comment(400, 'x');
-        const std::string line = dateLineFor(53005.123456789, comment);
-        QCOMPARE(line.size() + 2, kMaxSimulatorLine);
-        QVERIFY(line.starts_with("  Date MJD 53005.123456789     ; xxx"));
-        // Not inside a UTF-8 character either.
-        const std::string accented = dateLineFor(1, std::string(300, 'a') + "\xc3\xa9");
-        QVERIFY(dateLineFor(1, "\xc3\xa9" + std::string(300, '\xc3')).size() <= 253);
-        QCOMPARE(accented.size(), std::size_t(253));
-    }
-
-    // Mode was always kept; extended attributes (ACLs live there) are too.
-    void attributesKept() {
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "Date MJD 1\n"));
-        if (::setxattr(local(file).c_str(), "user.origin", "hangar", 6, 0) != 0) {
-            QSKIP("this file system keeps no user attributes");
-        }
-        QVERIFY(rewrite(file));
-        char value[16] = {};
-        QCOMPARE(::getxattr(local(file).c_str(), "user.origin", value, sizeof value), ssize_t(6));
-        QCOMPARE(QByteArray(value), QByteArray("hangar"));
-        QCOMPARE(readBytes(file), kDateLine + "\n");
-    }
-
-    // Names near the file system's limit still leave room for the temporary
-    // file, and one left by a crash is reported.
-    void longNameAndLeftovers() {
-        const QString name = QString(250, QLatin1Char('n')) + QStringLiteral(".scn");
-        const QString file = path(name);
-        QVERIFY(writeBytes(file, "Date MJD 1\n"));
-        QVERIFY(writeBytes(path(QStringLiteral(".zentadial-AbC123")), "half"));
-        const auto result = rewrite(file);
-        QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-        QCOMPARE(readBytes(file), kDateLine + "\n");
-        QCOMPARE(result->leftovers.size(), std::size_t(1));
-        QVERIFY(describeResult(*result).find(".zentadial-AbC123") != std::string::npos);
-    }
-
-    // --mjd writes the number to the digits given, not rounded to a second.
-    void mjdWrittenAsGiven() {
-        const QString file = path(QStringLiteral("a.scn"));
-        QVERIFY(writeBytes(file, "Date MJD 1\n"));
-        DateLineSource source = DateLineSource::forMjd(60000.123456789, "5/18/2023 2:57:47 AM");
-        QVERIFY(rewriteScenarioFile(local(file), source));
-        QCOMPARE(readBytes(file),
-                 QByteArray("  Date MJD 60000.123456789     ; 5/18/2023 2:57:47 AM\n"));
-    }
-
-    void relativePathUsesCurrentDirectory() {
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_->path()));
-        QVERIFY(writeBytes(QStringLiteral("rel.scn"), "Date MJD 1\n"));
-        const auto result = rewriteScenarioFile("rel.scn", kDateText, us_);
-        QVERIFY(QDir::setCurrent(before));
-        QVERIFY(result);
-        QCOMPARE(readBytes(path(QStringLiteral("rel.scn"))), kDateLine + "\n");
-    }
+    void init();
+    void bytes_data();
+    void bytes();
+    void dateLine_data();
+    void dateLine();
+    void dateFailure_data();
+    void dateFailure();
+    void noDateLineNeedsNoDate_data();
+    void noDateLineNeedsNoDate();
+    void lineLimit_data();
+    void lineLimit();
+    void failedWrite_data();
+    void failedWrite();
+    void permissionsKept_data();
+    void permissionsKept();
+    void readOnlyRefused_data();
+    void readOnlyRefused();
+    void symlinkFollowed();
+    void openFailure_data();
+    void openFailure();
+    void refused_data();
+    void refused();
+    void changedMeanwhile_data();
+    void changedMeanwhile();
+    void lineFitsTheSimulator_data();
+    void lineFitsTheSimulator();
+    void longCommentIsCut();
+    void attributesKept();
+    void longNameAndLeftovers();
+    void mjdWrittenAsGiven();
+    void relativePathUsesCurrentDirectory();
 };
+
+void TestScenarioRewrite::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void TestScenarioRewrite::bytes_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("dateLines");
+    const QByteArray d = kDateLine;
+
+    QTest::newRow("indented date line, CR LF")
+        << QByteArray("A\r\n  Date MJD 51982.5\r\nB\r\n") << "A\r\n" + d + "\r\nB\r\n"
+        << 1;
+    QTest::newRow("bare date line, LF")
+        << QByteArray("A\nDate MJD 51982.5\nB\n") << "A\n" + d + "\nB\n"
+        << 1;
+    QTest::newRow("exactly Date MJD") << QByteArray("Date MJD\r\n") << d + "\r\n" << 1;
+    QTest::newRow("only the prefix counts") << QByteArray("  Date MJDX 7 ; old\r\n") << d + "\r\n"
+                                            << 1;
+    QTest::newRow("date line without a number")
+        << QByteArray("BEGIN_ENVIRONMENT\n  Date MJD ;\n") << "BEGIN_ENVIRONMENT\n" + d + "\n"
+        << 1;
+    QTest::newRow("two date lines, same text")
+        << QByteArray("  Date MJD 1\r\nx\r\nDate MJD 2\r\n") << d + "\r\nx\r\n" + d + "\r\n"
+        << 2;
+    const QByteArray lookalikes = " Date MJD 1\r\n   Date MJD 1\r\n\tDate MJD 1\r\n"
+                                  "date mjd 1\r\n  DATE MJD 1\r\n  Date JD 1\r\nDate JE 1\r\n"
+                                  "Date MJ\r\n  Date MJ\r\nX Date MJD 1\r\n";
+    QTest::newRow("look-alikes untouched") << lookalikes << lookalikes << 0;
+    QTest::newRow("empty file") << QByteArray() << QByteArray() << 0;
+    // A file without a date line is not written at all.
+    QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A") << 0;
+    QTest::newRow("last line without end, CR LF")
+        << QByteArray("A\r\nB\r\n  Date MJD 1") << "A\r\nB\r\n" + d + "\r\n"
+        << 1;
+    QTest::newRow("last line without end, LF") << QByteArray("A\nDate MJD 1") << "A\n" + d + "\n"
+                                               << 1;
+    QTest::newRow("empty lines kept, LF")
+        << QByteArray("\n\nA\n\n") << QByteArray("\n\nA\n\n") << 0;
+    QTest::newRow("empty lines kept, CR LF")
+        << QByteArray("\r\n\r\nA\r\n") << QByteArray("\r\n\r\nA\r\n") << 0;
+    QTest::newRow("CR alone ends a line")
+        << QByteArray("A\rDate MJD 1\rB") << "A\r\n" + d + "\r\nB\r\n"
+        << 1;
+    QTest::newRow("mixed ends become CR LF")
+        << QByteArray("A\r\nB\nC\rDate MJD 1") << "A\r\nB\r\nC\r\n" + d + "\r\n"
+        << 1;
+    QTest::newRow("CR CR LF is two ends")
+        << QByteArray("A\r\r\nDate MJD 1\r\n") << "A\r\n\r\n" + d + "\r\n"
+        << 1;
+    QTest::newRow("LF CR is two ends") << QByteArray("A\n\rDate MJD 1") << "A\r\n\r\n" + d + "\r\n"
+                                       << 1;
+    QTest::newRow("LF CR without a date line stays as it is")
+        << QByteArray("A\n\rB\n\r") << QByteArray("A\n\rB\n\r") << 0;
+    QTest::newRow("Windows-1252 bytes kept")
+        << QByteArray("Caf\xe9 \x93quoted\x94 \xb0\r\n  Date MJD 1\r\n")
+        << "Caf\xe9 \x93quoted\x94 \xb0\r\n" + d + "\r\n"
+        << 1;
+    QTest::newRow("UTF-8 bytes kept") << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n")
+                                      << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0;
+    QTest::newRow("control bytes kept")
+        << QByteArray("A\x01B\x1a\x7f\nDate MJD 1\n") << "A\x01B\x1a\x7f\n" + d + "\n"
+        << 1;
+}
+
+void TestScenarioRewrite::bytes() {
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    QFETCH(int, dateLines);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, input));
+
+    const auto result = rewrite(file);
+    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+    QCOMPARE(readBytes(file), output);
+    QCOMPARE(result->dateLineCount, std::size_t(dateLines));
+    QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+}
+
+void TestScenarioRewrite::dateLine_data() {
+    QTest::addColumn<QByteArray>("dateText");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("worked example") << QByteArray(kDateText.data()) << kDateLine;
+    QTest::newRow("date alone") << QByteArray("1/1/2004")
+                                << QByteArray("  Date MJD 53005     ; 1/1/2004");
+    QTest::newRow("seconds as a fraction")
+        << QByteArray("3/21/2006 6:30:15 AM")
+        << QByteArray("  Date MJD 53815.2710069444     ; 3/21/2006 6:30:15 AM");
+    QTest::newRow("negative MJD has no blank before the sign")
+        << QByteArray("1/1/1800") << QByteArray("  Date MJD-21504     ; 1/1/1800");
+    QTest::newRow("late date still has an MJD")
+        << QByteArray("11/19/9958") << QByteArray("  Date MJD 2958466     ; 11/19/9958");
+}
+
+void TestScenarioRewrite::dateLine() {
+    QFETCH(QByteArray, dateText);
+    QFETCH(QByteArray, line);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 51982.5\r\n"));
+    const auto result = rewrite(file, dateText.toStdString());
+    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+    QCOMPARE(readBytes(file), line + "\r\n");
+}
+
+void TestScenarioRewrite::dateFailure_data() {
+    QTest::addColumn<QByteArray>("dateText");
+    QTest::addColumn<ScenarioFailureKind>("kind");
+    QTest::newRow("empty") << QByteArray() << ScenarioFailureKind::DateNotADate;
+    QTest::newRow("not a date") << QByteArray("soon") << ScenarioFailureKind::DateNotADate;
+    QTest::newRow("year beyond 9999")
+        << QByteArray("1/1/10000") << ScenarioFailureKind::DateNotADate;
+}
+
+void TestScenarioRewrite::dateFailure() {
+    QFETCH(QByteArray, dateText);
+    QFETCH(ScenarioFailureKind, kind);
+    const QString file = path(QStringLiteral("a.scn"));
+    const QByteArray original = "A\n  Date MJD 51982.5\n";
+    QVERIFY(writeBytes(file, original));
+
+    const auto result = rewrite(file, dateText.toStdString());
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, kind);
+    QCOMPARE(readBytes(file), original);
+    const std::string text = describeFailure(result.error());
+    QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+    QVERIFY2(text.find("unchanged") != std::string::npos, text.c_str());
+}
+
+// The date is converted only when a date line needs it.
+void TestScenarioRewrite::noDateLineNeedsNoDate_data() {
+    QTest::addColumn<QByteArray>("dateText");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not a date") << QByteArray("soon");
+}
+
+void TestScenarioRewrite::noDateLineNeedsNoDate() {
+    QFETCH(QByteArray, dateText);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "A\nB"));
+    const auto result = rewrite(file, dateText.toStdString());
+    QVERIFY(result);
+    QCOMPARE(readBytes(file), QByteArray("A\nB"));
+    QCOMPARE(result->dateLineCount, std::size_t(0));
+}
+
+void TestScenarioRewrite::lineLimit_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("10000 lines") << 10000 << QByteArray("\r\n") << true;
+    QTest::newRow("10000 LF lines") << 10000 << QByteArray("\n") << true;
+    QTest::newRow("10001 lines") << 10001 << QByteArray("\r\n") << false;
+    QTest::newRow("10001 lines, date line first") << 10001 << QByteArray("\n") << false;
+}
+
+void TestScenarioRewrite::lineLimit() {
+    QFETCH(int, count);
+    QFETCH(QByteArray, end);
+    QFETCH(bool, accepted);
+    const QString file = path(QStringLiteral("big.scn"));
+    const QByteArray original = "Date MJD 1" + end + lines(count - 1, "x", end);
+    QVERIFY(writeBytes(file, original));
+
+    const auto result = rewrite(file);
+    QCOMPARE(bool(result), accepted);
+    if (accepted) {
+        QCOMPARE(result->lineCount, std::size_t(count));
+        QCOMPARE(readBytes(file), kDateLine + end + lines(count - 1, "x", end));
+    } else {
+        QCOMPARE(result.error().kind, ScenarioFailureKind::TooManyLines);
+        QCOMPARE(readBytes(file), original);
+    }
+}
+
+// A write that fails part-way must leave the original whole and no
+// temporary file behind.
+void TestScenarioRewrite::failedWrite_data() {
+    QTest::addColumn<int>("failingWrite"); // 0: no write fails
+    QTest::addColumn<int>("chunk");
+    QTest::addColumn<bool>("syncFails");
+    QTest::newRow("first write fails") << 1 << 4096 << false;
+    QTest::newRow("third write fails after partial writes") << 3 << 4 << false;
+    QTest::newRow("flush fails") << 0 << 4096 << true;
+}
+
+void TestScenarioRewrite::failedWrite() {
+    QFETCH(int, failingWrite);
+    QFETCH(int, chunk);
+    QFETCH(bool, syncFails);
+    const QString file = path(QStringLiteral("a.scn"));
+    const QByteArray original = "BEGIN\r\n  Date MJD 51982.5\r\nEND\r\n";
+    QVERIFY(writeBytes(file, original));
+
+    int writes = 0;
+    const WriteCalls calls{
+        [&](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (++writes == failingWrite) {
+                errno = ENOSPC;
+                return -1;
+            }
+            return ::write(fd, data, std::min(size, std::size_t(chunk)));
+        },
+        [&](int fd) {
+            if (syncFails) {
+                errno = EIO;
+                return -1;
+            }
+            return ::fsync(fd);
+        },
+    };
+    const auto result = rewrite(file, kDateText, calls);
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, ScenarioFailureKind::CannotWrite);
+    QCOMPARE(readBytes(file), original);
+    QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+    const std::string text = describeFailure(result.error());
+    QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+}
+
+void TestScenarioRewrite::permissionsKept_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0640") << 0640;
+    QTest::newRow("0604") << 0604;
+    QTest::newRow("0200, write only") << 0200;
+}
+
+void TestScenarioRewrite::permissionsKept() {
+    QFETCH(int, mode);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
+    QVERIFY(rewrite(file));
+    struct stat st {};
+    QCOMPARE(::stat(local(file).c_str(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), mode);
+    QCOMPARE(readBytes(file), kDateLine + "\n");
+}
+
+void TestScenarioRewrite::readOnlyRefused_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0444") << 0444;
+    QTest::newRow("0400") << 0400;
+    QTest::newRow("0555") << 0555;
+}
+
+void TestScenarioRewrite::readOnlyRefused() {
+    QFETCH(int, mode);
+    const QString file = path(QStringLiteral("a.scn"));
+    const QByteArray original = "Date MJD 1\n";
+    QVERIFY(writeBytes(file, original));
+    QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
+
+    const auto result = rewrite(file);
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
+    QCOMPARE(readBytes(file), original);
+    struct stat st {};
+    QCOMPARE(::stat(local(file).c_str(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), mode);
+    QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
+    QCOMPARE(::chmod(local(file).c_str(), 0644), 0); // so the folder can be cleaned up
+}
+
+void TestScenarioRewrite::symlinkFollowed() {
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("real")));
+    const QString target = path(QStringLiteral("real/target.scn"));
+    const QString link = path(QStringLiteral("link.scn"));
+    QVERIFY(writeBytes(target, "Date MJD 1\n"));
+    QCOMPARE(::symlink("real/target.scn", local(link).c_str()), 0);
+
+    QVERIFY(rewrite(link));
+    QCOMPARE(readBytes(target), kDateLine + "\n");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
+    QCOMPARE(entries(dir_->path()),
+             (QStringList{QStringLiteral("link.scn"), QStringLiteral("real")}));
+    QCOMPARE(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("target.scn")});
+}
+
+void TestScenarioRewrite::openFailure_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ScenarioFailureKind>("kind");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("missing file") << QStringLiteral("missing.scn")
+                                  << ScenarioFailureKind::CannotOpen
+                                  << QByteArray("No such file or directory");
+    QTest::newRow("a folder") << QStringLiteral("folder.scn") << ScenarioFailureKind::NotAFile
+                              << QByteArray("is a folder");
+    QTest::newRow("a pipe") << QStringLiteral("pipe.scn") << ScenarioFailureKind::NotAFile
+                            << QByteArray("not a regular file");
+    QTest::newRow("no path") << QString() << ScenarioFailureKind::CannotOpen
+                             << QByteArray("No scenario file was given");
+}
+
+void TestScenarioRewrite::openFailure() {
+    QFETCH(QString, name);
+    QFETCH(ScenarioFailureKind, kind);
+    QFETCH(QByteArray, message);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
+    QCOMPARE(::mkfifo(local(path(QStringLiteral("pipe.scn"))).c_str(), 0644), 0);
+
+    const auto result = rewrite(name.isEmpty() ? QString() : path(name));
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, kind);
+    const std::string text = describeFailure(result.error());
+    QVERIFY2(text.find(message.toStdString()) != std::string::npos, text.c_str());
+}
+
+// Files a rewrite must refuse by name, leaving them exactly as they are.
+void TestScenarioRewrite::refused_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<ScenarioFailureKind>("kind");
+    const QByteArray utf16le("\xFF\xFE"
+                             "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0",
+                             22);
+    QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText;
+    QTest::newRow("UTF-16 BE, mark only")
+        << QByteArray("\xFE\xFF") << QString() << ScenarioFailureKind::NotText;
+    QTest::newRow("NUL after a date line")
+        << QByteArray("Date MJD 1\n\0\n", 13) << QString() << ScenarioFailureKind::NotText;
+    QTest::newRow("above the size limit")
+        << QByteArray("Date MJD 1\n") << QStringLiteral("grow") << ScenarioFailureKind::TooLarge;
+    QTest::newRow("second hard link")
+        << QByteArray("Date MJD 1\n") << QStringLiteral("link") << ScenarioFailureKind::HardLinked;
+}
+
+void TestScenarioRewrite::refused() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, setup);
+    QFETCH(ScenarioFailureKind, kind);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, content));
+    if (setup == QStringLiteral("grow")) {
+        QCOMPARE(::truncate(local(file).c_str(), off_t(kMaxScenarioBytes) + 1), 0);
+    } else if (setup == QStringLiteral("link")) {
+        QCOMPARE(::link(local(file).c_str(), local(path(QStringLiteral("b.scn"))).c_str()), 0);
+    }
+    const QByteArray before = readBytes(file);
+    const auto result = rewrite(file);
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, kind);
+    QCOMPARE(readBytes(file), before);
+    const std::string text = describeFailure(result.error());
+    QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+}
+
+// Another program's change between the read and the rename must win:
+// the rewrite stops and names the file. The change is made from inside
+// the first write of the temporary file.
+void TestScenarioRewrite::changedMeanwhile_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QByteArray>("left");
+    QTest::newRow("editor saves by rename") << QStringLiteral("replace") << QByteArray("saved\n");
+    QTest::newRow("append") << QStringLiteral("append") << QByteArray("Date MJD 1\r\nmore\r\n");
+    QTest::newRow("half-written by another program")
+        << QStringLiteral("truncate") << QByteArray("Date");
+    QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
+    QTest::newRow("deleted") << QStringLiteral("delete") << QByteArray("<unreadable>");
+}
+
+void TestScenarioRewrite::changedMeanwhile() {
+    QFETCH(QString, change);
+    QFETCH(QByteArray, left);
+    const QString real = path(QStringLiteral("real.scn"));
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(real, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("other.scn")), "other\n"));
+    QCOMPARE(::symlink("real.scn", local(file).c_str()), 0);
+
+    bool changed = false;
+    const WriteCalls calls{
+        [&](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (!std::exchange(changed, true)) {
+                const std::string target = local(real);
+                if (change == QStringLiteral("replace")) {
+                    const std::string saved = local(path(QStringLiteral("saved")));
+                    writeBytes(QString::fromStdString(saved), "saved\n");
+                    ::rename(saved.c_str(), target.c_str());
+                } else if (change == QStringLiteral("append")) {
+                    QFile f(real);
+                    (void)f.open(QIODevice::Append);
+                    f.write("more\r\n");
+                } else if (change == QStringLiteral("truncate")) {
+                    (void)::truncate(target.c_str(), 4);
+                } else if (change == QStringLiteral("retarget")) {
+                    ::unlink(local(file).c_str());
+                    (void)::symlink("other.scn", local(file).c_str());
+                } else {
+                    ::unlink(target.c_str());
+                }
+            }
+            return ::write(fd, data, size);
+        },
+        systemWriteCalls().sync,
+    };
+    const auto result = rewrite(file, kDateText, calls);
+    QVERIFY(!result);
+    QCOMPARE(result.error().kind, ScenarioFailureKind::Changed);
+    QCOMPARE(readBytes(file), left);
+    QVERIFY(describeFailure(result.error()).find("changed while being converted") !=
+            std::string::npos);
+    for (const QString& name : entries(dir_->path())) {
+        QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
+    }
+}
+
+// The simulator reads 255 characters of a line: a long date text is
+// shortened in the comment, never in the number.
+void TestScenarioRewrite::lineFitsTheSimulator_data() {
+    QTest::addColumn<QByteArray>("dateText");
+    QTest::addColumn<QByteArray>("line");
+    const QByteArray blanks(300, ' ');
+    QTest::newRow("runs of blanks collapse")
+        << "1/1/2004" + blanks + "12:00:00 PM"
+        << QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM");
+    QTest::newRow("short text untouched")
+        << QByteArray("1/1/2004  12:00:00 PM")
+        << QByteArray("  Date MJD 53005.5     ; 1/1/2004  12:00:00 PM");
+}
+
+void TestScenarioRewrite::lineFitsTheSimulator() {
+    QFETCH(QByteArray, dateText);
+    QFETCH(QByteArray, line);
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(rewrite(file, dateText.toStdString()));
+    QCOMPARE(readBytes(file), line + "\r\n");
+}
+
+void TestScenarioRewrite::longCommentIsCut() {
+    const std::string comment(400, 'x');
+    const std::string line = dateLineFor(53005.123456789, comment);
+    QCOMPARE(line.size() + 2, kMaxSimulatorLine);
+    QVERIFY(line.starts_with("  Date MJD 53005.123456789     ; xxx"));
+    // Not inside a UTF-8 character either.
+    const std::string accented = dateLineFor(1, std::string(300, 'a') + "\xc3\xa9");
+    QVERIFY(dateLineFor(1, "\xc3\xa9" + std::string(300, '\xc3')).size() <= 253);
+    QCOMPARE(accented.size(), std::size_t(253));
+}
+
+// Mode was always kept; extended attributes (ACLs live there) are too.
+void TestScenarioRewrite::attributesKept() {
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    if (::setxattr(local(file).c_str(), "user.origin", "hangar", 6, 0) != 0) {
+        QSKIP("this file system keeps no user attributes");
+    }
+    QVERIFY(rewrite(file));
+    char value[16] = {};
+    QCOMPARE(::getxattr(local(file).c_str(), "user.origin", value, sizeof value), ssize_t(6));
+    QCOMPARE(QByteArray(value), QByteArray("hangar"));
+    QCOMPARE(readBytes(file), kDateLine + "\n");
+}
+
+// Names near the file system's limit still leave room for the temporary
+// file, and one left by a crash is reported.
+void TestScenarioRewrite::longNameAndLeftovers() {
+    const QString name = QString(250, QLatin1Char('n')) + QStringLiteral(".scn");
+    const QString file = path(name);
+    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QVERIFY(writeBytes(path(QStringLiteral(".zentadial-AbC123")), "half"));
+    const auto result = rewrite(file);
+    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+    QCOMPARE(readBytes(file), kDateLine + "\n");
+    QCOMPARE(result->leftovers.size(), std::size_t(1));
+    QVERIFY(describeResult(*result).find(".zentadial-AbC123") != std::string::npos);
+}
+
+// --mjd writes the number to the digits given, not rounded to a second.
+void TestScenarioRewrite::mjdWrittenAsGiven() {
+    const QString file = path(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    DateLineSource source = DateLineSource::forMjd(60000.123456789, "5/18/2023 2:57:47 AM");
+    QVERIFY(rewriteScenarioFile(local(file), source));
+    QCOMPARE(readBytes(file),
+             QByteArray("  Date MJD 60000.123456789     ; 5/18/2023 2:57:47 AM\n"));
+}
+
+void TestScenarioRewrite::relativePathUsesCurrentDirectory() {
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    QVERIFY(writeBytes(QStringLiteral("rel.scn"), "Date MJD 1\n"));
+    const auto result = rewriteScenarioFile("rel.scn", kDateText, us_);
+    QVERIFY(QDir::setCurrent(before));
+    QVERIFY(result);
+    QCOMPARE(readBytes(path(QStringLiteral("rel.scn"))), kDateLine + "\n");
+}
 
 QTEST_GUILESS_MAIN(TestScenarioRewrite)
 #include "tst_scenario_rewrite.moc"

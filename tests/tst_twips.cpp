@@ -6,7 +6,7 @@ using zentadial::twipsToPixels;
 
 static_assert(twipsToPixels(1440, 96.0) == 96, "usable in constant expressions");
 
-class TstTwips : public QObject {
+class TestTwips : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -14,7 +14,7 @@ private Q_SLOTS:
     void converts();
 };
 
-void TstTwips::converts_data() {
+void TestTwips::converts_data() {
     QTest::addColumn<int>("twips");
     QTest::addColumn<double>("dpi");
     QTest::addColumn<int>("pixels");
@@ -30,12 +30,12 @@ void TstTwips::converts_data() {
     QTest::newRow("negative rounds away from zero") << -8 << 96.0 << -1;
 }
 
-void TstTwips::converts() {
+void TestTwips::converts() {
     QFETCH(int, twips);
     QFETCH(double, dpi);
     QFETCH(int, pixels);
     QCOMPARE(twipsToPixels(twips, dpi), pixels);
 }
 
-QTEST_APPLESS_MAIN(TstTwips)
+QTEST_APPLESS_MAIN(TestTwips)
 #include "tst_twips.moc"
