@@ -23,8 +23,8 @@ namespace zentadial {
 namespace {
 
 constexpr double kLargePointSize = 12.0;
-const QString kFinishedTitle = QStringLiteral("Finished");
-const QString kNotConvertedTitle = QStringLiteral("Not Converted");
+const char* const kFinishedTitle = QT_TRANSLATE_NOOP("zentadial::Form1", "Finished");
+const char* const kNotConvertedTitle = QT_TRANSLATE_NOOP("zentadial::Form1", "Not Converted");
 
 // A pass runs on the window's thread; the cursor says it is busy meanwhile.
 class WaitCursor {
@@ -54,7 +54,7 @@ Form1::Form1(Seams seams, RegionalForm form, QWidget* parent)
 
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zentadial"));
+    setWindowTitle(tr("Zentadial"));
     const double dpi = logicalDpiX();
     const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     setFixedSize(px(11175), px(6300));
@@ -71,7 +71,7 @@ void Form1::createControls() {
     };
     const auto frame = [&](const char* name, const char* caption, int left, int top, int width,
                            int height, bool largeFont) {
-        auto* box = new QGroupBox(QString::fromLatin1(caption), this);
+        auto* box = new QGroupBox(tr(caption), this);
         place(box, name, left, top, width, height, largeFont);
         return box;
     };
@@ -83,52 +83,53 @@ void Form1::createControls() {
     };
     const auto button = [&](QWidget* parentWidget, const char* name, const char* caption, int left,
                             int top, int width, int height, bool largeFont) {
-        auto* push = new QPushButton(QString::fromLatin1(caption), parentWidget);
+        auto* push = new QPushButton(tr(caption), parentWidget);
         place(push, name, left, top, width, height, largeFont);
         push->setAutoDefault(false);
         return push;
     };
 
-    Frame2 = frame("Frame2", "Date (GMT)", 240, 240, 4575, 855, true);
+    Frame2 = frame("Frame2", QT_TR_NOOP("Date (GMT)"), 240, 240, 4575, 855, true);
     txtDate = field(Frame2, "txtDate", 120, 360, 4215, 375);
-    Frame4 = frame("Frame4", "MJD", 5160, 240, 4575, 855, true);
+    Frame4 = frame("Frame4", QT_TR_NOOP("MJD"), 5160, 240, 4575, 855, true);
     txtMJD = field(Frame4, "txtMJD", 120, 360, 4215, 375);
-    Frame6 = frame("Frame6", "Julian Date", 240, 1200, 4575, 855, true);
+    Frame6 = frame("Frame6", QT_TR_NOOP("Julian Date"), 240, 1200, 4575, 855, true);
     txtJulian = field(Frame6, "txtJulian", 120, 360, 4215, 375);
-    Frame5 = frame("Frame5", "Epoch", 5160, 1200, 4575, 855, true);
+    Frame5 = frame("Frame5", QT_TR_NOOP("Epoch"), 5160, 1200, 4575, 855, true);
     txtEpoch = field(Frame5, "txtEpoch", 120, 360, 4215, 375);
 
-    btnNow = button(this, "btnNow", "Now", 9960, 720, 975, 255, false);
-    Frame7 = frame("Frame7", "Time Zone", 9840, 1080, 1215, 735, false);
+    btnNow = button(this, "btnNow", QT_TR_NOOP("Now"), 9960, 720, 975, 255, false);
+    Frame7 = frame("Frame7", QT_TR_NOOP("Time Zone"), 9840, 1080, 1215, 735, false);
     Combo1 = new QComboBox(Frame7);
     place(Combo1, "Combo1", 120, 240, 975, 315, false);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(26);
-    Combo1->setAccessibleName(QStringLiteral("Time Zone"));
-    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Time zone, hours east of GMT"));
+    Combo1->setAccessibleName(tr("Time Zone"));
+    Combo1->lineEdit()->setAccessibleName(tr("Time zone, hours east of GMT"));
 
-    Frame3 = frame("Frame3", "File to Convert:", 240, 2520, 9255, 1335, true);
+    Frame3 = frame("Frame3", QT_TR_NOOP("File to Convert:"), 240, 2520, 9255, 1335, true);
     txtFile = field(Frame3, "txtFile", 120, 360, 9015, 375);
-    Command3 = button(Frame3, "Command3", "Change", 120, 840, 1335, 330, true);
+    Command3 = button(Frame3, "Command3", QT_TR_NOOP("Change"), 120, 840, 1335, 330, true);
 
-    Frame1 = frame("Frame1", "Folder to Convert:", 240, 4080, 9255, 1335, true);
+    Frame1 = frame("Frame1", QT_TR_NOOP("Folder to Convert:"), 240, 4080, 9255, 1335, true);
     txtFolder = field(Frame1, "txtFolder", 120, 360, 9015, 375);
-    Command2 = button(Frame1, "Command2", "Change", 120, 840, 1335, 375, true);
+    Command2 = button(Frame1, "Command2", QT_TR_NOOP("Change"), 120, 840, 1335, 375, true);
     Frame1->setEnabled(false);
     txtFolder->setEnabled(false);
     Command2->setEnabled(false);
 
-    Option1 = new OptionButton(QStringLiteral("Convert single file"), this);
+    Option1 = new OptionButton(tr("Convert single file"), this);
     place(Option1, "Option1", 9600, 2880, 1455, 855, true);
     Option1->setChecked(true);
-    Option2 = new OptionButton(QStringLiteral("Convert Entire Folder"), this);
+    Option2 = new OptionButton(tr("Convert Entire Folder"), this);
     place(Option2, "Option2", 9600, 4440, 1455, 975, true);
 
-    cmdFolder = button(this, "cmdFolder", "Convert Folder", 2880, 5520, 2055, 495, true);
+    cmdFolder =
+        button(this, "cmdFolder", QT_TR_NOOP("Convert Folder"), 2880, 5520, 2055, 495, true);
     cmdFolder->setVisible(false);
-    cmdFile = button(this, "cmdFile", "Convert File", 4920, 5520, 2055, 495, true);
-    Command1 = button(this, "Command1", "Help", 7800, 5520, 1215, 495, false);
+    cmdFile = button(this, "cmdFile", QT_TR_NOOP("Convert File"), 4920, 5520, 2055, 495, true);
+    Command1 = button(this, "Command1", QT_TR_NOOP("Help"), 7800, 5520, 1215, 495, false);
 }
 
 // The keyboard order users expect from this window; frames take no focus.
@@ -313,6 +314,9 @@ void Form1::setDateToNow() {
     mjdActive_ = false;
     epochActive_ = false;
     julianActive_ = false;
+    // When the date field was active already, setText has just recomputed
+    // the fields; the converter has always run the recompute once more
+    // here, on the same text, with the same result.
     txtDate_Change();
 }
 
@@ -377,10 +381,11 @@ void Form1::cmdFile_Click() {
         return rewriteScenarioFile(path.toStdString(), toStd(txtDate->text()), form_);
     }();
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
+                             tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, QStringLiteral("File Converted"), kFinishedTitle,
+    seams_.messages.inform(this, tr("File Converted"), tr(kFinishedTitle),
                            fromStd(describeResult(*outcome)));
 }
 
@@ -391,10 +396,11 @@ void Form1::cmdFolder_Click() {
         return rewriteScenarioFolder(folder.toStdString(), toStd(txtDate->text()), form_);
     }();
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())), kNotConvertedTitle);
+        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
+                             tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, QStringLiteral("Folder Converted"), kFinishedTitle,
+    seams_.messages.inform(this, tr("Folder Converted"), tr(kFinishedTitle),
                            fromStd(describeResult(*outcome)),
                            fromStd(describeResultDetails(*outcome)));
 }

@@ -56,6 +56,10 @@ FieldWrites dateEntryWrites(std::string_view dateText, const RegionalForm& form)
     double julian = 0;
     steps.run(julian, mjdToJulian(mjd));
     writes.push_back({Field::Julian, numberToText(julian, form)});
+    // The converter has always read the date text a second time here and
+    // judged the entry by that read alone: its value is not used, and only a
+    // text that is no date (not one out of range) empties the fields. Kept
+    // on purpose, so the fields empty exactly as users know them to.
     double unused = 0;
     steps.run(unused, dateFromText(dateText, form));
     if (steps.lastFailedAsMismatch()) {
@@ -79,6 +83,8 @@ FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form) {
     steps.run(epoch, julianToEpoch(julian));
     writes.push_back({Field::Epoch, numberToText(epoch, form)});
     writes.push_back({Field::Julian, numberToText(julian, form)});
+    // The Julian field keeps "2400000.5", the JD of MJD 0, when the entry is
+    // no number: the converter has always emptied only the date and Epoch.
     if (notANumber) {
         writes.push_back({Field::Date, {}});
         writes.push_back({Field::Epoch, {}});

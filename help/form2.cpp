@@ -13,25 +13,31 @@ namespace zentadial {
 
 namespace {
 
-const QString paragraph1 = QStringLiteral(
+const char* const paragraph1 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "This program converts dates between Julian Date, Modified Julian Date (MJD), Epoch, and "
     "Date.");
 // The double blanks after each full stop, and the two that end it, belong to the text.
-const QString paragraph2 = QStringLiteral(
+const char* const paragraph2 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "If you wish, you can enter your time zone and press NOW.  It will compute the dates in the "
     "four time formats based on your computer's internal clock.  It does not take daylight "
     "savings into account, so for example if you live in California, choose -8 during standard "
     "time, and -7 during daylight savings.  ");
-const QString paragraph3 = QStringLiteral(
+const char* const paragraph3 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "This program can also be used to modify the date in an .scn file or group of .scn files for "
     "Orbiter.");
-const QString paragraph4 = QStringLiteral(
+const char* const paragraph4 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "To modify a single .scn file, click the option that says 'Convert Single File', press the "
     "'Change' button, choose your file, then press the 'Convert File' button.");
-const QString paragraph5 = QStringLiteral(
+const char* const paragraph5 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "To modify a group of files, choose the option that says 'Convert Folder', then press "
     "'Change', choose your folder and press the 'Convert Folder' button.");
-const QString paragraph6 = QStringLiteral(
+const char* const paragraph6 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
     "This program will change the date in your specified .scn file(s) to the date you have "
     "selected.");
 
@@ -43,7 +49,7 @@ const QString separator = QStringLiteral("\n\n\r");
 // paints a copy in which a CR beside a LF joins that line break and any other CR
 // is one. Folding the CR away rather than adding a second empty line also keeps
 // the last paragraph inside the fixed label box with the default font.
-class HelpLabel : public QLabel {
+class HelpLabel final : public QLabel {
 public:
     using QLabel::QLabel;
 
@@ -69,7 +75,7 @@ QPointer<Form2> openHelpWindow;
 
 Form2::Form2() : QWidget(nullptr), Label1(new HelpLabel(this)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     // Closing unloads the window; the next "Help" builds a new one.
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -103,12 +109,12 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::Form_Load() {
-    Label1->setText(paragraph1 % separator);
-    Label1->setText(Label1->text() % paragraph2 % separator);
-    Label1->setText(Label1->text() % paragraph3 % separator);
-    Label1->setText(Label1->text() % paragraph4 % separator);
-    Label1->setText(Label1->text() % paragraph5 % separator);
-    Label1->setText(Label1->text() % paragraph6);
+    Label1->setText(tr(paragraph1) % separator);
+    Label1->setText(Label1->text() % tr(paragraph2) % separator);
+    Label1->setText(Label1->text() % tr(paragraph3) % separator);
+    Label1->setText(Label1->text() % tr(paragraph4) % separator);
+    Label1->setText(Label1->text() % tr(paragraph5) % separator);
+    Label1->setText(Label1->text() % tr(paragraph6));
 }
 
 void showHelpWindow() {

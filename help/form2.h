@@ -9,7 +9,7 @@ namespace zentadial {
 
 // The help window: one label with a fixed text of six paragraphs. It owns
 // nothing but its label; the text is assembled afresh each time it loads.
-class Form2 : public QWidget {
+class Form2 final : public QWidget {
     Q_OBJECT
 
 public:

@@ -22,7 +22,7 @@ using VolumeSource = std::function<QStringList()>;
 // A drop-down list of the volumes. Only a pick by the user that lands on
 // another volume raises driveChanged(); setting the drive from code never
 // does, so the caller decides what the folder list shows.
-class DriveList : public QComboBox {
+class DriveList final : public QComboBox {
     Q_OBJECT
 
 public:

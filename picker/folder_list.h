@@ -20,7 +20,7 @@ namespace zentadial {
 // QDir: QFileSystemModel fills itself on a worker thread, so a refresh would
 // not be complete when it returns, and neither would the list a caller looks
 // at right after setting the path.
-class FolderList : public QTreeWidget {
+class FolderList final : public QTreeWidget {
     Q_OBJECT
 
 public:
