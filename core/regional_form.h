@@ -24,6 +24,8 @@ struct RegionalForm {
     // The order of day, month and year in shortDatePattern: the first d or
     // dd, M to MMMM and yy or yyyy outside quotes (ddd and dddd do not count).
     [[nodiscard]] DateOrder dateOrder() const;
+
+    friend bool operator==(const RegionalForm&, const RegionalForm&) = default;
 };
 
 } // namespace zentadial
