@@ -4,7 +4,7 @@
 // on the same files, so the machine's speed cancels out.
 
 #include "core/regional_form.h"
-#include "scenario/file_bytes.h"
+#include "scenario/posix_file_system.h"
 #include "scenario/scenario_rewrite.h"
 
 #include <algorithm>
@@ -110,6 +110,7 @@ int main(int argc, char** argv) {
     const WriteCalls noSync{systemWriteCalls().write, [](int) { return 0; }};
     int status = 0;
     auto run = [&](const char* label, bool sync, const WriteCalls& calls) {
+        PosixFileSystem fs(calls);
         std::vector<double> ratios;
         for (int round = 0; round < rounds; ++round) {
             const double plain = seconds([&] {
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
             });
             const double pass = seconds([&] {
                 const auto result =
-                    rewriteScenarioFolder(folder, "1/1/2004 12:00:00 PM", form, calls);
+                    rewriteScenarioFolder(folder, "1/1/2004 12:00:00 PM", form, fs);
                 if (!result) {
                     std::fprintf(stderr, "%s\n", describeFailure(result.error()).c_str());
                     status = 1;

@@ -6,7 +6,6 @@
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
 
-#include <sys/stat.h>
 #include <vector>
 
 namespace zentadial {
@@ -42,8 +41,7 @@ void addOptions(QCommandLineParser& parser) {
 }
 
 bool isFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return systemFileSystem().typeOf(path, true) == EntryType::Folder;
 }
 
 // The files a PATH stands for, and the folders that could not be listed.

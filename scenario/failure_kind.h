@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scenario/file_bytes.h"
+#include "scenario/file_system.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_text.h"
 

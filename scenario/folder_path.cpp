@@ -1,8 +1,6 @@
 #include "scenario/folder_path.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <dirent.h>
 
 namespace zentadial {
 
@@ -15,30 +13,16 @@ std::string joinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::expected<std::vector<std::string>, int> listFolderPaths(const std::string& folder,
-                                                             const EntryFilter& keep) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        return std::unexpected(errno);
+std::expected<std::vector<std::string>, std::error_code>
+listFolderPaths(FileSystem& fs, const std::string& folder, const EntryFilter& keep) {
+    auto entries = fs.listFolder(folder);
+    if (!entries) {
+        return std::unexpected(entries.error());
     }
-    struct DirCloser {
-        DIR* dir;
-        ~DirCloser() { ::closedir(dir); }
-    } closer{dir};
-
     std::vector<std::string> names;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (entry == nullptr) {
-            if (errno != 0) {
-                return std::unexpected(errno);
-            }
-            break;
-        }
-        const std::string_view name = entry->d_name;
-        if (keep(joinPath(folder, name), name, entry->d_type)) {
-            names.emplace_back(name);
+    for (const FolderEntry& entry : *entries) {
+        if (keep(joinPath(folder, entry.name), entry.name, entry.type)) {
+            names.push_back(entry.name);
         }
     }
     std::sort(names.begin(), names.end());

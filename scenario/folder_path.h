@@ -1,9 +1,12 @@
 #pragma once
 
+#include "scenario/file_system.h"
+
 #include <expected>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace zentadial {
@@ -13,13 +16,13 @@ namespace zentadial {
 [[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);
 
 // Decides on one entry of a folder: its joined path, its name, and the type
-// the listing reports for it (a dirent d_type, DT_UNKNOWN where not known).
+// the listing reports for it (Unknown where the listing does not tell).
 using EntryFilter =
-    std::function<bool(const std::string& path, std::string_view name, unsigned char type)>;
+    std::function<bool(const std::string& path, std::string_view name, EntryType type)>;
 
 // The joined paths of the entries the filter keeps, in byte order of their
-// names so that a pass is repeatable; the errno when the folder cannot be read.
-[[nodiscard]] std::expected<std::vector<std::string>, int>
-listFolderPaths(const std::string& folder, const EntryFilter& keep);
+// names so that a pass is repeatable.
+[[nodiscard]] std::expected<std::vector<std::string>, std::error_code>
+listFolderPaths(FileSystem& fs, const std::string& folder, const EntryFilter& keep);
 
 } // namespace zentadial

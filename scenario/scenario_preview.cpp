@@ -1,12 +1,13 @@
 #include "scenario/scenario_preview.h"
 
 #include "scenario/failure_kind.h"
-#include "scenario/file_bytes.h"
+#include "scenario/file_system.h"
 #include "scenario/scenario_text.h"
 
 namespace zentadial {
 
-ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSource& dateLine) {
+ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSource& dateLine,
+                                           FileSystem& fs) {
     const std::string path(pathText);
     auto fail = [&](ScenarioFailureKind kind, std::string reason) {
         const bool aboutDate = kind == ScenarioFailureKind::DateNotADate ||
@@ -17,7 +18,7 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
                                                .dateText = aboutDate ? dateLine.dateText() : ""});
     };
 
-    auto contents = readFileBytes(path);
+    auto contents = fs.readFile(path);
     if (!contents) {
         return fail(failureKindOf(contents.error().kind), std::move(contents.error().reason));
     }
@@ -30,7 +31,7 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
     if (text->dateLineCount == 0) {
         return preview; // left as it is, so nothing can refuse it
     }
-    if (auto refused = checkReplaceable(path); !refused) {
+    if (auto refused = fs.checkReplaceable(path); !refused) {
         return fail(failureKindOf(refused.error().kind), std::move(refused.error().reason));
     }
     forEachLine(contents->bytes, [&](std::size_t number, std::string_view line) {

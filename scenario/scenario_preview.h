@@ -31,6 +31,7 @@ using ScenarioPreviewOutcome = std::expected<ScenarioPreview, ScenarioFailure>;
 // folder that takes no temporary file). Failures that only writing meets,
 // such as a full disk, are not foreseen.
 [[nodiscard]] ScenarioPreviewOutcome previewScenarioFile(std::string_view path,
-                                                         DateLineSource& dateLine);
+                                                         DateLineSource& dateLine,
+                                                         FileSystem& fs = systemFileSystem());
 
 } // namespace zentadial

@@ -5,11 +5,7 @@
 #include "scenario/scenario_text.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <dirent.h>
-#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 
@@ -29,9 +25,8 @@ std::unexpected<ScenarioFailure> fileFailure(ScenarioFailureKind kind, const std
                                            .dateText = aboutDate ? dateLine.dateText() : ""});
 }
 
-ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine,
-                               const WriteCalls& calls) {
-    auto contents = readFileBytes(path);
+ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs) {
+    auto contents = fs.readFile(path);
     if (!contents) {
         return fileFailure(failureKindOf(contents.error().kind), path,
                            std::move(contents.error().reason), dateLine);
@@ -44,7 +39,7 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (text->dateLineCount == 0) {
         return ScenarioFileResult{path, text->lineCount, 0, {}};
     }
-    if (auto written = replaceFileBytes(path, text->bytes, contents->identity, calls); !written) {
+    if (auto written = fs.replaceFile(path, text->bytes, contents->identity); !written) {
         return fileFailure(failureKindOf(written.error().kind), path,
                            std::move(written.error().reason), dateLine);
     }
@@ -62,30 +57,34 @@ bool hasScenarioSuffix(std::string_view name) {
     });
 }
 
+std::string folderOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
+
 enum class EntryKind { Other, File, LinkInside, LinkOutside };
 
 // Links are followed only to a regular file in the listed folder itself.
-EntryKind kindOf(const std::string& path, unsigned char type,
-                 const std::filesystem::path& realFolder) {
-    if (type == DT_REG) {
+EntryKind kindOf(FileSystem& fs, const std::string& path, EntryType type,
+                 const std::string& realFolder) {
+    if (type == EntryType::File) {
         return EntryKind::File;
     }
-    if (type != DT_LNK && type != DT_UNKNOWN) {
+    if (type != EntryType::Link && type != EntryType::Unknown) {
         return EntryKind::Other;
     }
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
-        return EntryKind::Other;
-    }
-    if (S_ISREG(st.st_mode)) {
+    const auto itself = fs.typeOf(path, false);
+    if (itself == EntryType::File) {
         return EntryKind::File;
     }
-    if (!S_ISLNK(st.st_mode) || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (itself != EntryType::Link || fs.typeOf(path, true) != EntryType::File) {
         return EntryKind::Other; // a dangling link is no file
     }
-    std::error_code ec;
-    const auto target = std::filesystem::canonical(path, ec);
-    return !ec && target.parent_path() == realFolder ? EntryKind::LinkInside
+    const auto target = fs.realPath(path);
+    return target && folderOf(*target) == realFolder ? EntryKind::LinkInside
                                                      : EntryKind::LinkOutside;
 }
 
@@ -100,14 +99,6 @@ std::string inQuotes(std::string_view text) {
 std::string fileName(std::string_view path) {
     const auto slash = path.rfind('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
-
-std::string folderOf(std::string_view path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string_view::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
 
 // "a.scn, b.scn and 3 more": the first few names, then a count.
@@ -157,55 +148,54 @@ std::vector<std::string> ScenarioFolderResult::filesWithoutDateLine() const {
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, std::string_view dateText,
-                                        const RegionalForm& form, const WriteCalls& calls) {
+                                        const RegionalForm& form, FileSystem& fs) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFile(path, dateLine, calls);
+    return rewriteScenarioFile(path, dateLine, fs);
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& dateLine,
-                                        const WriteCalls& calls) {
-    auto result = rewriteOne(std::string(path), dateLine, calls);
+                                        FileSystem& fs) {
+    auto result = rewriteOne(std::string(path), dateLine, fs);
     if (result) {
-        result->leftovers = leftoverTemporaries(folderOf(path));
+        result->leftovers = leftoverTemporaries(folderOf(path), fs);
     }
     return result;
 }
 
-std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_view folderText) {
+std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_view folderText,
+                                                                  FileSystem& fs) {
     const std::string folder(folderText);
-    auto fail = [&](ScenarioFailureKind kind, int error) {
-        return std::unexpected(ScenarioFailure{
-            .kind = kind,
-            .path = folder,
-            .reason = error != 0 ? std::generic_category().message(error) : std::string{},
-            .folderPass = true});
+    auto fail = [&](ScenarioFailureKind kind, std::error_code error) {
+        return std::unexpected(ScenarioFailure{.kind = kind,
+                                               .path = folder,
+                                               .reason = error ? error.message() : std::string{},
+                                               .folderPass = true});
     };
     if (folder.empty()) {
-        return fail(ScenarioFailureKind::NoFolderGiven, 0);
+        return fail(ScenarioFailureKind::NoFolderGiven, {});
     }
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) != 0) {
-        const int error = errno;
-        return fail(error == ENOENT || error == ENOTDIR ? ScenarioFailureKind::FolderMissing
-                                                        : ScenarioFailureKind::CannotList,
-                    error);
+    const auto type = fs.typeOf(folder, true);
+    if (!type) {
+        const bool missing = type.error() == std::errc::no_such_file_or_directory ||
+                             type.error() == std::errc::not_a_directory;
+        return fail(missing ? ScenarioFailureKind::FolderMissing : ScenarioFailureKind::CannotList,
+                    type.error());
     }
-    if (!S_ISDIR(st.st_mode)) {
-        return fail(ScenarioFailureKind::NotAFolder, 0);
+    if (*type != EntryType::Folder) {
+        return fail(ScenarioFailureKind::NotAFolder, {});
     }
-    std::error_code ec;
-    const auto realFolder = std::filesystem::canonical(folder, ec);
-    if (ec) {
-        return fail(ScenarioFailureKind::CannotList, ec.value());
+    const auto realFolder = fs.realPath(folder);
+    if (!realFolder) {
+        return fail(ScenarioFailureKind::CannotList, realFolder.error());
     }
 
     ScenarioListing listing;
     auto paths = listFolderPaths(
-        folder, [&](const std::string& path, std::string_view name, unsigned char type) {
+        fs, folder, [&](const std::string& path, std::string_view name, EntryType entryType) {
             if (name.starts_with('.') || !hasScenarioSuffix(name)) {
                 return false;
             }
-            switch (kindOf(path, type, realFolder)) {
+            switch (kindOf(fs, path, entryType, *realFolder)) {
             case EntryKind::File:
             case EntryKind::LinkInside:
                 return true;
@@ -227,17 +217,17 @@ std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_vi
     return listing;
 }
 
-std::vector<std::string> leftoverTemporaries(std::string_view folderText) {
-    auto paths = listFolderPaths(std::string(folderText),
-                                 [](const std::string&, std::string_view name, unsigned char) {
+std::vector<std::string> leftoverTemporaries(std::string_view folderText, FileSystem& fs) {
+    auto paths = listFolderPaths(fs, std::string(folderText),
+                                 [](const std::string&, std::string_view name, EntryType) {
                                      return name.starts_with(kTemporaryPrefix);
                                  });
     return paths ? std::move(*paths) : std::vector<std::string>{};
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
-                                            const RegionalForm& form, const WriteCalls& calls) {
-    auto listing = listScenarioFiles(folderText);
+                                            const RegionalForm& form, FileSystem& fs) {
+    auto listing = listScenarioFiles(folderText, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
     }
@@ -246,7 +236,7 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::st
     result.files.reserve(listing->files.size());
     DateLineSource dateLine{std::string(dateText), form};
     for (const auto& path : listing->files) {
-        auto file = rewriteOne(path, dateLine, calls);
+        auto file = rewriteOne(path, dateLine, fs);
         if (!file) {
             file.error().folderPass = true;
             file.error().filesRewritten = result.files.size();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/regional_form.h"
-#include "scenario/file_bytes.h"
+#include "scenario/file_system.h"
 #include "scenario/scenario_text.h"
 
 #include <cstddef>
@@ -78,11 +78,11 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
 [[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
                                                       std::string_view dateText,
                                                       const RegionalForm& form,
-                                                      const WriteCalls& calls = systemWriteCalls());
+                                                      FileSystem& fs = systemFileSystem());
 // The same with the date line given by the caller.
 [[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
                                                       DateLineSource& dateLine,
-                                                      const WriteCalls& calls = systemWriteCalls());
+                                                      FileSystem& fs = systemFileSystem());
 
 // The scenario files of one folder, not of its sub-folders: names ending in
 // .scn in any case, regular files or links to regular files in the same
@@ -92,17 +92,19 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
 // "/" on the folder text is allowed. An empty folder text is refused rather
 // than taken for the top of the file system.
 [[nodiscard]] std::expected<ScenarioListing, ScenarioFailure>
-listScenarioFiles(std::string_view folderText);
+listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem());
 
 // The names of temporary files that an interrupted rewrite left in the
 // folder, in byte order.
-[[nodiscard]] std::vector<std::string> leftoverTemporaries(std::string_view folderText);
+[[nodiscard]] std::vector<std::string> leftoverTemporaries(std::string_view folderText,
+                                                           FileSystem& fs = systemFileSystem());
 
 // rewriteScenarioFile over listScenarioFiles, stopping at the first failure.
 // A folder without scenario files succeeds with none.
-[[nodiscard]] ScenarioFolderOutcome
-rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
-                      const RegionalForm& form, const WriteCalls& calls = systemWriteCalls());
+[[nodiscard]] ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText,
+                                                          std::string_view dateText,
+                                                          const RegionalForm& form,
+                                                          FileSystem& fs = systemFileSystem());
 
 // Plain English for the user: what was not done, which file or folder, why,
 // and in a folder pass how far it had got.

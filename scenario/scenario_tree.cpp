@@ -2,51 +2,42 @@
 
 #include "scenario/folder_path.h"
 
-#include <cerrno>
-#include <dirent.h>
-#include <sys/stat.h>
 #include <system_error>
 
 namespace zentadial {
 namespace {
 
-bool isRealFolder(const std::string& path, unsigned char type) {
-    if (type == DT_DIR) {
+bool isRealFolder(FileSystem& fs, const std::string& path, EntryType type) {
+    if (type == EntryType::Folder) {
         return true;
     }
-    if (type != DT_UNKNOWN) {
-        return false;
-    }
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return type == EntryType::Unknown && fs.typeOf(path, false) == EntryType::Folder;
 }
 
-std::expected<std::vector<std::string>, ScenarioFailure> subFolders(const std::string& folder) {
-    auto fail = [&](int error) {
-        return std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotList,
-                                               .path = folder,
-                                               .reason = std::generic_category().message(error),
-                                               .folderPass = true});
-    };
+std::expected<std::vector<std::string>, ScenarioFailure> subFolders(FileSystem& fs,
+                                                                    const std::string& folder) {
     auto paths = listFolderPaths(
-        folder, [](const std::string& path, std::string_view name, unsigned char type) {
-            return !name.starts_with('.') && isRealFolder(path, type);
+        fs, folder, [&fs](const std::string& path, std::string_view name, EntryType type) {
+            return !name.starts_with('.') && isRealFolder(fs, path, type);
         });
     if (!paths) {
-        return fail(paths.error());
+        return std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotList,
+                                               .path = folder,
+                                               .reason = paths.error().message(),
+                                               .folderPass = true});
     }
     return std::move(*paths);
 }
 
-void walk(const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
-    appendListing(listScenarioFiles(folder), entries);
-    auto folders = subFolders(folder);
+void walk(FileSystem& fs, const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
+    appendListing(listScenarioFiles(folder, fs), entries);
+    auto folders = subFolders(fs, folder);
     if (!folders) {
         entries.emplace_back(std::unexpected(std::move(folders.error())));
         return;
     }
     for (const auto& sub : *folders) {
-        walk(sub, entries);
+        walk(fs, sub, entries);
     }
 }
 
@@ -66,9 +57,9 @@ void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
     }
 }
 
-std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText) {
+std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText, FileSystem& fs) {
     std::vector<ScenarioTreeEntry> entries;
-    walk(std::string(folderText), entries);
+    walk(fs, std::string(folderText), entries);
     return entries;
 }
 

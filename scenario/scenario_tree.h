@@ -23,6 +23,7 @@ void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
 // byte order of their names. Hidden folders and links to folders are not
 // entered, so a link can neither lead the walk in a circle nor out of the
 // tree the user named.
-[[nodiscard]] std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText);
+[[nodiscard]] std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText,
+                                                              FileSystem& fs = systemFileSystem());
 
 } // namespace zentadial

@@ -1,3 +1,4 @@
+#include "scenario/posix_file_system.h"
 #include "scenario/scenario_rewrite.h"
 #include "support/scenario_fixture.h"
 
@@ -26,7 +27,8 @@ private:
     QString path(const QString& name) const { return dir_->filePath(name); }
     ScenarioFileOutcome rewrite(const QString& file, std::string_view dateText = kDateText,
                                 const WriteCalls& calls = systemWriteCalls()) {
-        return rewriteScenarioFile(local(file), dateText, us_, calls);
+        PosixFileSystem fs(calls);
+        return rewriteScenarioFile(local(file), dateText, us_, fs);
     }
 
 private Q_SLOTS:

@@ -1,7 +1,8 @@
-#include "scenario/file_bytes.h"
+#include "scenario/posix_file_system.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <new>
@@ -75,12 +76,45 @@ private:
     std::string path_;
 };
 
-FileIdentity identityOf(const struct stat& st) {
-    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+std::int64_t nanoseconds(const timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * kNanosecondsPerSecond + t.tv_nsec;
 }
 
-bool sameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+FileIdentity identityOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::int64_t>(st.st_size), nanoseconds(st.st_mtim),
+            nanoseconds(st.st_ctim)};
+}
+
+EntryType typeOfMode(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return EntryType::File;
+    }
+    if (S_ISDIR(mode)) {
+        return EntryType::Folder;
+    }
+    return S_ISLNK(mode) ? EntryType::Link : EntryType::Other;
+}
+
+EntryType typeOfDirent(unsigned char type) {
+    switch (type) {
+    case DT_REG:
+        return EntryType::File;
+    case DT_DIR:
+        return EntryType::Folder;
+    case DT_LNK:
+        return EntryType::Link;
+    case DT_UNKNOWN:
+        return EntryType::Unknown;
+    default:
+        return EntryType::Other;
+    }
+}
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
 }
 
 int writeAll(const WriteCalls& calls, int fd, std::string_view bytes) {
@@ -201,11 +235,6 @@ void syncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
-bool operator==(const FileIdentity& a, const FileIdentity& b) {
-    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-           sameTime(a.modified, b.modified) && sameTime(a.changed, b.changed);
-}
-
 const WriteCalls& systemWriteCalls() {
     static const WriteCalls calls{
         [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
@@ -214,7 +243,14 @@ const WriteCalls& systemWriteCalls() {
     return calls;
 }
 
-std::expected<FileContents, FileError> readFileBytes(const std::string& path) {
+PosixFileSystem::PosixFileSystem(WriteCalls calls) : calls_(std::move(calls)) {}
+
+FileSystem& systemFileSystem() {
+    static PosixFileSystem system;
+    return system;
+}
+
+std::expected<FileContents, FileError> PosixFileSystem::readFile(const std::string& path) {
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         return failure(FileFailure::CannotOpen, "", errno);
@@ -278,7 +314,7 @@ std::expected<FileContents, FileError> readFileBytes(const std::string& path) {
     return contents;
 }
 
-std::expected<void, FileError> checkReplaceable(const std::string& path) {
+std::expected<void, FileError> PosixFileSystem::checkReplaceable(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::canonical(path, ec);
     if (ec) {
@@ -291,9 +327,9 @@ std::expected<void, FileError> checkReplaceable(const std::string& path) {
     return checkStat(target, st);
 }
 
-std::expected<void, FileError> replaceFileBytes(const std::string& path, std::string_view bytes,
-                                                const FileIdentity& expected,
-                                                const WriteCalls& calls) {
+std::expected<void, FileError> PosixFileSystem::replaceFile(const std::string& path,
+                                                            std::string_view bytes,
+                                                            const FileIdentity& expected) {
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::canonical(path, ec);
     if (ec) {
@@ -338,10 +374,10 @@ std::expected<void, FileError> replaceFileBytes(const std::string& path, std::st
     if (auto copied = copyAttributes(target, temp.fd()); !copied) {
         return copied;
     }
-    if (const int error = writeAll(calls, temp.fd(), bytes); error != 0) {
+    if (const int error = writeAll(calls_, temp.fd(), bytes); error != 0) {
         return failure(FileFailure::CannotWrite, "could not write it", error);
     }
-    if (calls.sync(temp.fd()) != 0) {
+    if (calls_.sync(temp.fd()) != 0) {
         return failure(FileFailure::CannotWrite, "could not flush it to disk", errno);
     }
     if (const int error = temp.close(); error != 0) {
@@ -360,6 +396,53 @@ std::expected<void, FileError> replaceFileBytes(const std::string& path, std::st
     temp.keep();
     syncFolder(target.parent_path());
     return {};
+}
+
+std::expected<std::vector<FolderEntry>, std::error_code>
+PosixFileSystem::listFolder(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return std::unexpected(lastError());
+    }
+    struct DirCloser {
+        DIR* dir;
+        ~DirCloser() { ::closedir(dir); }
+    } closer{dir};
+
+    std::vector<FolderEntry> entries;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            if (errno != 0) {
+                return std::unexpected(lastError());
+            }
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            entries.push_back({std::string(name), typeOfDirent(entry->d_type)});
+        }
+    }
+    return entries;
+}
+
+std::expected<EntryType, std::error_code> PosixFileSystem::typeOf(const std::string& path,
+                                                                  bool followLinks) {
+    struct stat st {};
+    if ((followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) != 0) {
+        return std::unexpected(lastError());
+    }
+    return typeOfMode(st.st_mode);
+}
+
+std::expected<std::string, std::error_code> PosixFileSystem::realPath(const std::string& path) {
+    std::error_code ec;
+    auto real = std::filesystem::canonical(path, ec);
+    if (ec) {
+        return std::unexpected(ec);
+    }
+    return real.string();
 }
 
 } // namespace zentadial
