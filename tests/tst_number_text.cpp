@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "support/exact_compare.h"
 
 #include <QTest>
 #include <cmath>
@@ -182,7 +183,7 @@ void TestNumberText::valueOfText() {
     QFETCH(double, value);
     const auto v = zentadial::valueOfText(text.toStdString());
     QVERIFY(v.has_value());
-    QCOMPARE(*v, value);
+    QCOMPARE_EXACT(*v, value);
 }
 
 void TestNumberText::valueOfTextOverflow() {
@@ -226,7 +227,7 @@ void TestNumberText::valueOfFieldText() {
     QFETCH(double, value);
     const auto v = zentadial::valueOfFieldText(text.toStdString(), formNamed(form));
     QVERIFY(v.has_value());
-    QCOMPARE(*v, value);
+    QCOMPARE_EXACT(*v, value);
 }
 
 void TestNumberText::numberFromText_data() {
@@ -281,7 +282,7 @@ void TestNumberText::numberFromText() {
     QFETCH(double, value);
     const auto v = readWhole(form, text);
     QVERIFY(v.has_value());
-    QCOMPARE(*v, value);
+    QCOMPARE_EXACT(*v, value);
 }
 
 void TestNumberText::numberFromTextFails_data() {
@@ -348,7 +349,7 @@ void TestNumberText::writtenNumbersReadBack() {
             const auto a = zentadial::numberFromText(text, f);
             const auto b = zentadial::valueOfFieldText(text, f);
             QVERIFY2(a.has_value() && b.has_value(), text.c_str());
-            QCOMPARE(*a, *b);
+            QCOMPARE_EXACT(*a, *b);
             QCOMPARE(zentadial::numberToText(*a, f), text);
         }
     }
