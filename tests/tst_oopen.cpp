@@ -2,7 +2,6 @@
 #include "picker/folder_list.h"
 #include "picker/oopen.h"
 #include "support/recorded_messages.h"
-#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,11 +21,12 @@ using namespace zentadial;
 
 namespace {
 
+// Worked out here rather than by the program's own conversion, so that a
+// fault in it shows: 1440 twips to the inch, rounded to the nearest pixel.
 QRect twipsRect(const QWidget* widget, int left, int top, int width, int height) {
-    const double x = widget->logicalDpiX();
-    const double y = widget->logicalDpiY();
-    return {twipsToPixels(left, x), twipsToPixels(top, y), twipsToPixels(width, x),
-            twipsToPixels(height, y)};
+    const double x = widget->logicalDpiX() / 1440.0;
+    const double y = widget->logicalDpiY() / 1440.0;
+    return {qRound(left * x), qRound(top * y), qRound(width * x), qRound(height * y)};
 }
 
 } // namespace
