@@ -86,6 +86,8 @@ private Q_SLOTS:
     void pastedNumbers();
     void typingRecomputes_data();
     void typingRecomputes();
+    void flagsGuardEveryEdit_data();
+    void flagsGuardEveryEdit();
     void keyboardFocusDoesNotActivate();
     void nowLeavesOnlyDateActive();
     void zoneOutOfRangeKeepsFields();
@@ -302,6 +304,53 @@ void TestForm1::typingRecomputes() {
     Window w;
     w.typeInto(field.toLatin1().constData(), typed);
     QCOMPARE(fieldTexts(w), fields);
+}
+
+// The active-field flags are the only guard against a recompute running
+// inside another: after any two clicks, one key in the field clicked last
+// changes each other field exactly once (twice where a date that is no date
+// first writes its figures, then empties them).
+void TestForm1::flagsGuardEveryEdit_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QList<int>>("changes"); // date, MJD, Epoch, Julian
+    const QStringList fields{"txtDate", "txtMJD", "txtEpoch", "txtJulian"};
+    for (const QString& before : fields) {
+        for (const QString& now : fields) {
+            const QList<int> changes =
+                now == QStringLiteral("txtDate") ? QList<int>{1, 2, 2, 2} : QList<int>{1, 1, 1, 1};
+            QTest::addRow("%s then %s", qPrintable(before), qPrintable(now))
+                << before << now << changes;
+        }
+    }
+}
+
+void TestForm1::flagsGuardEveryEdit() {
+    QFETCH(QString, before);
+    QFETCH(QString, now);
+    QFETCH(QList<int>, changes);
+    Window w;
+    QTest::mouseClick(w.get(before.toLatin1().constData()), Qt::LeftButton);
+    QLineEdit* edit = w.get(now.toLatin1().constData());
+    QTest::mouseClick(edit, Qt::LeftButton);
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (const char* name : {"txtDate", "txtMJD", "txtEpoch", "txtJulian"}) {
+        spies.push_back(std::make_unique<QSignalSpy>(w.get(name), &QLineEdit::textChanged));
+    }
+    // Backspace at the end leaves "1/1/2004 10:00:00 A", which is no date; a
+    // "1" in front of a number keeps it a number and moves every other field.
+    if (now == QStringLiteral("txtDate")) {
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        edit->home(false);
+        QTest::keyClick(edit, Qt::Key_1);
+    }
+    QList<int> counted;
+    for (const auto& spy : spies) {
+        counted.append(int(spy->count()));
+    }
+    QCOMPARE(counted, changes);
 }
 
 void TestForm1::keyboardFocusDoesNotActivate() {
