@@ -1,3 +1,5 @@
+#include "support/file_bytes.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -83,16 +85,8 @@ QByteArray fieldLines(const QByteArray& date, const QByteArray& mjd, const QByte
     return "date\t" + date + "\nmjd\t" + mjd + "\nepoch\t" + epoch + "\njd\t" + jd + "\n";
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
+using zentadial::test::readBytes;
+using zentadial::test::writeBytes;
 
 QString fixture(const QString& relative) {
     return qEnvironmentVariable("ZENTADIAL_TEST_DATA") + QStringLiteral("/scenarios/") + relative;

@@ -2,6 +2,7 @@
 #include "core/regional_form.h"
 #include "core/serial_date.h"
 #include "support/exact_compare.h"
+#include "support/regional_forms.h"
 
 #include <QTest>
 #include <cmath>
@@ -26,20 +27,12 @@ RegionalForm dotForm() {
 }
 
 RegionalForm isoForm() {
-    RegionalForm f;
-    f.shortDatePattern = "yyyy-MM-dd";
-    f.longTimePattern = "HH:mm:ss";
-    return f;
+    return test::isoForm();
 }
 
 // German-like: decimal comma, leading zeros.
 RegionalForm commaForm() {
-    RegionalForm f;
-    f.decimalSeparator = ",";
-    f.thousandsSeparator = ".";
-    f.shortDatePattern = "dd.MM.yyyy";
-    f.longTimePattern = "HH:mm:ss";
-    return f;
+    return test::germanForm();
 }
 
 // Korean-like: literal dots and blanks in the date, the marker first.

@@ -1,6 +1,8 @@
 #include "converter/form1.h"
 #include "help/form2.h"
 #include "support/fake_seams.h"
+#include "support/file_bytes.h"
+#include "support/regional_forms.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -285,13 +287,7 @@ void TestForm1::pastedNumbers() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QStringList, fields);
-    RegionalForm form;
-    if (german) {
-        form.decimalSeparator = ",";
-        form.thousandsSeparator = ".";
-        form.shortDatePattern = "dd.MM.yyyy";
-        form.longTimePattern = "HH:mm:ss";
-    }
+    const RegionalForm form = german ? test::germanForm() : RegionalForm::englishUnitedStates();
     Window w(std::nullopt, {2004, 1, 1, 10, 0, 0}, 0, form);
     w.typeInto(field.toLatin1().constData(), typed);
     QCOMPARE(fieldTexts(w), fields);
@@ -518,30 +514,20 @@ void TestForm1::folderPickerClosingCopiesField() {
     QCOMPARE(w.desktop.folderPicker.seenAtOpening, (QStringList{"/previous", "/previous"}));
 }
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+namespace {} // namespace
 
 void TestForm1::convertFileRewritesDateLines() {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.scn");
-    QVERIFY(writeAll(path, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
+    QVERIFY(
+        test::writeBytes(path, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
     Window w;
     w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
     w.get("txtFile")->setText(path);
     QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-    QCOMPARE(readAll(path), QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
-                                       "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
+    QCOMPARE(test::readBytes(path),
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
+                        "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     const Message& shown = w.desktop.messages.shown[0];
     QCOMPARE(shown.prompt, QStringLiteral("File Converted"));
@@ -554,12 +540,12 @@ void TestForm1::convertFileReportsFailure() {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.scn");
     const QByteArray original("  Date MJD 51982.5\r\n");
-    QVERIFY(writeAll(path, original));
+    QVERIFY(test::writeBytes(path, original));
     Window w;
     w.typeInto("txtDate", QStringLiteral("not a date"));
     w.get("txtFile")->setText(path);
     QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-    QCOMPARE(readAll(path), original);
+    QCOMPARE(test::readBytes(path), original);
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
     QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Not Converted"));
@@ -568,27 +554,27 @@ void TestForm1::convertFileReportsFailure() {
 
 void TestForm1::convertFolderRewritesEveryScenario() {
     QTemporaryDir dir;
-    QVERIFY(writeAll(dir.filePath("one.scn"), "Date MJD 1\n"));
-    QVERIFY(writeAll(dir.filePath("TWO.SCN"), "x\r\n  Date MJD 2\r\n"));
-    QVERIFY(writeAll(dir.filePath("notes.txt"), "Date MJD 3\n"));
+    QVERIFY(test::writeBytes(dir.filePath("one.scn"), "Date MJD 1\n"));
+    QVERIFY(test::writeBytes(dir.filePath("TWO.SCN"), "x\r\n  Date MJD 2\r\n"));
+    QVERIFY(test::writeBytes(dir.filePath("notes.txt"), "Date MJD 3\n"));
     Window w;
     w.typeInto("txtMJD", QStringLiteral("53005.5"));
     QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
     w.get("txtFolder")->setText(dir.path());
     QVERIFY(!w.get<QPushButton>("cmdFile")->isVisible());
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
-    QCOMPARE(readAll(dir.filePath("one.scn")),
+    QCOMPARE(test::readBytes(dir.filePath("one.scn")),
              QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n"));
-    QCOMPARE(readAll(dir.filePath("TWO.SCN")),
+    QCOMPARE(test::readBytes(dir.filePath("TWO.SCN")),
              QByteArray("x\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
-    QCOMPARE(readAll(dir.filePath("notes.txt")), QByteArray("Date MJD 3\n"));
+    QCOMPARE(test::readBytes(dir.filePath("notes.txt")), QByteArray("Date MJD 3\n"));
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QCOMPARE(w.desktop.messages.shown[0].prompt, QStringLiteral("Folder Converted"));
     QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Finished"));
 
     // Many files without a date line: a few in the box, all in its details.
     for (int i = 0; i < 8; ++i) {
-        QVERIFY(writeAll(dir.filePath(QStringLiteral("plain%1.scn").arg(i)), "x\n"));
+        QVERIFY(test::writeBytes(dir.filePath(QStringLiteral("plain%1.scn").arg(i)), "x\n"));
     }
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(w.desktop.messages.shown.size(), 2);

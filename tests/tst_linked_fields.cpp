@@ -1,4 +1,5 @@
 #include "core/linked_fields.h"
+#include "support/regional_forms.h"
 
 #include <QTest>
 #include <array>
@@ -7,14 +8,7 @@ using namespace zentadial;
 
 namespace {
 
-RegionalForm germanForm() {
-    RegionalForm form;
-    form.decimalSeparator = ",";
-    form.thousandsSeparator = ".";
-    form.shortDatePattern = "dd.MM.yyyy";
-    form.longTimePattern = "HH:mm:ss";
-    return form;
-}
+using test::germanForm;
 
 // The texts the four fields end with when `text` is typed into `source`.
 std::array<QString, 4> afterEntry(Field source, const QString& text, const RegionalForm& form) {

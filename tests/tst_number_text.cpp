@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 #include "support/exact_compare.h"
+#include "support/regional_forms.h"
 
 #include <QTest>
 #include <cmath>
@@ -10,12 +11,7 @@ using namespace zentadial;
 namespace {
 
 RegionalForm commaForm() {
-    RegionalForm f;
-    f.decimalSeparator = ",";
-    f.thousandsSeparator = ".";
-    f.shortDatePattern = "dd.MM.yyyy";
-    f.longTimePattern = "HH:mm:ss";
-    return f;
+    return test::germanForm();
 }
 
 RegionalForm formNamed(const QByteArray& name) {

@@ -1,3 +1,4 @@
+#include "support/regional_forms.h"
 // Checks over many pseudo-random instants and numbers, with a fixed seed so
 // that a failure names an input that can be run again.
 
@@ -26,22 +27,13 @@ constexpr std::uint64_t kSeed = 20040101;
 constexpr SerialDate kLastDateWithMjd = 2943448.0;
 
 RegionalForm decimalCommaForm() {
-    RegionalForm form;
-    form.decimalSeparator = ",";
-    form.thousandsSeparator = ".";
-    form.shortDatePattern = "dd.MM.yyyy";
-    form.longTimePattern = "HH:mm:ss";
+    RegionalForm form = test::germanForm();
     form.amText = "";
     form.pmText = "";
     return form;
 }
 
-RegionalForm isoForm() {
-    RegionalForm form;
-    form.shortDatePattern = "yyyy-MM-dd";
-    form.longTimePattern = "HH:mm:ss";
-    return form;
-}
+using test::isoForm;
 
 RegionalForm namedMonthForm() {
     RegionalForm form;

@@ -1,4 +1,5 @@
 #include "platform/file_settings_store.h"
+#include "support/file_bytes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,16 +13,8 @@ using namespace zentadial;
 
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using zentadial::test::readBytes;
+using zentadial::test::writeBytes;
 
 } // namespace
 
@@ -94,8 +87,8 @@ void TestSettingsStore::newerFileWins() {
     QFETCH(QString, folder);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("user"));
-    writeBytes(dir.filePath("Zentadial.dat"), "/program\r\n-1\r\n");
-    writeBytes(dir.filePath("user/Zentadial.dat"), "/user\r\n-2\r\n");
+    QVERIFY(writeBytes(dir.filePath("Zentadial.dat"), "/program\r\n-1\r\n"));
+    QVERIFY(writeBytes(dir.filePath("user/Zentadial.dat"), "/user\r\n-2\r\n"));
     const QDateTime older = QDateTime::currentDateTime().addDays(-1);
     QFile stale(dir.filePath(programNewer ? "user/Zentadial.dat" : "Zentadial.dat"));
     QVERIFY(stale.open(QIODevice::ReadWrite));
@@ -110,7 +103,7 @@ void TestSettingsStore::newerFileWins() {
 void TestSettingsStore::failedWriteKeepsTheOldFile() {
     QTemporaryDir dir;
     const QByteArray old = "/old\r\n-3\r\n";
-    writeBytes(dir.filePath("Zentadial.dat"), old);
+    QVERIFY(writeBytes(dir.filePath("Zentadial.dat"), old));
     writeBytes(dir.filePath("blocker"), "x"); // no user folder can be made here either
     FileSettingsStore store(dir.path(), dir.filePath("blocker/user"));
 
@@ -131,7 +124,7 @@ void TestSettingsStore::failedWriteKeepsTheOldFile() {
 void TestSettingsStore::reportsWhenNothingCanBeWritten() {
     QTemporaryDir dir;
     // A plain file where the user's folder should be: no one can create it.
-    writeBytes(dir.filePath("blocker"), "x");
+    QVERIFY(writeBytes(dir.filePath("blocker"), "x"));
     FileSettingsStore store(dir.filePath("not-there"), dir.filePath("blocker/zentadial"));
     const auto saved = store.save({"/srv", "1"});
     QVERIFY(!saved);

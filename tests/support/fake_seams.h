@@ -21,7 +21,6 @@ public:
     [[nodiscard]] double offsetFromGmtHours() const override { return offsetHours; }
 };
 
-
 class ScriptedFileChooser final : public FileChooser {
 public:
     QString initialFolder;

@@ -3,6 +3,8 @@
 // Small file helpers shared by the scenario tests: bytes in, bytes out,
 // nothing translated on the way.
 
+#include "file_bytes.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -17,16 +19,8 @@ namespace scenario_fixture {
 inline constexpr std::string_view kDateText = "1/1/2004 12:00:00 PM";
 inline const QByteArray kDateLine = "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM";
 
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using zentadial::test::readBytes;
+using zentadial::test::writeBytes;
 
 // Every entry, hidden ones included: a temporary file left behind shows here.
 inline QStringList entries(const QString& folder) {
