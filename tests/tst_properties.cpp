@@ -1,4 +1,3 @@
-#include "support/regional_forms.h"
 // Checks over many pseudo-random instants and numbers, with a fixed seed so
 // that a failure names an input that can be run again.
 
@@ -7,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/scales.h"
 #include "core/serial_date.h"
+#include "support/regional_forms.h"
 
 #include <QTest>
 #include <cmath>
