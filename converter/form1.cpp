@@ -248,53 +248,53 @@ void Form1::Form_Unload() {
 }
 
 void Form1::txtDate_Click() {
-    dateActive_ = true;
-    julianActive_ = false;
-    mjdActive_ = false;
-    epochActive_ = false;
+    dateActive = true;
+    julianActive = false;
+    mjdActive = false;
+    epochActive = false;
 }
 
 void Form1::txtMJD_Click() {
-    mjdActive_ = true;
-    julianActive_ = false;
-    dateActive_ = false;
-    epochActive_ = false;
+    mjdActive = true;
+    julianActive = false;
+    dateActive = false;
+    epochActive = false;
 }
 
 void Form1::txtEpoch_Click() {
-    epochActive_ = true;
-    julianActive_ = false;
-    dateActive_ = false;
-    mjdActive_ = false;
+    epochActive = true;
+    julianActive = false;
+    dateActive = false;
+    mjdActive = false;
 }
 
 void Form1::txtJulian_Click() {
-    julianActive_ = true;
-    dateActive_ = false;
-    mjdActive_ = false;
-    epochActive_ = false;
+    julianActive = true;
+    dateActive = false;
+    mjdActive = false;
+    epochActive = false;
 }
 
 void Form1::txtDate_Change() {
-    if (dateActive_) {
+    if (dateActive) {
         apply(dateEntryWrites(toStd(txtDate->text()), form_));
     }
 }
 
 void Form1::txtMJD_Change() {
-    if (mjdActive_) {
+    if (mjdActive) {
         apply(mjdEntryWrites(toStd(txtMJD->text()), form_));
     }
 }
 
 void Form1::txtEpoch_Change() {
-    if (epochActive_) {
+    if (epochActive) {
         apply(epochEntryWrites(toStd(txtEpoch->text()), form_));
     }
 }
 
 void Form1::txtJulian_Change() {
-    if (julianActive_) {
+    if (julianActive) {
         apply(julianEntryWrites(toStd(txtJulian->text()), form_));
     }
 }
@@ -310,10 +310,10 @@ void Form1::setDateToNow() {
     txtDate->setText(fromStd(*now));
     // Only the date field stays active: an edit of a field that was active
     // before would otherwise be rewritten under the cursor.
-    dateActive_ = true;
-    mjdActive_ = false;
-    epochActive_ = false;
-    julianActive_ = false;
+    dateActive = true;
+    mjdActive = false;
+    epochActive = false;
+    julianActive = false;
     // When the date field was active already, setText has just recomputed
     // the fields; the converter has always run the recompute once more
     // here, on the same text, with the same result.

@@ -63,10 +63,10 @@ private:
     Seams seams_;
     RegionalForm form_;
 
-    bool dateActive_ = false;
-    bool mjdActive_ = false;
-    bool epochActive_ = false;
-    bool julianActive_ = false;
+    bool dateActive = false;
+    bool mjdActive = false;
+    bool epochActive = false;
+    bool julianActive = false;
 
     QString storedFolder_;
     QString storedTimeZone_;

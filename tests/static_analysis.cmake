@@ -19,3 +19,10 @@ if(ZENTADIAL_CPPCHECK)
 elseif("$ENV{CI}")
     message(FATAL_ERROR "cppcheck is missing: run scripts/deps")
 endif()
+
+# Which library may include which: the plain C++ libraries no Qt, the command
+# line no window.
+add_test(NAME boundaries
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/check_boundaries.cmake)
+set_tests_properties(boundaries PROPERTIES LABELS static)
