@@ -40,10 +40,11 @@ std::string dateTextOrEmpty(const Conv<SerialDate>& date, const RegionalForm& fo
 
 } // namespace
 
-FieldWrites dateEntryWrites(std::string_view dateText, const RegionalForm& form) {
+FieldWrites dateEntryWrites(std::string_view dateText, const RegionalForm& form,
+                            const MjdScale& scale) {
     Steps steps;
     double mjd = 0;
-    steps.run(mjd, then(dateFromText(dateText, form), cMJD));
+    steps.run(mjd, then(dateFromText(dateText, form), scale.mjdOfDate));
     FieldWrites writes;
     writes.push_back({Field::Mjd, numberToText(mjd, form)});
     // The Epoch comes from the MJD as written and read back, not from mjd:
@@ -70,13 +71,14 @@ FieldWrites dateEntryWrites(std::string_view dateText, const RegionalForm& form)
     return writes;
 }
 
-FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form) {
+FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form,
+                           const MjdScale& scale) {
     Steps steps;
     FieldWrites writes;
     double mjd = 0;
     steps.run(mjd, numberFromText(mjdText, form));
     const bool notANumber = steps.lastFailedAsMismatch();
-    writes.push_back({Field::Date, dateTextOrEmpty(mjdToDate(mjd), form)});
+    writes.push_back({Field::Date, dateTextOrEmpty(scale.dateOfMjd(mjd), form)});
     double julian = 0;
     double epoch = 0;
     steps.run(julian, mjdToJulian(mjd));
@@ -92,7 +94,8 @@ FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form) {
     return writes;
 }
 
-FieldWrites epochEntryWrites(std::string_view epochText, const RegionalForm& form) {
+FieldWrites epochEntryWrites(std::string_view epochText, const RegionalForm& form,
+                             const MjdScale& scale) {
     Steps steps;
     double epoch = 0;
     double julian = 0;
@@ -100,12 +103,13 @@ FieldWrites epochEntryWrites(std::string_view epochText, const RegionalForm& for
     steps.run(epoch, valueOfFieldText(epochText, form));
     steps.run(julian, epochToJulian(epoch));
     steps.run(mjd, julianToMjd(julian));
-    return {{Field::Date, dateTextOrEmpty(mjdToDate(mjd), form)},
+    return {{Field::Date, dateTextOrEmpty(scale.dateOfMjd(mjd), form)},
             {Field::Mjd, numberToText(mjd, form)},
             {Field::Julian, numberToText(julian, form)}};
 }
 
-FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& form) {
+FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& form,
+                              const MjdScale& scale) {
     Steps steps;
     double julian = 0;
     double mjd = 0;
@@ -116,28 +120,30 @@ FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& f
     writes.push_back({Field::Mjd, numberToText(mjd, form)});
     steps.run(epoch, julianToEpoch(julian));
     writes.push_back({Field::Epoch, numberToText(epoch, form)});
-    writes.push_back({Field::Date, dateTextOrEmpty(mjdToDate(mjd), form)});
+    writes.push_back({Field::Date, dateTextOrEmpty(scale.dateOfMjd(mjd), form)});
     return writes;
 }
 
-FieldWrites entryWrites(Field field, std::string_view text, const RegionalForm& form) {
+FieldWrites entryWrites(Field field, std::string_view text, const RegionalForm& form,
+                        const MjdScale& scale) {
     switch (field) {
     case Field::Date:
-        return dateEntryWrites(text, form);
+        return dateEntryWrites(text, form, scale);
     case Field::Mjd:
-        return mjdEntryWrites(text, form);
+        return mjdEntryWrites(text, form, scale);
     case Field::Epoch:
-        return epochEntryWrites(text, form);
+        return epochEntryWrites(text, form, scale);
     case Field::Julian:
         break;
     }
-    return julianEntryWrites(text, form);
+    return julianEntryWrites(text, form, scale);
 }
 
-FieldTexts fieldsAfterEntry(Field field, std::string_view text, const RegionalForm& form) {
+FieldTexts fieldsAfterEntry(Field field, std::string_view text, const RegionalForm& form,
+                            const MjdScale& scale) {
     FieldTexts fields;
     fields[field] = text;
-    for (FieldWrite& write : entryWrites(field, text, form)) {
+    for (FieldWrite& write : entryWrites(field, text, form, scale)) {
         fields[write.field] = std::move(write.text);
     }
     return fields;

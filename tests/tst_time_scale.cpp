@@ -1,0 +1,175 @@
+#include "core/date_text.h"
+#include "core/linked_fields.h"
+#include "core/number_text.h"
+#include "timescale/time_scale.h"
+
+#include <QFile>
+#include <QTest>
+#include <random>
+
+using namespace zentadial;
+
+Q_DECLARE_METATYPE(zentadial::TimeScale)
+
+namespace {
+
+const RegionalForm kEnUs = RegionalForm::englishUnitedStates();
+
+QByteArray shown(double x) {
+    return QByteArray::fromStdString(numberToText(x, kEnUs));
+}
+
+// "2004-01-01T18:00:00" in the date field's form.
+SerialDate utcDate(const QByteArray& iso) {
+    const QByteArray seconds = iso.left(19);
+    return *dateFromText(QByteArray(seconds).replace('T', ' ').toStdString(),
+                         RegionalForm::englishUnitedStates());
+}
+
+} // namespace
+
+class TestTimeScale : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchesAstropy_data();
+    void matchesAstropy();
+    void leapSecondShowsAsItsLastSecond();
+    void roundTripsToTheSecond_data();
+    void roundTripsToTheSecond();
+    void notes_data();
+    void notes();
+    void fieldsInEachScale_data();
+    void fieldsInEachScale();
+};
+
+// Every printed digit of the MJD in TDB against astropy's, for the instants
+// of tests/data/time_scales.tsv (made by make_time_scales.py beside it).
+void TestTimeScale::matchesAstropy_data() {
+    QTest::addColumn<QByteArray>("utc");
+    QTest::addColumn<double>("mjdTdb");
+    QFile table(qEnvironmentVariable("ZENTADIAL_TEST_DATA") + QStringLiteral("/time_scales.tsv"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    while (!table.atEnd()) {
+        const QByteArray line = table.readLine().trimmed();
+        // The leap second itself has no date text: see the next test.
+        if (line.startsWith('#') || line.contains(":60")) {
+            continue;
+        }
+        const QList<QByteArray> columns = line.split('\t');
+        QTest::newRow(columns[0].constData()) << columns[0] << columns[1].toDouble();
+    }
+}
+
+void TestTimeScale::matchesAstropy() {
+    QFETCH(QByteArray, utc);
+    QFETCH(double, mjdTdb);
+    const auto mjd = mjdScaleOf(TimeScale::Tdb).mjdOfDate(utcDate(utc));
+    QVERIFY(mjd.has_value());
+    QCOMPARE(shown(*mjd), shown(mjdTdb));
+    const auto back = mjdScaleOf(TimeScale::Tdb).dateOfMjd(mjdTdb);
+    QVERIFY(back.has_value());
+    QCOMPARE(dateToText(*back, kEnUs), dateToText(utcDate(utc), kEnUs));
+}
+
+// 2016-12-31 23:59:60.5 UTC, as astropy gives it in TDB.
+void TestTimeScale::leapSecondShowsAsItsLastSecond() {
+    const double inLeapSecond = 57754.00079495313;
+    const auto date = mjdScaleOf(TimeScale::Tdb).dateOfMjd(inLeapSecond);
+    QVERIFY(date.has_value());
+    QCOMPARE(dateToText(*date, kEnUs), std::string("12/31/2016 11:59:59 PM"));
+    QVERIFY(notesForMjd(inLeapSecond, TimeScale::Tdb).inLeapSecond);
+    QVERIFY(!notesForMjd(57754.00080074017, TimeScale::Tdb).inLeapSecond);
+}
+
+void TestTimeScale::roundTripsToTheSecond_data() {
+    QTest::addColumn<TimeScale>("scale");
+    QTest::newRow("TDB") << TimeScale::Tdb;
+    QTest::newRow("simulator's now") << TimeScale::SimulatorNow;
+}
+
+// Date, MJD, date: the same second again over the whole range, the years
+// before 1960 (the model's) and after the last leap second included.
+void TestTimeScale::roundTripsToTheSecond() {
+    QFETCH(TimeScale, scale);
+    const MjdScale& conversions = mjdScaleOf(scale);
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<long long> seconds(
+        static_cast<long long>(kFirstSerialDate) * 86400,
+        static_cast<long long>(kSerialDateEnd) * 86400 - 1);
+    for (int i = 0; i < 20000; ++i) {
+        const SerialDate date =
+            *dateFromText(dateToText(static_cast<double>(seconds(random)) / 86400, kEnUs), kEnUs);
+        const auto mjd = conversions.mjdOfDate(date);
+        QVERIFY(mjd.has_value());
+        const auto back = conversions.dateOfMjd(*mjd);
+        QVERIFY2(back.has_value(), dateToText(date, kEnUs).c_str());
+        QCOMPARE(dateToText(*back, kEnUs), dateToText(date, kEnUs));
+    }
+}
+
+void TestTimeScale::notes_data() {
+    QTest::addColumn<QByteArray>("utc");
+    QTest::addColumn<TimeScale>("scale");
+    QTest::addColumn<bool>("approximate");
+    QTest::addColumn<bool>("afterLastLeapSecond");
+    QTest::newRow("1957 in TDB") << QByteArray("1957-10-04T19:28:34") << TimeScale::Tdb << true
+                                 << false;
+    QTest::newRow("2010 in TDB") << QByteArray("2010-06-01T00:00:00") << TimeScale::Tdb << false
+                                 << false;
+    QTest::newRow("2026 in TDB") << QByteArray("2026-12-09T12:00:00") << TimeScale::Tdb << false
+                                 << true;
+    QTest::newRow("1957 in UTC") << QByteArray("1957-10-04T19:28:34") << TimeScale::Utc << false
+                                 << false;
+    QTest::newRow("2026 in the simulator's now")
+        << QByteArray("2026-12-09T12:00:00") << TimeScale::SimulatorNow << false << false;
+}
+
+void TestTimeScale::notes() {
+    QFETCH(QByteArray, utc);
+    QFETCH(TimeScale, scale);
+    QFETCH(bool, approximate);
+    QFETCH(bool, afterLastLeapSecond);
+    const ScaleNotes fromDate = notesForDate(utcDate(utc), scale);
+    QCOMPARE(fromDate.approximate, approximate);
+    QCOMPARE(fromDate.afterLastLeapSecond, afterLastLeapSecond);
+    const auto mjd = mjdScaleOf(scale).mjdOfDate(utcDate(utc));
+    QVERIFY(mjd.has_value());
+    QCOMPARE(notesForMjd(*mjd, scale), fromDate);
+    QCOMPARE(describeNotes(fromDate).find("after 2016") != std::string::npos, afterLastLeapSecond);
+}
+
+// The four fields for 9 December 2026, 12:00 UTC in each scale, as the
+// window and the command line print them.
+void TestTimeScale::fieldsInEachScale_data() {
+    QTest::addColumn<TimeScale>("scale");
+    QTest::addColumn<QByteArray>("mjd");
+    QTest::addColumn<QByteArray>("epoch");
+    QTest::addColumn<QByteArray>("julian");
+    QTest::newRow("UTC") << TimeScale::Utc << QByteArray("61383.5")
+                         << QByteArray("2026.93771389459") << QByteArray("2461384");
+    QTest::newRow("TDB") << TimeScale::Tdb << QByteArray("61383.5008007326")
+                         << QByteArray("2026.93771608688") << QByteArray("2461384.00080073");
+    QTest::newRow("simulator's now")
+        << TimeScale::SimulatorNow << QByteArray("61383.5007660185")
+        << QByteArray("2026.93771599184") << QByteArray("2461384.00076602");
+}
+
+void TestTimeScale::fieldsInEachScale() {
+    QFETCH(TimeScale, scale);
+    QFETCH(QByteArray, mjd);
+    QFETCH(QByteArray, epoch);
+    QFETCH(QByteArray, julian);
+    const FieldTexts fields =
+        fieldsAfterEntry(Field::Date, "12/9/2026 12:00:00 PM", kEnUs, mjdScaleOf(scale));
+    QCOMPARE(QByteArray::fromStdString(fields[Field::Mjd]), mjd);
+    QCOMPARE(QByteArray::fromStdString(fields[Field::Epoch]), epoch);
+    QCOMPARE(QByteArray::fromStdString(fields[Field::Julian]), julian);
+    // And back from the MJD to the same date.
+    const FieldTexts back =
+        fieldsAfterEntry(Field::Mjd, fields[Field::Mjd], kEnUs, mjdScaleOf(scale));
+    QCOMPARE(back[Field::Date], std::string("12/9/2026 12:00:00 PM"));
+}
+
+QTEST_GUILESS_MAIN(TestTimeScale)
+#include "tst_time_scale.moc"
