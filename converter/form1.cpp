@@ -9,6 +9,7 @@
 #include "scenario/scenario_rewrite.h"
 #include "widgets/twips.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -108,6 +109,19 @@ void Form1::createControls() {
     Combo1->setAccessibleName(tr("Time Zone"));
     Combo1->lineEdit()->setAccessibleName(tr("Time zone, hours east of GMT"));
 
+    // The time scale of the MJD, JD and Epoch, in the free place of the right
+    // column, in the size and style of the zone's frame.
+    Frame8 = frame("Frame8", QT_TR_NOOP("Scale"), 9840, 1920, 1215, 735, false);
+    Combo2 = new QComboBox(Frame8);
+    place(Combo2, "Combo2", 120, 240, 975, 315, false);
+    Combo2->addItem(tr("UTC"), QVariant::fromValue(int(TimeScale::Utc)));
+    Combo2->addItem(tr("TDB (simulator clock)"), QVariant::fromValue(int(TimeScale::Tdb)));
+    Combo2->addItem(tr("Simulator's Now (UTC + 66.184 s)"),
+                    QVariant::fromValue(int(TimeScale::SimulatorNow)));
+    // The entries are longer than the box: the list opens wide enough.
+    Combo2->view()->setMinimumWidth(Combo2->view()->sizeHintForColumn(0) + px(240));
+    Combo2->setAccessibleName(tr("Time scale of the MJD, JD and Epoch"));
+
     Frame3 = frame("Frame3", QT_TR_NOOP("File to Convert:"), 240, 2520, 9255, 1335, true);
     txtFile = field(Frame3, "txtFile", 120, 360, 9015, 375);
     Command3 = button(Frame3, "Command3", QT_TR_NOOP("Change"), 120, 840, 1335, 330, true);
@@ -134,9 +148,9 @@ void Form1::createControls() {
 
 // The keyboard order users expect from this window; frames take no focus.
 void Form1::setTabOrder() {
-    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2, txtDate, txtFile,
-                                    Command3,  Option1,   Option2,  txtMJD,  txtEpoch,
-                                    txtJulian, cmdFile,   Command1, btnNow,  Combo1};
+    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2, txtDate,  txtFile,   Command3,
+                                    Option1,   Option2,   txtMJD,   txtEpoch, txtJulian, cmdFile,
+                                    Command1,  btnNow,    Combo1,   Combo2};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
     }
@@ -153,6 +167,7 @@ void Form1::wireEvents() {
     connect(txtJulian, &QLineEdit::textChanged, this, &Form1::txtJulian_Change);
     connect(btnNow, &QPushButton::clicked, this, &Form1::btnNow_Click);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             Option1_Click();
@@ -212,6 +227,22 @@ void Form1::apply(const FieldWrites& writes) {
     for (const FieldWrite& write : writes) {
         fieldFor(write.field)->setText(fromStd(write.text));
     }
+    showScaleNotes();
+}
+
+const MjdScale& Form1::mjdScale() const {
+    return mjdScaleOf(timeScale_);
+}
+
+// What the user must know about the MJD in the chosen scale (a model before
+// 1960, no leap second known after 2016, an instant in a leap second) shows
+// as the tooltip of the MJD field and of the scale.
+void Form1::showScaleNotes() {
+    const Conv<double> mjd = numberFromText(toStd(txtMJD->text()), form_);
+    const QString notes = mjd ? fromStd(describeNotes(notesForMjd(*mjd, timeScale_))) : QString();
+    txtMJD->setToolTip(notes);
+    Combo2->setToolTip(notes.isEmpty() ? Combo2->currentText()
+                                       : Combo2->currentText() % QLatin1Char('\n') % notes);
 }
 
 void Form1::Form_Load() {
@@ -219,6 +250,9 @@ void Form1::Form_Load() {
     if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
         storedFolder_ = fromStd(stored->folder);
         storedTimeZone_ = fromStd(stored->timeZone);
+        // A scale this version does not know reads as UTC.
+        timeScale_ = scaleWithKey(stored->timeScale).value_or(TimeScale::Utc);
+        Combo2->setCurrentIndex(Combo2->findData(int(timeScale_)));
         txtFolder->setText(storedFolder_);
         seams_.fileChooser.setInitialFolder(storedFolder_);
     }
@@ -241,7 +275,9 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload() {
     QDir::setCurrent(seams_.settings.programFolder());
-    const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_)});
+    const std::string scale =
+        timeScale_ == TimeScale::Utc ? std::string() : std::string(keyOf(timeScale_));
+    const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_), scale});
     if (!saved) {
         seams_.messages.warn(this, saved.error(), windowTitle());
     }
@@ -277,25 +313,25 @@ void Form1::txtJulian_Click() {
 
 void Form1::txtDate_Change() {
     if (dateActive) {
-        apply(dateEntryWrites(toStd(txtDate->text()), form_));
+        apply(dateEntryWrites(toStd(txtDate->text()), form_, mjdScale()));
     }
 }
 
 void Form1::txtMJD_Change() {
     if (mjdActive) {
-        apply(mjdEntryWrites(toStd(txtMJD->text()), form_));
+        apply(mjdEntryWrites(toStd(txtMJD->text()), form_, mjdScale()));
     }
 }
 
 void Form1::txtEpoch_Change() {
     if (epochActive) {
-        apply(epochEntryWrites(toStd(txtEpoch->text()), form_));
+        apply(epochEntryWrites(toStd(txtEpoch->text()), form_, mjdScale()));
     }
 }
 
 void Form1::txtJulian_Change() {
     if (julianActive) {
-        apply(julianEntryWrites(toStd(txtJulian->text()), form_));
+        apply(julianEntryWrites(toStd(txtJulian->text()), form_, mjdScale()));
     }
 }
 
@@ -326,6 +362,17 @@ void Form1::btnNow_Click() {
 
 void Form1::Combo1_Click() {
     storedTimeZone_ = Combo1->currentText();
+}
+
+// The date field holds civil UTC in every scale: the three numeric fields
+// are worked out from it again, as after an edit of the date.
+void Form1::Combo2_Click() {
+    timeScale_ = static_cast<TimeScale>(Combo2->currentData().toInt());
+    dateActive = true;
+    mjdActive = false;
+    epochActive = false;
+    julianActive = false;
+    txtDate_Change();
 }
 
 void Form1::Option1_Click() {
@@ -374,11 +421,19 @@ void Form1::Command2_Click() {
     storedFolder_ = txtFolder->text();
 }
 
+// The date field's text, its MJD in the chosen scale, and the scale named
+// after the text when it is not UTC.
+DateLineSource Form1::scenarioDateLine() const {
+    return DateLineSource(toStd(txtDate->text()), form_, mjdScale(),
+                          std::string(commentSuffixOf(timeScale_)));
+}
+
 void Form1::cmdFile_Click() {
     const QByteArray path = QFile::encodeName(txtFile->text());
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFile(path.toStdString(), toStd(txtDate->text()), form_);
+        DateLineSource dateLine = scenarioDateLine();
+        return rewriteScenarioFile(path.toStdString(), dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
@@ -393,7 +448,8 @@ void Form1::cmdFolder_Click() {
     const QByteArray folder = QFile::encodeName(txtFolder->text());
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFolder(folder.toStdString(), toStd(txtDate->text()), form_);
+        DateLineSource dateLine = scenarioDateLine();
+        return rewriteScenarioFolder(folder.toStdString(), dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),

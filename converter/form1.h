@@ -3,6 +3,8 @@
 #include "converter/seams.h"
 #include "core/linked_fields.h"
 #include "core/regional_form.h"
+#include "scenario/scenario_text.h"
+#include "timescale/time_scale.h"
 
 #include <QWidget>
 
@@ -27,6 +29,7 @@ public:
 
     [[nodiscard]] const QString& storedFolder() const { return storedFolder_; }
     [[nodiscard]] const QString& storedTimeZone() const { return storedTimeZone_; }
+    [[nodiscard]] TimeScale timeScale() const { return timeScale_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +41,9 @@ private:
     void wireEvents();
     [[nodiscard]] QLineEdit* fieldFor(Field field) const;
     void apply(const FieldWrites& writes);
+    [[nodiscard]] const MjdScale& mjdScale() const;
+    void showScaleNotes();
+    [[nodiscard]] DateLineSource scenarioDateLine() const;
 
     void Form_Load();
     void Form_Unload();
@@ -52,6 +58,7 @@ private:
     void txtJulian_Change();
     void btnNow_Click();
     void Combo1_Click();
+    void Combo2_Click();
     void Option1_Click();
     void Option2_Click();
     void Command2_Click();
@@ -70,6 +77,7 @@ private:
 
     QString storedFolder_;
     QString storedTimeZone_;
+    TimeScale timeScale_ = TimeScale::Utc;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -85,6 +93,8 @@ private:
     QLineEdit* txtFile = nullptr;
     QLineEdit* txtFolder = nullptr;
     QComboBox* Combo1 = nullptr;
+    QGroupBox* Frame8 = nullptr;
+    QComboBox* Combo2 = nullptr;
     QPushButton* btnNow = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

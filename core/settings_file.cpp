@@ -109,6 +109,7 @@ StoredSettings readSettings(std::string_view bytes) {
     StoredSettings settings;
     settings.folder = reader.next();
     settings.timeZone = reader.next();
+    settings.timeScale = reader.next();
     return settings;
 }
 
@@ -117,6 +118,10 @@ std::string writeSettings(const StoredSettings& settings) {
     out += kLineEnd;
     out += zoneNeedsQuotes(settings.timeZone) ? quote(settings.timeZone) : settings.timeZone;
     out += kLineEnd;
+    if (!settings.timeScale.empty()) {
+        out += needsQuotes(settings.timeScale) ? quote(settings.timeScale) : settings.timeScale;
+        out += kLineEnd;
+    }
     return out;
 }
 

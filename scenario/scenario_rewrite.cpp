@@ -227,6 +227,12 @@ std::vector<std::string> leftoverTemporaries(std::string_view folderText, FileSy
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
                                             const RegionalForm& form, FileSystem& fs) {
+    DateLineSource dateLine{std::string(dateText), form};
+    return rewriteScenarioFolder(folderText, dateLine, fs);
+}
+
+ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLineSource& dateLine,
+                                            FileSystem& fs) {
     auto listing = listScenarioFiles(folderText, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
@@ -234,7 +240,6 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::st
     ScenarioFolderResult result{
         std::string(folderText), {}, std::move(listing->skipped), leftoverTemporaries(folderText)};
     result.files.reserve(listing->files.size());
-    DateLineSource dateLine{std::string(dateText), form};
     for (const auto& path : listing->files) {
         auto file = rewriteOne(path, dateLine, fs);
         if (!file) {

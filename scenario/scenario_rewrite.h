@@ -105,6 +105,10 @@ listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem
                                                           std::string_view dateText,
                                                           const RegionalForm& form,
                                                           FileSystem& fs = systemFileSystem());
+// The same with the date line given by the caller.
+[[nodiscard]] ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText,
+                                                          DateLineSource& dateLine,
+                                                          FileSystem& fs = systemFileSystem());
 
 // Plain English for the user: what was not done, which file or folder, why,
 // and in a folder pass how far it had got.

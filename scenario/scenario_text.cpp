@@ -44,17 +44,18 @@ void cutTo(std::string& text, std::size_t size) {
     text.resize(size);
 }
 
-std::expected<std::string, ConvError> buildDateLine(std::string_view text,
-                                                    const RegionalForm& form) {
+std::expected<std::string, ConvError> buildDateLine(std::string_view text, const RegionalForm& form,
+                                                    const MjdScale& scale,
+                                                    std::string_view suffix) {
     const Conv<SerialDate> date = dateFromText(text, form);
     if (!date) {
         return std::unexpected(date.error());
     }
-    const Conv<double> mjd = cMJD(*date);
+    const Conv<double> mjd = scale.mjdOfDate(*date);
     if (!mjd) {
         return std::unexpected(mjd.error());
     }
-    return dateLineFor(*mjd, text);
+    return dateLineFor(*mjd, text, suffix);
 }
 
 bool startsWithWideMark(std::string_view bytes) {
@@ -68,7 +69,7 @@ bool isDateLine(std::string_view line) {
     return line.starts_with(kIndentedPrefix) || line.starts_with(kBarePrefix);
 }
 
-std::string dateLineFor(double mjd, std::string_view comment) {
+std::string dateLineFor(double mjd, std::string_view comment, std::string_view suffix) {
     std::string line;
     line.append(kIndentedPrefix).append(spacedNumberText(mjd)).append(kCommentGap);
     // The comment may hold line ends (a date text reads them as blanks);
@@ -76,26 +77,29 @@ std::string dateLineFor(double mjd, std::string_view comment) {
     std::string text(comment);
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    const std::size_t room = kMaxSimulatorLine - kLineEnd.size() - line.size();
+    const std::size_t room = kMaxSimulatorLine - kLineEnd.size() - line.size() - suffix.size();
     if (text.size() > room) {
         text = collapsedBlanks(text);
         cutTo(text, room);
     }
-    return line.append(text);
+    return line.append(text).append(suffix);
 }
 
-DateLineSource::DateLineSource(std::string dateText, RegionalForm form)
-    : dateText_(std::move(dateText)), form_(std::move(form)) {}
+DateLineSource::DateLineSource(std::string dateText, RegionalForm form, const MjdScale& scale,
+                               std::string suffix)
+    : dateText_(std::move(dateText)), form_(std::move(form)), scale_(&scale),
+      suffix_(std::move(suffix)) {}
 
-DateLineSource DateLineSource::forMjd(double mjd, std::string comment) {
-    DateLineSource source(std::move(comment), RegionalForm::englishUnitedStates());
-    source.built_ = dateLineFor(mjd, source.dateText_);
+DateLineSource DateLineSource::forMjd(double mjd, std::string comment, std::string suffix) {
+    DateLineSource source(std::move(comment), RegionalForm::englishUnitedStates(), kUtcScale,
+                          std::move(suffix));
+    source.built_ = dateLineFor(mjd, source.dateText_, source.suffix_);
     return source;
 }
 
 std::expected<std::string_view, ConvError> DateLineSource::line() {
     if (!built_) {
-        built_ = buildDateLine(dateText_, form_);
+        built_ = buildDateLine(dateText_, form_, *scale_, suffix_);
     }
     if (!*built_) {
         return std::unexpected(built_->error());

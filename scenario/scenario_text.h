@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/conv_error.h"
+#include "core/mjd_scale.h"
 #include "core/regional_form.h"
 
 #include <cstddef>
@@ -26,10 +27,12 @@ inline constexpr std::size_t kMaxScenarioLines = 10000;
 inline constexpr std::size_t kMaxSimulatorLine = 255;
 
 // The date line for an MJD: "  Date MJD", the number as spacedNumberText
-// writes it, "     ; " and the comment. The comment is shortened (runs of
-// blanks made one, then cut) so that the line and a CR LF stay within
-// kMaxSimulatorLine; line ends in it become blanks.
-[[nodiscard]] std::string dateLineFor(double mjd, std::string_view comment);
+// writes it, "     ; ", the comment and the suffix (which names the MJD's
+// time scale, if any). The comment is shortened (runs of blanks made one,
+// then cut) so that the line and a CR LF stay within kMaxSimulatorLine; line
+// ends in it become blanks.
+[[nodiscard]] std::string dateLineFor(double mjd, std::string_view comment,
+                                      std::string_view suffix = {});
 
 // The replacement line for a pass, built the first time a date line asks for
 // it and kept for the rest of the pass. From a date text, the MJD is that of
@@ -38,8 +41,12 @@ inline constexpr std::size_t kMaxSimulatorLine = 255;
 // field cannot fail it. From an MJD, the number is written as given.
 class DateLineSource {
 public:
-    DateLineSource(std::string dateText, RegionalForm form);
-    [[nodiscard]] static DateLineSource forMjd(double mjd, std::string comment);
+    // The MJD in the scale given, and the suffix that names it after the
+    // date text (none for UTC, so that the line stays as it always was).
+    DateLineSource(std::string dateText, RegionalForm form, const MjdScale& scale = kUtcScale,
+                   std::string suffix = {});
+    [[nodiscard]] static DateLineSource forMjd(double mjd, std::string comment,
+                                               std::string suffix = {});
 
     [[nodiscard]] std::expected<std::string_view, ConvError> line();
     [[nodiscard]] const std::string& dateText() const { return dateText_; }
@@ -47,6 +54,8 @@ public:
 private:
     std::string dateText_;
     RegionalForm form_;
+    const MjdScale* scale_;
+    std::string suffix_;
     std::optional<std::expected<std::string, ConvError>> built_;
 };
 

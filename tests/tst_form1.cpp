@@ -107,6 +107,8 @@ private Q_SLOTS:
     void convertFolderRewritesEveryScenario();
     void convertFolderRefusesEmptyFolder();
     void helpOpensBesideTheWindow();
+    void timeScaleRecomputesAndRewrites();
+    void timeScaleRestored();
 };
 
 void TestForm1::layout_data() {
@@ -138,6 +140,8 @@ void TestForm1::layout_data() {
     QTest::newRow("cmdFolder") << "cmdFolder" << "Form1" << "Convert Folder" << QRect(2880, 5520, 2055, 495) << true;
     QTest::newRow("cmdFile") << "cmdFile" << "Form1" << "Convert File" << QRect(4920, 5520, 2055, 495) << true;
     QTest::newRow("Command1") << "Command1" << "Form1" << "Help" << QRect(7800, 5520, 1215, 495) << false;
+    QTest::newRow("Frame8") << "Frame8" << "Form1" << "Scale" << QRect(9840, 1920, 1215, 735) << false;
+    QTest::newRow("Combo2") << "Combo2" << "Frame8" << "" << QRect(120, 240, 975, 315) << false;
     // clang-format on
 }
 
@@ -169,7 +173,7 @@ void TestForm1::tabOrder() {
     // Hidden and disabled controls are passed over, as the keyboard does.
     const QStringList expected = {"txtDate",  "txtFile",  "Command3",  "Option1",
                                   "txtMJD",   "txtEpoch", "txtJulian", "cmdFile",
-                                  "Command1", "btnNow",   "Combo1"};
+                                  "Command1", "btnNow",   "Combo1",    "Combo2"};
     QTRY_COMPARE(QApplication::focusWidget(), w.get<QWidget>("txtDate"));
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
@@ -606,6 +610,52 @@ void TestForm1::helpOpensBesideTheWindow() {
     QVERIFY(helpWindow());
     QVERIFY(helpWindow()->isVisible());
     helpWindow()->close();
+}
+
+// The scale changes the three numeric fields, never the date (civil UTC), is
+// kept in the settings, and moves scenario files to the MJD in that scale,
+// named in the comment.
+void TestForm1::timeScaleRecomputesAndRewrites() {
+    Window w(std::nullopt, {2026, 12, 9, 12, 0, 0});
+    QCOMPARE(fieldTexts(w),
+             (QStringList{"12/9/2026 12:00:00 PM", "61383.5", "2026.93771389459", "2461384"}));
+    auto* scale = w.get<QComboBox>("Combo2");
+    QCOMPARE(scale->currentText(), QStringLiteral("UTC"));
+    scale->setFocus();
+    QTest::keyClick(scale, Qt::Key_Down);
+    QCOMPARE(scale->currentText(), QStringLiteral("TDB (simulator clock)"));
+    QCOMPARE(fieldTexts(w), (QStringList{"12/9/2026 12:00:00 PM", "61383.5008007326",
+                                         "2026.93771608688", "2461384.00080073"}));
+    QVERIFY(w.get("txtMJD")->toolTip().contains(QStringLiteral("no leap second after 2016")));
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.scn"));
+    QVERIFY(test::writeBytes(file, "BEGIN\r\nDate MJD 1\r\n"));
+    w.get("txtFile")->setText(file);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(test::readBytes(file),
+             QByteArray("BEGIN\r\n  Date MJD 61383.5008007326     ; 12/9/2026 12:00:00 PM UTC, "
+                        "MJD in TDB\r\n"));
+
+    // Typing an MJD in TDB gives back the UTC date.
+    w.typeInto("txtMJD", QStringLiteral("61383.5008007326"));
+    QCOMPARE(w.text("txtDate"), QStringLiteral("12/9/2026 12:00:00 PM"));
+
+    QTest::keyClick(scale, Qt::Key_Down);
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5007660185"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.last().timeScale, std::string("sim-now"));
+}
+
+void TestForm1::timeScaleRestored() {
+    Window w(StoredSettings{"", "0", "tdb"}, {2026, 12, 9, 12, 0, 0});
+    QCOMPARE(w.get<QComboBox>("Combo2")->currentText(), QStringLiteral("TDB (simulator clock)"));
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5008007326"));
+    // Back to UTC: the settings keep their two lines.
+    QTest::keyClick(w.get<QComboBox>("Combo2"), Qt::Key_Up);
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.last(), (StoredSettings{"", "0"}));
 }
 
 QTEST_MAIN(TestForm1)

@@ -115,6 +115,11 @@ void TestSettingsFile::writesTwoCrLfLines() {
              QByteArray("D:\\Orbiter\r\n 5\r\n"));
     QCOMPARE(QByteArray::fromStdString(writeSettings({"C:\\a, b", "-8"})),
              QByteArray("\"C:\\a, b\"\r\n-8\r\n"));
+    // A chosen time scale is a third line; UTC adds none.
+    QCOMPARE(QByteArray::fromStdString(writeSettings({"/srv", "-8", "tdb"})),
+             QByteArray("/srv\r\n-8\r\ntdb\r\n"));
+    QCOMPARE(readSettings("/srv\r\n-8\r\ntdb\r\n"), (StoredSettings{"/srv", "-8", "tdb"}));
+    QCOMPARE(readSettings("/srv\r\n-8\r\n").timeScale, std::string());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
