@@ -2,6 +2,7 @@
 
 #include "cli/fd_io.h"
 #include "core/regional_form.h"
+#include "timescale/time_scale.h"
 
 #include <cstddef>
 #include <string_view>
@@ -11,6 +12,7 @@ namespace zentadial {
 struct BatchOutcome {
     std::size_t entries = 0;
     std::size_t failed = 0;
+    ScaleNotes notes; // of every entry together
 };
 
 enum class BatchFormat { Columns, JsonLines };
@@ -21,6 +23,7 @@ enum class BatchFormat { Columns, JsonLines };
 // no entry, or an entry that does not convert, gives its emptied fields and a
 // message naming the line on err; the batch always runs to the end.
 [[nodiscard]] BatchOutcome convertBatch(FdLineReader& in, FdWriter& out, FdWriter& err,
-                                        const RegionalForm& form, BatchFormat format);
+                                        const RegionalForm& form, BatchFormat format,
+                                        TimeScale scale = TimeScale::Utc);
 
 } // namespace zentadial

@@ -69,6 +69,11 @@ void addDateOptions(QCommandLineParser& parser, const QString& description,
          QStringLiteral("With --now: the local clock's offset from GMT, east positive, in "
                         "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
          QStringLiteral("Z")},
+        {QStringLiteral("scale"),
+         QStringLiteral("The time scale of the MJD, JD and Epoch: utc, tdb (the simulator's "
+                        "clock) or sim-now (UTC + 66.184 s); the date is always UTC (default: "
+                        "utc)."),
+         QStringLiteral("S")},
         {QStringLiteral("locale"),
          QStringLiteral("The date forms and the forms of the output, e.g. en_US, de_DE or C "
                         "(default: the system's)."),
@@ -88,6 +93,26 @@ std::optional<int> startCommand(QCommandLineParser& parser, const QStringList& a
         return kExitSuccess;
     }
     return std::nullopt;
+}
+
+Usage<TimeScale> scaleOption(const QCommandLineParser& parser) {
+    const auto key = optionText(parser, QStringLiteral("scale"));
+    if (!key) {
+        return TimeScale::Utc;
+    }
+    if (const auto scale = scaleWithKey(*key)) {
+        return *scale;
+    }
+    return std::unexpected(usageError(
+        QStringLiteral("option '--scale': '%1' is no time scale; give utc, tdb or sim-now.")
+            .arg(QString::fromStdString(*key))));
+}
+
+void reportNotes(CliStreams& io, const ScaleNotes& notes) {
+    const std::string text = describeNotes(notes);
+    if (!text.empty()) {
+        io.err.write("zentadial-cli: note: " + text + "\n");
+    }
 }
 
 std::string helpText(const QCommandLineParser& parser, std::string_view usage,

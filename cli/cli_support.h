@@ -2,6 +2,7 @@
 
 #include "cli/fd_io.h"
 #include "core/regional_form.h"
+#include "timescale/time_scale.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -59,6 +60,13 @@ void addDateOptions(QCommandLineParser& parser, const QString& description,
                                               const QStringList& arguments, CliStreams& io,
                                               std::string_view command, std::string_view usage,
                                               std::string_view more);
+
+// --scale, UTC when it is not given.
+[[nodiscard]] Usage<TimeScale> scaleOption(const QCommandLineParser& parser);
+
+// What the user must know about the figures in the scale, as one line on
+// standard error; nothing when there is nothing to say.
+void reportNotes(CliStreams& io, const ScaleNotes& notes);
 
 // The usage line, the description and the options of the parser, for --help.
 [[nodiscard]] std::string helpText(const QCommandLineParser& parser, std::string_view usage,

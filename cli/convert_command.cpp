@@ -14,8 +14,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "zentadial-cli convert (--date TEXT | --mjd N | --jd N | --epoch N | --now [--zone Z])\n"
-    "                             [--locale NAME] [--json]\n"
-    "       zentadial-cli convert --batch [--locale NAME] [--json] < ENTRIES";
+    "                             [--scale S] [--locale NAME] [--json]\n"
+    "       zentadial-cli convert --batch [--scale S] [--locale NAME] [--json] < ENTRIES";
 
 constexpr std::string_view kMore =
     "Prints the four fields as the converter window shows them after the entry is typed\n"
@@ -29,7 +29,9 @@ constexpr std::string_view kMore =
     "Numbers (--mjd, --jd, --epoch, --zone and batch entries) take '.' as the decimal\n"
     "point and no group separators in every locale; --locale sets the date forms and\n"
     "the printed output. With --json the numbers are JSON numbers and a failed entry\n"
-    "has an \"error\" member. --now without --zone is the true UTC time.\n"
+    "has an \"error\" member and each object names its scale. --now without --zone is the\n"
+    "true UTC time. With --scale tdb or sim-now the MJD, JD and Epoch are in that scale\n"
+    "and the date stays UTC; a note on standard error says when a figure is approximate.\n"
     "\n"
     "Exit status: 0 when every entry converted, 1 when one did not (its fields are\n"
     "emptied and standard error names it), 2 for a wrong call.\n";
@@ -140,19 +142,25 @@ int runConvert(const QStringList& arguments, CliStreams& io) {
     if (!request) {
         return reportUsage(io, request.error(), "convert");
     }
+    const auto scale = scaleOption(parser);
+    if (!scale) {
+        return reportUsage(io, scale.error(), "convert");
+    }
     const bool json = parser.isSet(QStringLiteral("json"));
     if (request->batch) {
         const BatchOutcome outcome =
             convertBatch(io.in, io.out, io.err, request->form,
-                         json ? BatchFormat::JsonLines : BatchFormat::Columns);
+                         json ? BatchFormat::JsonLines : BatchFormat::Columns, *scale);
+        reportNotes(io, outcome.notes);
         if (io.in.error()) {
             io.err.write("zentadial-cli: could not read the entries: " + *io.in.error() + "\n");
             return kExitSomeFailed;
         }
         return outcome.failed == 0 ? kExitSuccess : kExitSomeFailed;
     }
-    const EntryResult result = convertEntry(request->field, request->text, request->form);
+    const EntryResult result = convertEntry(request->field, request->text, request->form, *scale);
     io.out.write(json ? fieldJson(result, request->form) : fieldLines(result.fields));
+    reportNotes(io, result.notes);
     if (!result.problem.empty()) {
         io.err.write("zentadial-cli: " + result.problem + "\n");
         return kExitSomeFailed;

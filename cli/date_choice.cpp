@@ -97,7 +97,17 @@ Usage<std::string> presentDateText(const std::optional<std::string>& zone,
 }
 
 DateLineSource RewriteDate::source() const {
-    return mjd ? DateLineSource::forMjd(*mjd, dateText) : DateLineSource(dateText, form);
+    std::string suffix(commentSuffixOf(scale));
+    return mjd ? DateLineSource::forMjd(*mjd, dateText, std::move(suffix))
+               : DateLineSource(dateText, form, mjdScaleOf(scale), std::move(suffix));
+}
+
+ScaleNotes RewriteDate::notes() const {
+    if (mjd) {
+        return notesForMjd(*mjd, scale);
+    }
+    const Conv<SerialDate> date = dateFromText(dateText, form);
+    return date ? notesForDate(*date, scale) : ScaleNotes{};
 }
 
 Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice, const RegionalForm& form) {
@@ -115,27 +125,27 @@ Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice, const RegionalFo
             return std::unexpected(usageError(
                 QStringLiteral("option '--date': '%1' is not a date.").arg(fromStd(*choice.date))));
         }
-        return RewriteDate{*choice.date, std::nullopt, form};
+        return RewriteDate{*choice.date, std::nullopt, form, choice.scale};
     }
     if (choice.mjd) {
         const auto mjd = plainNumberOption("mjd", *choice.mjd);
         if (!mjd) {
             return std::unexpected(mjd.error());
         }
-        const Conv<SerialDate> date = mjdToDate(*mjd);
+        const Conv<SerialDate> date = mjdScaleOf(choice.scale).dateOfMjd(*mjd);
         if (!date) {
             return std::unexpected(usageError(
                 QStringLiteral("option '--mjd': '%1' is not an MJD from 1 January 100 to 31 "
                                "December 9999.")
                     .arg(fromStd(*choice.mjd))));
         }
-        return RewriteDate{dateToText(*date, form), *mjd, form};
+        return RewriteDate{dateToText(*date, form), *mjd, form, choice.scale};
     }
     auto now = presentDateText(choice.zone, form);
     if (!now) {
         return std::unexpected(now.error());
     }
-    return RewriteDate{std::move(*now), std::nullopt, form};
+    return RewriteDate{std::move(*now), std::nullopt, form, choice.scale};
 }
 
 } // namespace zentadial

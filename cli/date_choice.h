@@ -3,6 +3,7 @@
 #include "cli/cli_support.h"
 #include "core/regional_form.h"
 #include "scenario/scenario_text.h"
+#include "timescale/time_scale.h"
 
 #include <optional>
 #include <string>
@@ -31,17 +32,21 @@ struct RewriteDateChoice {
     std::optional<std::string> mjd;
     bool now = false;
     std::optional<std::string> zone;
+    TimeScale scale = TimeScale::Utc;
 };
 
-// The date line a rewrite writes: --date as typed, with the MJD of that text;
-// --mjd with that number to the digits given and the date it shows as the
-// comment; --now as "Now" shows it.
+// The date line a rewrite writes: --date as typed, with the MJD of that text
+// in the scale; --mjd with that number to the digits given and the UTC date it
+// stands for as the comment; --now as "Now" shows it. A scale other than UTC
+// is named after the date.
 struct RewriteDate {
     std::string dateText;
     std::optional<double> mjd;
     RegionalForm form;
+    TimeScale scale = TimeScale::Utc;
 
     [[nodiscard]] DateLineSource source() const;
+    [[nodiscard]] ScaleNotes notes() const;
 };
 
 // A date that does not convert is refused here, naming its option, before

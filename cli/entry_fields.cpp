@@ -47,26 +47,33 @@ std::optional<Field> fieldNamed(std::string_view keyword) {
     return std::nullopt;
 }
 
-EntryResult convertEntry(Field field, std::string_view text, const RegionalForm& form) {
-    EntryResult result{fieldsAfterEntry(field, text, form), {}};
+EntryResult convertEntry(Field field, std::string_view text, const RegionalForm& form,
+                         TimeScale scale) {
+    EntryResult result{fieldsAfterEntry(field, text, form, mjdScaleOf(scale)), {}, scale, {}};
     result.problem = problemOf(field, text, result.fields);
+    if (const Conv<double> mjd = valueOfFieldText(result.fields[Field::Mjd], form);
+        mjd && !result.fields[Field::Mjd].empty()) {
+        result.notes = notesForMjd(*mjd, scale);
+    }
     return result;
 }
 
-EntryResult convertPlainEntry(Field field, std::string_view text, const RegionalForm& form) {
+EntryResult convertPlainEntry(Field field, std::string_view text, const RegionalForm& form,
+                              TimeScale scale) {
     if (field == Field::Date) {
-        return convertEntry(field, text, form);
+        return convertEntry(field, text, form, scale);
     }
     const Conv<double> value = plainNumberFromText(text);
     if (!value) {
         EntryResult result;
+        result.scale = scale;
         result.fields[field] = text;
         result.problem = quoted(text) +
                          " is not a number; write it with '.' as the decimal point and no group "
                          "separators";
         return result;
     }
-    return convertEntry(field, numberToText(*value, form), form);
+    return convertEntry(field, numberToText(*value, form), form, scale);
 }
 
 } // namespace zentadial

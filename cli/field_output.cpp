@@ -83,7 +83,8 @@ std::string fieldJson(const EntryResult& entry, const RegionalForm& form) {
     std::string out = "{\"date\":" + (date.empty() ? "null" : jsonString(date)) +
                       ",\"mjd\":" + number(fields[Field::Mjd]) +
                       ",\"epoch\":" + number(fields[Field::Epoch]) +
-                      ",\"jd\":" + number(fields[Field::Julian]);
+                      ",\"jd\":" + number(fields[Field::Julian]) + ",\"scale\":\"" +
+                      std::string(keyOf(entry.scale)) + "\"";
     if (!entry.problem.empty()) {
         out += ",\"error\":" + jsonString(entry.problem);
     }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "zentadial-cli rewrite (--date TEXT | --mjd N | --now [--zone Z])\n"
-    "                             [--recursive] [--dry-run] [--locale NAME] PATH...";
+    "                             [--scale S] [--recursive] [--dry-run] [--locale NAME] PATH...";
 
 constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
@@ -22,7 +22,9 @@ constexpr std::string_view kMore =
     "and renamed over it: a file that fails is left as it was, and the others go on. A\n"
     "file without a date line is not written. Links inside a folder are followed only to\n"
     "files in the same folder. --mjd is written to the digits given; numbers take '.' as\n"
-    "the decimal point in every locale. --now without --zone is the true UTC time.\n"
+    "the decimal point in every locale. --now without --zone is the true UTC time. With\n"
+    "--scale tdb or sim-now the MJD written is in that scale (--mjd is taken in it), and\n"
+    "the comment after it names the scale.\n"
     "\n"
     "Exit status: 0 when every file was rewritten (or, with --dry-run, would be), 1 when\n"
     "one failed, 2 for a wrong call.\n";
@@ -139,9 +141,13 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     if (!form) {
         return reportUsage(io, form.error(), "rewrite");
     }
+    const auto scale = scaleOption(parser);
+    if (!scale) {
+        return reportUsage(io, scale.error(), "rewrite");
+    }
     const RewriteDateChoice choice{
         optionText(parser, QStringLiteral("date")), optionText(parser, QStringLiteral("mjd")),
-        parser.isSet(QStringLiteral("now")), optionText(parser, QStringLiteral("zone"))};
+        parser.isSet(QStringLiteral("now")), optionText(parser, QStringLiteral("zone")), *scale};
     const auto date = rewriteDate(choice, *form);
     if (!date) {
         return reportUsage(io, date.error(), "rewrite");
@@ -169,6 +175,7 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
         }
     }
     report.summary();
+    reportNotes(io, date->notes());
     return report.allSucceeded() ? kExitSuccess : kExitSomeFailed;
 }
 

@@ -120,6 +120,8 @@ private Q_SLOTS:
     void closedPipeFinishesThePass();
     void oddFileNames();
     void dryRunForeseesRefusals();
+    void timeScales_data();
+    void timeScales();
     void wrongCalls_data();
     void wrongCalls();
     void helpAndVersion_data();
@@ -200,8 +202,9 @@ void TestCli::convertAsJson() {
     const Run good =
         run({QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("53005.75"),
              QStringLiteral("--json"), QStringLiteral("--locale"), QStringLiteral("de_DE")});
-    QCOMPARE(good.out, QByteArray("{\"date\":\"01.01.2004 18:00:00\",\"mjd\":53005.75,"
-                                  "\"epoch\":2004.0006844627,\"jd\":2453006.25}\n"));
+    QCOMPARE(good.out,
+             QByteArray("{\"date\":\"01.01.2004 18:00:00\",\"mjd\":53005.75,"
+                        "\"epoch\":2004.0006844627,\"jd\":2453006.25,\"scale\":\"utc\"}\n"));
 }
 
 void TestCli::convertNow_data() {
@@ -621,6 +624,48 @@ void TestCli::dryRunForeseesRefusals() {
             QByteArray("good.scn: " + QByteArray(*dryRun != 0 ? "would be " : "") + "rewritten")));
     }
     QCOMPARE(readBytes(tree.filePath(QStringLiteral("elsewhere.txt"))), QByteArray("Date MJD 1\n"));
+}
+
+// --scale: the figures in that scale, the scale named in JSON and in the
+// scenario line, and a note where the figure needs one.
+void TestCli::timeScales_data() {
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QByteArray>("mjd");
+    QTest::addColumn<QByteArray>("comment");
+    QTest::addColumn<QByteArray>("note");
+    QTest::newRow("utc") << QStringLiteral("utc") << QByteArray("61383.5")
+                         << QByteArray("12/9/2026 12:00:00 PM") << QByteArray();
+    QTest::newRow("tdb") << QStringLiteral("tdb") << QByteArray("61383.5008007326")
+                         << QByteArray("12/9/2026 12:00:00 PM UTC, MJD in TDB")
+                         << QByteArray("no leap second after 2016");
+    QTest::newRow("sim-now") << QStringLiteral("sim-now") << QByteArray("61383.5007660185")
+                             << QByteArray("12/9/2026 12:00:00 PM UTC, MJD in UTC + 66.184 s")
+                             << QByteArray();
+}
+
+void TestCli::timeScales() {
+    QFETCH(QString, scale);
+    QFETCH(QByteArray, mjd);
+    QFETCH(QByteArray, comment);
+    QFETCH(QByteArray, note);
+    const QStringList date{QStringLiteral("--date"), QStringLiteral("12/9/2026 12:00:00 PM"),
+                           QStringLiteral("--scale"), scale};
+    const Run convert =
+        run(QStringList{QStringLiteral("convert"), QStringLiteral("--json")} + date);
+    QCOMPARE(convert.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(convert.out).object();
+    QCOMPARE(object.value(QStringLiteral("scale")).toString(), scale);
+    QVERIFY2(convert.out.contains(QByteArray("\"mjd\":" + mjd + ",")), convert.out.constData());
+    QCOMPARE(convert.err.contains("note:"), !note.isEmpty());
+    QVERIFY(convert.err.contains(note));
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("a.scn"));
+    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + date + QStringList{file});
+    QCOMPARE(rewrite.exitCode, 0);
+    QCOMPARE(readBytes(file), QByteArray("  Date MJD " + mjd + "     ; " + comment + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
