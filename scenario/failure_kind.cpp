@@ -38,4 +38,14 @@ ScenarioFailureKind failureKindOf(TextFailure failure) {
     return ScenarioFailureKind::DateNotADate;
 }
 
+std::unexpected<ScenarioFailure> fileFailure(ScenarioFailureKind kind, const std::string& path,
+                                             std::string reason, const DateLineSource& dateLine) {
+    const bool aboutDate =
+        kind == ScenarioFailureKind::DateNotADate || kind == ScenarioFailureKind::DateOutOfRange;
+    return std::unexpected(ScenarioFailure{.kind = kind,
+                                           .path = path,
+                                           .reason = std::move(reason),
+                                           .dateText = aboutDate ? dateLine.dateText() : ""});
+}
+
 } // namespace zentadial

@@ -10,4 +10,10 @@ namespace zentadial {
 [[nodiscard]] ScenarioFailureKind failureKindOf(FileFailure failure);
 [[nodiscard]] ScenarioFailureKind failureKindOf(TextFailure failure);
 
+// A failure of one file; the date kinds carry the date text that failed.
+[[nodiscard]] std::unexpected<ScenarioFailure> fileFailure(ScenarioFailureKind kind,
+                                                           const std::string& path,
+                                                           std::string reason,
+                                                           const DateLineSource& dateLine);
+
 } // namespace zentadial

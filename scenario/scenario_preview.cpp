@@ -10,12 +10,7 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
                                            FileSystem& fs) {
     const std::string path(pathText);
     auto fail = [&](ScenarioFailureKind kind, std::string reason) {
-        const bool aboutDate = kind == ScenarioFailureKind::DateNotADate ||
-                               kind == ScenarioFailureKind::DateOutOfRange;
-        return std::unexpected(ScenarioFailure{.kind = kind,
-                                               .path = path,
-                                               .reason = std::move(reason),
-                                               .dateText = aboutDate ? dateLine.dateText() : ""});
+        return fileFailure(kind, path, std::move(reason), dateLine);
     };
 
     auto contents = fs.readFile(path);

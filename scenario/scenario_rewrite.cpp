@@ -15,16 +15,6 @@ namespace {
 // How many files the informative line names before it only counts them.
 constexpr std::size_t kNamedInLine = 5;
 
-std::unexpected<ScenarioFailure> fileFailure(ScenarioFailureKind kind, const std::string& path,
-                                             std::string reason, const DateLineSource& dateLine) {
-    const bool aboutDate =
-        kind == ScenarioFailureKind::DateNotADate || kind == ScenarioFailureKind::DateOutOfRange;
-    return std::unexpected(ScenarioFailure{.kind = kind,
-                                           .path = path,
-                                           .reason = std::move(reason),
-                                           .dateText = aboutDate ? dateLine.dateText() : ""});
-}
-
 ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs) {
     auto contents = fs.readFile(path);
     if (!contents) {
