@@ -226,10 +226,10 @@ std::unexpected<FileError> changedMeanwhile() {
 
 // A failed flush of the folder leaves the new version in place, only less
 // certain to survive a power cut; it is no reason to call the rewrite failed.
-void syncFolder(const std::filesystem::path& folder) {
+void syncFolder(const WriteCalls& calls, const std::filesystem::path& folder) {
     const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) {
-        (void)::fsync(dir.get());
+        (void)calls.sync(dir.get());
     }
 }
 
@@ -394,7 +394,7 @@ std::expected<void, FileError> PosixFileSystem::replaceFile(const std::string& p
         return failure(FileFailure::CannotWrite, "could not put the new version in place", errno);
     }
     temp.keep();
-    syncFolder(target.parent_path());
+    syncFolder(calls_, target.parent_path());
     return {};
 }
 
