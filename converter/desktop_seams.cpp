@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 namespace zentadial {
@@ -36,7 +37,8 @@ std::optional<ChosenFile> DialogFileChooser::chooseFile(QWidget* owner) {
     if (answer != QDialog::Accepted || dialog_->selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const QString fileName = dialog_->selectedFiles().constFirst();
+    // "C:\dir\a.scn" on Windows, as its users write and read paths.
+    const QString fileName = QDir::toNativeSeparators(dialog_->selectedFiles().constFirst());
     return ChosenFile{fileName, QFileInfo(fileName).fileName()};
 }
 

@@ -10,6 +10,14 @@ namespace zentadial {
 
 QStringList mountedVolumePaths() {
     QStringList paths;
+#ifdef Q_OS_WIN
+    // Every lettered drive, as Explorer lists them: one that is not ready
+    // (an empty card reader) says so when it is picked.
+    for (const QFileInfo& drive : QDir::drives()) {
+        paths.append(drive.absoluteFilePath());
+    }
+    std::sort(paths.begin(), paths.end());
+#else
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& volume : volumes) {
         if (!volume.isValid() || !volume.isReady()) {
@@ -28,16 +36,24 @@ QStringList mountedVolumePaths() {
     // as a volume of its own.
     paths.removeAll(QStringLiteral("/"));
     paths.prepend(QStringLiteral("/"));
+#endif
     return paths;
 }
 
 QString volumeContaining(const QStringList& mountPoints, const QString& path) {
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity kNames = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity kNames = Qt::CaseSensitive;
+#endif
     QString best;
     for (const QString& mountPoint : mountPoints) {
-        const bool holds =
-            mountPoint == QLatin1String("/")
-                ? path.startsWith(QLatin1Char('/'))
-                : path == mountPoint || path.startsWith(mountPoint + QLatin1Char('/'));
+        // A root ("/", "C:/") already ends in the separator.
+        const bool holds = !path.isEmpty() && mountPoint.endsWith(QLatin1Char('/'))
+                               ? path.startsWith(mountPoint, kNames) ||
+                                     path.compare(mountPoint.chopped(1), kNames) == 0
+                               : path.compare(mountPoint, kNames) == 0 ||
+                                     path.startsWith(mountPoint + QLatin1Char('/'), kNames);
         if (holds && mountPoint.size() > best.size()) {
             best = mountPoint;
         }
@@ -45,9 +61,32 @@ QString volumeContaining(const QStringList& mountPoints, const QString& path) {
     return best;
 }
 
+QString nativeFolderText(const QString& folder) {
+#ifdef Q_OS_WIN
+    QString text = QDir::toNativeSeparators(folder);
+    if (text.size() >= 2 && text.at(1) == QLatin1Char(':')) {
+        text[0] = text.at(0).toLower();
+    }
+    return text;
+#else
+    return folder;
+#endif
+}
+
+QString driveCaption(const QString& mountPoint) {
+#ifdef Q_OS_WIN
+    const QString letter = nativeFolderText(mountPoint).left(2);
+    const QStorageInfo volume(mountPoint);
+    const QString label = volume.isValid() && volume.isReady() ? volume.name() : QString();
+    return label.isEmpty() ? letter : letter + QStringLiteral(" [") + label + QLatin1Char(']');
+#else
+    return mountPoint;
+#endif
+}
+
 DriveList::DriveList(const QStringList& mountPoints, QWidget* parent) : QComboBox(parent) {
     for (const QString& mountPoint : mountPoints) {
-        addItem(mountPoint, mountPoint);
+        addItem(driveCaption(mountPoint), mountPoint);
     }
     // The box is narrow; let the open list show long mount points in full.
     view()->setTextElideMode(Qt::ElideNone);
@@ -72,7 +111,8 @@ QStringList DriveList::mountPoints() const {
 }
 
 bool DriveList::setDrive(const QString& path) {
-    QString lookup = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString lookup =
+        QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
     // A folder reached through a symbolic link lives on the volume of its
     // target.
     if (const QString canonical = QFileInfo(lookup).canonicalFilePath(); !canonical.isEmpty()) {

@@ -18,7 +18,7 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 
 QString absoluteClean(const QString& folder) {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(folder)).absoluteFilePath());
 }
 
 } // namespace
@@ -45,7 +45,7 @@ FolderList::FolderList(const QStringList& mountPoints, QWidget* parent)
     setUniformRowHeights(true);
 
     if (!setPath(QDir::currentPath())) {
-        path_ = QStringLiteral("/");
+        path_ = QDir::rootPath();
         rebuild();
     }
 }
@@ -130,14 +130,14 @@ void FolderList::rebuild() {
 
     QString root = volumeContaining(mountPoints_, path_);
     if (root.isEmpty()) {
-        root = QStringLiteral("/");
+        root = QDir::rootPath();
     }
 
     const QFileIconProvider icons;
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon folderIcon = icons.icon(QFileIconProvider::Folder);
 
-    auto* item = new QTreeWidgetItem(this, QStringList{root});
+    auto* item = new QTreeWidgetItem(this, QStringList{nativeFolderText(root)});
     item->setIcon(0, icons.icon(QFileIconProvider::Drive));
     item->setData(0, kPathRole, root);
 

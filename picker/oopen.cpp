@@ -1,5 +1,6 @@
 #include "picker/oopen.h"
 
+#include "picker/drive_list.h"
 #include "picker/folder_list.h"
 #include "widgets/twips.h"
 
@@ -13,7 +14,11 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <cerrno>
+#ifdef Q_OS_WIN
+#include <direct.h>
+#else
 #include <sys/stat.h>
+#endif
 
 namespace zentadial {
 
@@ -55,6 +60,27 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
     return button;
 }
 
+// Makes one folder; 0 or the errno value.
+int makeFolder(const QString& path) {
+#ifdef Q_OS_WIN
+    const int made = ::_wmkdir(reinterpret_cast<const wchar_t*>(path.utf16()));
+#else
+    const int made = ::mkdir(QFile::encodeName(path).constData(), 0777);
+#endif
+    return made == 0 ? 0 : errno;
+}
+
+// The new folder's path: the open folder, one separator, the name. On Windows
+// the join is literal, so at a drive root it holds two backslashes
+// ("c:\\New" at the root), which the system reads as one.
+QString newFolderPath(const QString& folder, const QString& name) {
+#ifdef Q_OS_WIN
+    return nativeFolderText(folder) + QLatin1Char('\\') + name;
+#else
+    return childFolder(folder, name);
+#endif
+}
+
 } // namespace
 
 QString refusedFolderName(const QString& name) {
@@ -68,6 +94,12 @@ QString refusedFolderName(const QString& name) {
         return Oopen::tr("A folder name cannot contain \"/\". The new folder is made inside "
                          "the folder that is open, so type its name alone.");
     }
+#ifdef Q_OS_WIN
+    if (name.contains(QLatin1Char('\\'))) {
+        return Oopen::tr("A folder name cannot contain \"\\\". The new folder is made inside "
+                         "the folder that is open, so type its name alone.");
+    }
+#endif
     // The system would cut the name short at the first null character and
     // make a folder of another name.
     if (name.contains(QChar(u'\0'))) {
@@ -173,7 +205,7 @@ void Oopen::Drive1_Change() {
 
 void Oopen::Command1_Click() {
     hide();
-    txtFolder_.setText(Dir1->path());
+    txtFolder_.setText(nativeFolderText(Dir1->path()));
     accept();
 }
 
@@ -206,13 +238,12 @@ void Oopen::Command4_Click() {
         messages_.warn(this, refused, tr("Make Directory"));
         return;
     }
-    const QString joint = childFolder(Dir1->path(), name);
-    if (::mkdir(QFile::encodeName(joint).constData(), 0777) != 0) {
-        const int error = errno;
-        const QString why =
-            error == EEXIST
-                ? tr("A folder or file named \"%1\" exists already here.").arg(name)
-                : tr("The folder %1 cannot be created: %2.").arg(joint, qt_error_string(error));
+    const QString joint = newFolderPath(Dir1->path(), name);
+    if (const int error = makeFolder(joint); error != 0) {
+        const QString why = error == EEXIST
+                                ? tr("A folder or file named \"%1\" exists already here.").arg(name)
+                                : tr("The folder %1 cannot be created: %2.")
+                                      .arg(nativeFolderText(joint), qt_error_string(error));
         messages_.warn(this, why, tr("Make Directory"));
         return;
     }

@@ -59,6 +59,9 @@ enum class EntryType { File, Folder, Link, Other, Unknown };
 struct FolderEntry {
     std::string name;
     EntryType type = EntryType::Unknown; // Unknown where the listing does not tell
+    // A name starting with "." on POSIX systems; the hidden or system
+    // attribute on Windows. No pass looks into such entries.
+    bool hidden = false;
 };
 
 // Every call a scenario pass makes on the file system, so that the rewriter

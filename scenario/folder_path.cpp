@@ -3,14 +3,54 @@
 #include <algorithm>
 
 namespace zentadial {
+namespace {
+
+#ifdef _WIN32
+constexpr bool kBackslashSeparates = true;
+#else
+constexpr bool kBackslashSeparates = false;
+#endif
+
+std::size_t lastSeparator(std::string_view path) {
+    return kBackslashSeparates ? path.find_last_of("/\\") : path.rfind('/');
+}
+
+// "C:" before the separator: the separator is the drive's root.
+bool isDriveRoot(std::string_view path, std::size_t separator) {
+    return kBackslashSeparates && separator == 2 && path[1] == ':';
+}
+
+} // namespace
+
+bool isPathSeparator(char c) {
+    return c == '/' || (kBackslashSeparates && c == '\\');
+}
 
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
-    if (!path.ends_with('/')) {
-        path += '/';
+    if (path.empty() || !isPathSeparator(path.back())) {
+        const bool slashes = folder.find('/') != std::string_view::npos &&
+                             folder.find('\\') == std::string_view::npos;
+        path += kBackslashSeparates && !slashes ? '\\' : '/';
     }
     path += name;
     return path;
+}
+
+std::string folderOf(std::string_view path) {
+    const auto separator = lastSeparator(path);
+    if (separator == std::string_view::npos) {
+        return ".";
+    }
+    if (separator == 0 || isDriveRoot(path, separator)) {
+        return std::string(path.substr(0, separator + 1));
+    }
+    return std::string(path.substr(0, separator));
+}
+
+std::string fileNameOf(std::string_view path) {
+    const auto separator = lastSeparator(path);
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
 }
 
 std::expected<std::vector<std::string>, std::error_code>
@@ -21,7 +61,7 @@ listFolderPaths(FileSystem& fs, const std::string& folder, const EntryFilter& ke
     }
     std::vector<std::string> names;
     for (const FolderEntry& entry : *entries) {
-        if (keep(joinPath(folder, entry.name), entry.name, entry.type)) {
+        if (keep(joinPath(folder, entry.name), entry)) {
             names.push_back(entry.name);
         }
     }

@@ -11,14 +11,23 @@
 
 namespace zentadial {
 
-// folder + "/" + name, without doubling a separator the folder text already
-// ends in (as the picker gives for "/").
+// Windows takes "\" and "/" alike; elsewhere only "/" separates names.
+[[nodiscard]] bool isPathSeparator(char c);
+
+// folder + separator + name, without doubling a separator the folder text
+// already ends in (as the picker gives for "/" or "c:\"). On Windows the
+// separator is the one the folder text already uses, "\" when it uses none.
 [[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);
 
-// Decides on one entry of a folder: its joined path, its name, and the type
-// the listing reports for it (Unknown where the listing does not tell).
-using EntryFilter =
-    std::function<bool(const std::string& path, std::string_view name, EntryType type)>;
+// The folder part of a path: "." for a bare name, and a root with its
+// separator ("/", "C:\").
+[[nodiscard]] std::string folderOf(std::string_view path);
+
+// The last name of a path.
+[[nodiscard]] std::string fileNameOf(std::string_view path);
+
+// Decides on one entry of a folder, given its joined path.
+using EntryFilter = std::function<bool(const std::string& path, const FolderEntry& entry)>;
 
 // The joined paths of the entries the filter keeps, in byte order of their
 // names so that a pass is repeatable.

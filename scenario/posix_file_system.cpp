@@ -421,7 +421,8 @@ PosixFileSystem::listFolder(const std::string& folder) {
         }
         const std::string_view name = entry->d_name;
         if (name != "." && name != "..") {
-            entries.push_back({std::string(name), typeOfDirent(entry->d_type)});
+            entries.push_back(
+                {std::string(name), typeOfDirent(entry->d_type), name.starts_with('.')});
         }
     }
     return entries;

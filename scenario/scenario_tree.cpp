@@ -16,9 +16,9 @@ bool isRealFolder(FileSystem& fs, const std::string& path, EntryType type) {
 
 std::expected<std::vector<std::string>, ScenarioFailure> subFolders(FileSystem& fs,
                                                                     const std::string& folder) {
-    auto paths = listFolderPaths(
-        fs, folder, [&fs](const std::string& path, std::string_view name, EntryType type) {
-            return !name.starts_with('.') && isRealFolder(fs, path, type);
+    auto paths =
+        listFolderPaths(fs, folder, [&fs](const std::string& path, const FolderEntry& entry) {
+            return !entry.hidden && isRealFolder(fs, path, entry.type);
         });
     if (!paths) {
         return std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotList,

@@ -7,3 +7,11 @@ zentadial_add_test(scenario_corpus LIBS Zentadial::scenario)
 target_compile_definitions(tst_scenario_corpus PRIVATE
     ZENTADIAL_SHARED_SCENARIOS="${ZENTADIAL_SHARED_SCENARIOS}"
     ZENTADIAL_FIXTURE_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+
+# Windows rows: drive letters, attributes, sharing, wide names.
+if(WIN32)
+    zentadial_add_test(windows_files LIBS Zentadial::scenario)
+    add_dependencies(tst_windows_files zentadial-cli)
+    target_compile_definitions(tst_windows_files PRIVATE
+        ZENTADIAL_CLI="$<TARGET_FILE:zentadial-cli>")
+endif()

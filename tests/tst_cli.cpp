@@ -9,20 +9,47 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <string>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <csignal>
 #include <fcntl.h>
-#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 namespace {
 
 struct Run {
     int exitCode = -1;
-    QByteArray out;
+    QByteArray out; // with LF line ends, whatever the platform writes
     QByteArray err;
+    QByteArray rawOut;
 };
+
+// A console program on Windows ends its lines with CR LF, and only then.
+#ifdef Q_OS_WIN
+constexpr char kLineEnd[] = "\r\n";
+#else
+constexpr char kLineEnd[] = "\n";
+#endif
+
+// A path as the program prints it: with "\\" on Windows, where it joins
+// names with the separator the folder text uses, "\\" for ".".
+QByteArray printedPath(const QByteArray& path) {
+#ifdef Q_OS_WIN
+    return QByteArray(path).replace('/', '\\');
+#else
+    return path;
+#endif
+}
+
+QByteArray withLfEnds(const QByteArray& text) {
+    return QByteArray(text).replace(kLineEnd, "\n");
+}
 
 Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {},
         const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
@@ -48,11 +75,13 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
         return result;
     }
     result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
+    result.rawOut = process.readAllStandardOutput();
+    result.out = withLfEnds(result.rawOut);
+    result.err = withLfEnds(process.readAllStandardError());
     return result;
 }
 
+#ifndef Q_OS_WIN
 // Runs the program with arguments as raw bytes and standard output on the
 // given descriptor, SIGPIPE as a shell would leave it; the exit status, or -1.
 int runRaw(const std::vector<std::string>& arguments, int out) {
@@ -79,6 +108,7 @@ int runRaw(const std::vector<std::string>& arguments, int out) {
     }
     return WEXITSTATUS(status);
 }
+#endif
 
 QByteArray fieldLines(const QByteArray& date, const QByteArray& mjd, const QByteArray& epoch,
                       const QByteArray& jd) {
@@ -118,6 +148,7 @@ private Q_SLOTS:
     void numbersReadAlikeInEveryLocale_data();
     void numbersReadAlikeInEveryLocale();
     void closedPipeFinishesThePass();
+    void lineEnds();
     void oddFileNames();
     void dryRunForeseesRefusals();
     void timeScales_data();
@@ -217,8 +248,10 @@ void TestCli::convertNow_data() {
     QTest::newRow("+H:MM") << QStringLiteral("+5:30") << QStringLiteral("UTC") << -5.5;
     // The local clock is five hours ahead; without --zone the true UTC time.
     QTest::newRow("no zone is true UTC") << QString() << QStringLiteral("XYZ-5") << 0.0;
+#ifndef Q_OS_WIN // there the local clock's zone is the system's setting, not TZ
     QTest::newRow("zone applies to the local clock")
         << QStringLiteral("5") << QStringLiteral("XYZ-5") << 0.0;
+#endif
 }
 
 void TestCli::convertNow() {
@@ -407,6 +440,11 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
     QVERIFY(copyFixture(kCurrentState, top));
     QVERIFY(copyFixture(kDockedAtIss, sub));
     QVERIFY(copyFixture(kDockedAtIss, hidden));
+#ifdef Q_OS_WIN // hidden by its attribute there, not by its name
+    QVERIFY(::SetFileAttributesW(
+        QDir::toNativeSeparators(QFileInfo(hidden).absolutePath()).toStdWString().c_str(),
+        FILE_ATTRIBUTE_HIDDEN));
+#endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
     QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
     // A link back up the tree must not be walked into.
@@ -427,7 +465,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
     for (int i = 0; i < files.size(); ++i) {
         QCOMPARE(readBytes(files[i]), original[i]);
     }
-    const QByteArray deeperPreview = "./sub/deeper/c.scn: would be rewritten, 2 date lines\n"
+    const QByteArray deeperPreview = printedPath("./sub/deeper/c.scn") +
+                                     ": would be rewritten, 2 date lines\n"
                                      "  line 2: -Date MJD 1\n"
                                      "  line 2: +" +
                                      kNewDateLine +
@@ -447,10 +486,10 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                                 QStringList{QStringLiteral(".")},
                             {}, tree.path());
     QCOMPARE(rewrite.exitCode, 0);
-    QCOMPARE(rewrite.out, QByteArray("./a.scn: rewritten, 1 date line\n"
-                                     "./sub/b.SCN: rewritten, 1 date line\n"
-                                     "./sub/deeper/c.scn: rewritten, 2 date lines\n"
-                                     "3 files rewritten, 4 date lines.\n"));
+    QCOMPARE(rewrite.out, printedPath("./a.scn") + ": rewritten, 1 date line\n" +
+                              printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
+                              printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
+                              "3 files rewritten, 4 date lines.\n");
     QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
     expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
@@ -552,6 +591,9 @@ void TestCli::numbersReadAlikeInEveryLocale() {
 // A reader that goes away must not stop the pass half-way: every file is
 // rewritten, and the lost output makes the exit status 1.
 void TestCli::closedPipeFinishesThePass() {
+#ifdef Q_OS_WIN
+    QSKIP("SIGPIPE and pipe(2) are POSIX");
+#else
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (int i = 0; i < 3; ++i) {
@@ -566,11 +608,26 @@ void TestCli::closedPipeFinishesThePass() {
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
     }
+#endif
+}
+
+// Every line the program prints ends as the platform's text files do.
+void TestCli::lineEnds() {
+    const Run result =
+        run({QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("53005.5")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.rawOut.count('\n'), 4);
+    QCOMPARE(result.rawOut.count(kLineEnd), 4);
+    // No CR of its own elsewhere, and none doubled.
+    QCOMPARE(result.rawOut.count('\r'), 4 * qsizetype(qstrlen(kLineEnd) - 1));
 }
 
 // A name that is not UTF-8 and holds a line end is found by its bytes and
 // shown escaped, so it cannot split the report.
 void TestCli::oddFileNames() {
+#ifdef Q_OS_WIN
+    QSKIP("names as raw bytes are POSIX; tst_windows_files passes a non-ASCII name");
+#else
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
@@ -591,6 +648,7 @@ void TestCli::oddFileNames() {
     const int fd = ::open(name.c_str(), O_RDONLY);
     QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+#endif
 }
 
 // A dry run says "would fail" for what the real run refuses.
@@ -599,12 +657,17 @@ void TestCli::dryRunForeseesRefusals() {
     QVERIFY(tree.isValid());
     QVERIFY(QDir(tree.path()).mkdir(QStringLiteral("pass")));
     const QString pass = tree.filePath(QStringLiteral("pass"));
-    QVERIFY(writeBytes(pass + QStringLiteral("/nul.scn"), QByteArray("Date MJD 1\n\0", 12)));
+    // Not "nul.scn": NUL is a device name on Windows.
+    QVERIFY(writeBytes(pass + QStringLiteral("/zero.scn"), QByteArray("Date MJD 1\n\0", 12)));
     QVERIFY(writeBytes(pass + QStringLiteral("/big.scn"), "Date MJD 1\n"));
     QVERIFY(QFile::resize(pass + QStringLiteral("/big.scn"), 17 * 1024 * 1024));
     QVERIFY(writeBytes(tree.filePath(QStringLiteral("elsewhere.txt")), "Date MJD 1\n"));
+    QStringList refused{QStringLiteral("/zero.scn"), QStringLiteral("/big.scn")};
+#ifndef Q_OS_WIN // QFile::link makes a shell shortcut there, not a link
     QVERIFY(QFile::link(tree.filePath(QStringLiteral("elsewhere.txt")),
                         pass + QStringLiteral("/away.scn")));
+    refused << QStringLiteral("/away.scn");
+#endif
     QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
 
     for (const char* dryRun : {"--dry-run", ""}) {
@@ -616,8 +679,8 @@ void TestCli::dryRunForeseesRefusals() {
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 1);
         const QByteArray failed = *dryRun != 0 ? ": would fail: " : ": failed: ";
-        for (const char* name : {"/nul.scn", "/big.scn", "/away.scn"}) {
-            QVERIFY2(result.out.contains(QByteArray(pass.toUtf8() + name + failed)),
+        for (const QString& name : refused) {
+            QVERIFY2(result.out.contains(QByteArray(pass.toUtf8() + name.toUtf8() + failed)),
                      result.out.constData());
         }
         QVERIFY(result.out.contains(

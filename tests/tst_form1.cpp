@@ -468,12 +468,22 @@ void TestForm1::fileChoiceSetsStoredFolder_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("fileTitle");
     QTest::addColumn<QString>("storedFolder");
+#ifdef Q_OS_WIN
+    QTest::newRow("nested") << "C:\\Orbiter\\Scenarios\\a.scn"
+                            << "a.scn"
+                            << "C:\\Orbiter\\Scenarios";
+    // The letter and colon alone, as the settings file has always kept it.
+    QTest::newRow("at a drive root, the drive") << "C:\\a.scn"
+                                                << "a.scn"
+                                                << "C:";
+#else
     QTest::newRow("nested") << "/home/pilot/Scenarios/a.scn"
                             << "a.scn"
                             << "/home/pilot/Scenarios";
     QTest::newRow("in the root keeps the root") << "/a.scn"
                                                 << "a.scn"
                                                 << "/";
+#endif
     QTest::newRow("title longer than path") << "a"
                                             << "abc"
                                             << "/previous";

@@ -8,6 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using zentadial::Form2;
 using zentadial::helpWindow;
 using zentadial::showHelpWindow;
@@ -155,6 +159,11 @@ void TestHelp::painting() {
     reference.resize(label->size());
 
     // All six paragraphs fit; none is cut off at the bottom of the label.
+#ifdef Q_OS_WIN
+    if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
+        QSKIP("Wine draws with wider stand-ins for Windows' own fonts");
+    }
+#endif
     QVERIFY2(reference.heightForWidth(label->width()) <= label->height(),
              qPrintable(QString::number(reference.heightForWidth(label->width()))));
 

@@ -8,16 +8,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace zentadial;
 
 namespace {
 
-// The entries a list shows for folder when it lies on the volume "/": every
-// folder from the root down, in order.
+// The root of the volume the temporary folders lie on: "/", or the drive
+// ("C:/") on Windows.
+QString topOf(const QString& folder) {
+#ifdef Q_OS_WIN
+    return folder.left(3);
+#else
+    Q_UNUSED(folder);
+    return QStringLiteral("/");
+#endif
+}
+
+// The entries a list shows for folder when it lies on the volume of its
+// root: every folder from the root down, in order.
 QStringList chainTo(const QString& folder) {
-    QStringList chain{QStringLiteral("/")};
-    QString walked;
-    const QStringList steps = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QString top = topOf(folder);
+    QStringList chain{top};
+    QString walked = top.chopped(1);
+    const QStringList steps = folder.mid(top.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& step : steps) {
         walked += QLatin1Char('/') + step;
         chain.append(walked);
@@ -54,6 +70,7 @@ private Q_SLOTS:
 private:
     void makeFolders(const QStringList& relative);
     [[nodiscard]] QString at(const QString& relative) const { return root_ + relative; }
+    [[nodiscard]] QString top() const { return topOf(root_); }
 
     std::unique_ptr<QTemporaryDir> tmp_;
     QString root_;
@@ -67,6 +84,11 @@ void TestPickerLists::init() {
                  QStringLiteral("/gamma/inner"), QStringLiteral("/vol/deep/er")});
     QFile file(at(QStringLiteral("/plain.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
+#ifdef Q_OS_WIN // hidden by its attribute there, not by its name
+    QVERIFY(::SetFileAttributesW(
+        QDir::toNativeSeparators(at(QStringLiteral("/.hidden"))).toStdWString().c_str(),
+        FILE_ATTRIBUTE_HIDDEN));
+#endif
 }
 
 void TestPickerLists::makeFolders(const QStringList& relative) {
@@ -108,6 +130,17 @@ void TestPickerLists::volumeContaining() {
 
 void TestPickerLists::mountedVolumesStartAtRoot() {
     const QStringList volumes = mountedVolumePaths();
+#ifdef Q_OS_WIN
+    // The lettered drives, in order, the temporary folder's among them.
+    QVERIFY(volumes.contains(top()));
+    QStringList sortedDrives = volumes;
+    sortedDrives.sort();
+    QCOMPARE(volumes, sortedDrives);
+    for (const QString& volume : volumes) {
+        QVERIFY2(volume.size() == 3 && volume.endsWith(QStringLiteral(":/")), qPrintable(volume));
+    }
+    return;
+#endif
     QVERIFY(!volumes.isEmpty());
     QCOMPARE(volumes.first(), QStringLiteral("/"));
     QCOMPARE(volumes.count(QStringLiteral("/")), 1);
@@ -122,7 +155,7 @@ void TestPickerLists::mountedVolumesStartAtRoot() {
 }
 
 void TestPickerLists::listsChainAndSubFolders() {
-    FolderList list({"/"});
+    FolderList list({top()});
     QVERIFY(list.setPath(root_));
     // Sorted regardless of case, hidden folders last (Wine prefixes live
     // there); no plain file, nothing from further down.
@@ -137,10 +170,10 @@ void TestPickerLists::listsChainAndSubFolders() {
 }
 
 void TestPickerLists::chainStartsAtVolumeRoot() {
-    FolderList list({"/", at("/vol")});
+    FolderList list({top(), at("/vol")});
     QVERIFY(list.setPath(at("/vol/deep")));
     QCOMPARE(list.shownFolders(), (QStringList{at("/vol"), at("/vol/deep"), at("/vol/deep/er")}));
-    QCOMPARE(list.topLevelItem(0)->text(0), at("/vol"));
+    QCOMPARE(list.topLevelItem(0)->text(0), nativeFolderText(at("/vol")));
 }
 
 void TestPickerLists::pathForms_data() {
@@ -149,10 +182,13 @@ void TestPickerLists::pathForms_data() {
 
     QTest::addColumn<bool>("inTree");
 
+    // On Windows "/" is the current drive's root.
     QTest::newRow("root keeps its separator") << "/"
-                                              << "/" << false;
+                                              << "<top>" << false;
+#ifndef Q_OS_WIN // "//" begins a share name there
     QTest::newRow("doubled root") << "//"
                                   << "/" << false;
+#endif
     QTest::newRow("trailing separator dropped") << "/beta/"
                                                 << "/beta" << true;
     QTest::newRow("dots resolved") << "/gamma/./inner/../../beta"
@@ -165,6 +201,7 @@ void TestPickerLists::pathForms() {
     QFETCH(QString, given);
     QFETCH(QString, reads);
     QFETCH(bool, inTree);
+    reads.replace(QStringLiteral("<top>"), top());
     if (inTree) {
         reads.prepend(root_);
         if (given.startsWith(QLatin1Char('/'))) {
@@ -173,12 +210,12 @@ void TestPickerLists::pathForms() {
     }
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root_));
-    FolderList list({"/"});
+    FolderList list({top()});
     const bool set = bool(list.setPath(given));
     QDir::setCurrent(before);
     QVERIFY(set);
     QCOMPARE(list.path(), reads);
-    QCOMPARE(list.shownFolders().first(), QStringLiteral("/"));
+    QCOMPARE(list.shownFolders().first(), top());
 }
 
 void TestPickerLists::failedSetPathKeepsList_data() {
@@ -194,7 +231,7 @@ void TestPickerLists::failedSetPathKeepsList() {
     if (!given.isEmpty()) {
         given.prepend(root_);
     }
-    FolderList list({"/"});
+    FolderList list({top()});
     QVERIFY(list.setPath(at("/gamma")));
     const QStringList shown = list.shownFolders();
 
@@ -206,7 +243,7 @@ void TestPickerLists::failedSetPathKeepsList() {
 }
 
 void TestPickerLists::refreshRereadsDisk() {
-    FolderList list({"/"});
+    FolderList list({top()});
     QVERIFY(list.setPath(at("/gamma")));
     makeFolders({"/gamma/later"});
     QVERIFY(QDir(at("/gamma/inner")).removeRecursively());
@@ -219,7 +256,7 @@ void TestPickerLists::refreshRereadsDisk() {
 }
 
 void TestPickerLists::clickHighlightsDoubleClickOpens() {
-    FolderList list({"/"});
+    FolderList list({top()});
     list.resize(300, 400);
     QVERIFY(list.setPath(root_));
     list.show();
@@ -246,7 +283,7 @@ void TestPickerLists::clickHighlightsDoubleClickOpens() {
 }
 
 void TestPickerLists::enterOpensHighlighted() {
-    FolderList list({"/"});
+    FolderList list({top()});
     QVERIFY(list.setPath(root_));
     list.setCurrentItem(list.itemFor(at("/gamma")));
     QCOMPARE(list.path(), root_);
@@ -258,7 +295,7 @@ void TestPickerLists::enterOpensHighlighted() {
 }
 
 void TestPickerLists::openingVanishedFolderReports() {
-    FolderList list({"/"});
+    FolderList list({top()});
     QVERIFY(list.setPath(root_));
     QSignalSpy failures(&list, &FolderList::openFailed);
     QVERIFY(QDir(at("/beta")).removeRecursively());
@@ -272,21 +309,21 @@ void TestPickerLists::openingVanishedFolderReports() {
 }
 
 void TestPickerLists::setDriveFromCodeIsSilent() {
-    DriveList drives({"/", at("/vol")});
+    DriveList drives({top(), at("/vol")});
     QSignalSpy changes(&drives, &DriveList::driveChanged);
-    QCOMPARE(drives.drive(), QStringLiteral("/"));
+    QCOMPARE(drives.drive(), top());
 
     QVERIFY(drives.setDrive(at("/vol/deep")));
     QCOMPARE(drives.drive(), at("/vol"));
     QVERIFY(drives.setDrive(at("/gamma")));
-    QCOMPARE(drives.drive(), QStringLiteral("/"));
+    QCOMPARE(drives.drive(), top());
     QVERIFY(!drives.setDrive(QString()));
-    QCOMPARE(drives.drive(), QStringLiteral("/"));
+    QCOMPARE(drives.drive(), top());
     QCOMPARE(changes.size(), 0);
 }
 
 void TestPickerLists::userPickRaisesChangeOnce() {
-    DriveList drives({"/", at("/vol")});
+    DriveList drives({top(), at("/vol")});
     QSignalSpy changes(&drives, &DriveList::driveChanged);
 
     QTest::keyClick(&drives, Qt::Key_Down);
@@ -300,7 +337,7 @@ void TestPickerLists::userPickRaisesChangeOnce() {
     QCOMPARE(changes.size(), 1);
 
     // A drive set from code in between counts as the one shown.
-    QVERIFY(drives.setDrive(QStringLiteral("/")));
+    QVERIFY(drives.setDrive(top()));
     QTest::keyClick(&drives, Qt::Key_Down);
     QCOMPARE(changes.size(), 2);
 }

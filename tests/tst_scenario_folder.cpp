@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <memory>
 #include <sys/stat.h>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 using namespace zentadial;
 using namespace scenario_fixture;
@@ -43,6 +45,9 @@ void TestScenarioFolder::init() {
 
 // Which names a pass takes, and in what order; the rest are not touched.
 void TestScenarioFolder::listing() {
+#ifdef Q_OS_WIN
+    QSKIP("dot names and symbolic links; tst_windows_files lists by attributes");
+#else
     QDir here(dir_->path());
     QVERIFY(here.mkdir(QStringLiteral("sub")));
     QVERIFY(here.mkdir(QStringLiteral("dir.scn")));
@@ -83,6 +88,7 @@ void TestScenarioFolder::listing() {
     for (const QString& name : left.mid(0, 5)) {
         QCOMPARE(readBytes(path(name)), QByteArray("Date MJD 1\n"));
     }
+#endif
 }
 
 void TestScenarioFolder::trailingSeparator() {
