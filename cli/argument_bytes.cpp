@@ -51,6 +51,14 @@ std::string bytesOfArgument(const QString& argument) {
     return bytes;
 }
 
+// On Windows "\\" separates the names of every path and no name holds a
+// control character, so it stands for itself there.
+#ifdef _WIN32
+constexpr bool kEscapeBackslash = false;
+#else
+constexpr bool kEscapeBackslash = true;
+#endif
+
 std::string printableBytes(std::string_view bytes) {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                   '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
@@ -64,7 +72,7 @@ std::string printableBytes(std::string_view bytes) {
             out += "\\t";
         } else if (c == '\r') {
             out += "\\r";
-        } else if (c == '\\') {
+        } else if (c == '\\' && kEscapeBackslash) {
             out += "\\\\";
         } else if (byte < 0x20 || byte == 0x7F) {
             out += "\\x";

@@ -6,9 +6,13 @@
 set -u
 exe="$1"
 wine_run="$2"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$exe" "$work/zentadial.exe"
+settings="$(dirname "$exe")/Zentadial.dat"
+rm -f "$settings"
+# A prefix of its own: Wine's desktop process keeps the display of the first
+# program of a prefix, and the other tests run without one.
+prefix=$(mktemp -d)
+trap 'rm -f "$settings"; rm -rf "$prefix"' EXIT
+export WINEPREFIX="$prefix/wine"
 
 xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
     QT_QPA_PLATFORM=windows "$1" "$2" &
@@ -38,18 +42,21 @@ xvfb-run -a -s "-screen 0 1280x800x24" sh -c '
         exit 1
     fi
     wait "$program"
-' smoke "$wine_run" "$work/zentadial.exe"
+    status=$?
+    wineserver -k 2>/dev/null
+    exit $status
+' smoke "$wine_run" "$exe"
 status=$?
 if [ "$status" -ne 0 ]; then
     echo "smoke: ended with status $status"
     exit 1
 fi
-if [ ! -f "$work/Zentadial.dat" ]; then
+if [ ! -f "$settings" ]; then
     echo "smoke: closing wrote no Zentadial.dat beside the program"
     exit 1
 fi
 # A first start stores nothing the user chose: two empty CR LF lines.
-if ! printf '\r\n\r\n' | cmp -s - "$work/Zentadial.dat"; then
+if ! printf '\r\n\r\n' | cmp -s - "$settings"; then
     echo "smoke: Zentadial.dat is not two empty CR LF lines"
     exit 1
 fi
