@@ -21,8 +21,15 @@ int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)
     DialogMessageBoxes messages;
     DialogFileChooser fileChooser;
     PickerWindow folderPicker;
+    // Beside the program first; where that folder takes no file, the user's
+    // own: %APPDATA% (roaming with the user) on Windows, ~/.config elsewhere.
+#ifdef Q_OS_WIN
+    constexpr auto kUserFolder = QStandardPaths::AppDataLocation;
+#else
+    constexpr auto kUserFolder = QStandardPaths::AppConfigLocation;
+#endif
     FileSettingsStore settings(QCoreApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+                               QStandardPaths::writableLocation(kUserFolder));
 
     Form1 window({clock, messages, fileChooser, folderPicker, settings},
                  regionalFormFrom(QLocale::system()));
