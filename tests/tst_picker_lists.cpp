@@ -52,6 +52,8 @@ private Q_SLOTS:
     void volumeContaining_data();
     void volumeContaining();
     void mountedVolumesStartAtRoot();
+    void folderTexts_data();
+    void folderTexts();
 
     void listsChainAndSubFolders();
     void chainStartsAtVolumeRoot();
@@ -152,6 +154,32 @@ void TestPickerLists::mountedVolumesStartAtRoot() {
     for (const QString& volume : volumes) {
         QVERIFY2(QFileInfo(volume).isDir(), qPrintable(volume));
     }
+}
+
+// What the user reads in the folder field and the drive list.
+void TestPickerLists::folderTexts_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("text");
+#ifdef Q_OS_WIN
+    QTest::newRow("drive root") << "C:/" << "c:\\";
+    QTest::newRow("folder") << "D:/Orbiter/Scenarios" << "d:\\Orbiter\\Scenarios";
+    QTest::newRow("share") << "//server/share/Orbiter" << "\\\\server\\share\\Orbiter";
+#else
+    QTest::newRow("root") << "/" << "/";
+    QTest::newRow("folder") << "/home/pilot/Orbiter" << "/home/pilot/Orbiter";
+    QTest::newRow("backslash is a name's own") << "/home/a\\b" << "/home/a\\b";
+#endif
+}
+
+void TestPickerLists::folderTexts() {
+    QFETCH(QString, folder);
+    QFETCH(QString, text);
+    QCOMPARE(nativeFolderText(folder), text);
+#ifdef Q_OS_WIN
+    // The drive list names a drive letter first, its label after it.
+    const QString caption = driveCaption(top());
+    QVERIFY2(caption.startsWith(top().left(1).toLower() + QLatin1Char(':')), qPrintable(caption));
+#endif
 }
 
 void TestPickerLists::listsChainAndSubFolders() {
