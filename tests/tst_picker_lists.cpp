@@ -161,13 +161,19 @@ void TestPickerLists::folderTexts_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("text");
 #ifdef Q_OS_WIN
-    QTest::newRow("drive root") << "C:/" << "c:\\";
-    QTest::newRow("folder") << "D:/Orbiter/Scenarios" << "d:\\Orbiter\\Scenarios";
-    QTest::newRow("share") << "//server/share/Orbiter" << "\\\\server\\share\\Orbiter";
+    QTest::newRow("drive root") << "C:/"
+                                << "c:\\";
+    QTest::newRow("folder") << "D:/Orbiter/Scenarios"
+                            << "d:\\Orbiter\\Scenarios";
+    QTest::newRow("share") << "//server/share/Orbiter"
+                           << "\\\\server\\share\\Orbiter";
 #else
-    QTest::newRow("root") << "/" << "/";
-    QTest::newRow("folder") << "/home/pilot/Orbiter" << "/home/pilot/Orbiter";
-    QTest::newRow("backslash is a name's own") << "/home/a\\b" << "/home/a\\b";
+    QTest::newRow("root") << "/"
+                          << "/";
+    QTest::newRow("folder") << "/home/pilot/Orbiter"
+                            << "/home/pilot/Orbiter";
+    QTest::newRow("backslash is a name's own") << "/home/a\\b"
+                                               << "/home/a\\b";
 #endif
 }
 
