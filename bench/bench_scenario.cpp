@@ -121,8 +121,7 @@ int main(int argc, char** argv) {
                 }
             });
             const double pass = seconds([&] {
-                const auto result =
-                    rewriteScenarioFolder(folder, "1/1/2004 12:00:00 PM", form, fs);
+                const auto result = rewriteScenarioFolder(folder, "1/1/2004 12:00:00 PM", form, fs);
                 if (!result) {
                     std::fprintf(stderr, "%s\n", describeFailure(result.error()).c_str());
                     status = 1;

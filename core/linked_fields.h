@@ -21,19 +21,19 @@ struct FieldWrite {
 };
 
 // What an edit of one field writes into the others, in the order it writes
-// them, the MJD in the given scale. A field written twice ends with its last text; the edited field itself
-// is never written. Failed steps are skipped, their values stay 0, and only a
-// text that is not a number or date empties fields.
+// them, the MJD in the given scale. A field written twice ends with its last text; the edited field
+// itself is never written. Failed steps are skipped, their values stay 0, and only a text that is
+// not a number or date empties fields.
 using FieldWrites = std::vector<FieldWrite>;
 
 [[nodiscard]] FieldWrites dateEntryWrites(std::string_view dateText, const RegionalForm& form,
                                           const MjdScale& scale = kUtcScale);
 [[nodiscard]] FieldWrites mjdEntryWrites(std::string_view mjdText, const RegionalForm& form,
-                                          const MjdScale& scale = kUtcScale);
+                                         const MjdScale& scale = kUtcScale);
 [[nodiscard]] FieldWrites epochEntryWrites(std::string_view epochText, const RegionalForm& form,
-                                          const MjdScale& scale = kUtcScale);
+                                           const MjdScale& scale = kUtcScale);
 [[nodiscard]] FieldWrites julianEntryWrites(std::string_view julianText, const RegionalForm& form,
-                                          const MjdScale& scale = kUtcScale);
+                                            const MjdScale& scale = kUtcScale);
 
 // The writes of the field's own chain.
 [[nodiscard]] FieldWrites entryWrites(Field field, std::string_view text, const RegionalForm& form,
