@@ -38,6 +38,17 @@ struct FileError {
     std::string reason;
 };
 
+// The refusals both implementations give for a file they will not read whole.
+[[nodiscard]] inline FileError tooLargeToRead() {
+    return {FileFailure::TooLarge, "it is larger than " +
+                                       std::to_string(kMaxScenarioBytes / (1024 * 1024)) +
+                                       " MiB, which no scenario file reaches"};
+}
+
+[[nodiscard]] inline FileError tooLittleMemoryToRead() {
+    return {FileFailure::TooLarge, "there is not enough memory to read it"};
+}
+
 // What tells one version of a file from another: a replace goes ahead only
 // while the path still names exactly what was read.
 struct FileIdentity {

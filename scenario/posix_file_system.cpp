@@ -263,14 +263,8 @@ std::expected<FileContents, FileError> PosixFileSystem::readFile(const std::stri
         return failure(FileFailure::NotAFile,
                        S_ISDIR(before.st_mode) ? "it is a folder" : "it is not a regular file", 0);
     }
-    const auto tooLarge = [] {
-        return failure(FileFailure::TooLarge,
-                       "it is larger than " + std::to_string(kMaxScenarioBytes / (1024 * 1024)) +
-                           " MiB, which no scenario file reaches",
-                       0);
-    };
     if (static_cast<std::uintmax_t>(before.st_size) > kMaxScenarioBytes) {
-        return tooLarge();
+        return std::unexpected(tooLargeToRead());
     }
 
     FileContents contents;
@@ -281,7 +275,7 @@ std::expected<FileContents, FileError> PosixFileSystem::readFile(const std::stri
         for (;;) {
             if (used == bytes.size()) {
                 if (bytes.size() > kMaxScenarioBytes) {
-                    return tooLarge(); // it grew while we read it
+                    return std::unexpected(tooLargeToRead()); // it grew while we read it
                 }
                 bytes.resize(bytes.size() * 2);
             }
@@ -299,7 +293,7 @@ std::expected<FileContents, FileError> PosixFileSystem::readFile(const std::stri
         }
         bytes.resize(used);
     } catch (const std::bad_alloc&) {
-        return failure(FileFailure::TooLarge, "there is not enough memory to read it", 0);
+        return std::unexpected(tooLittleMemoryToRead());
     }
 
     struct stat after {};

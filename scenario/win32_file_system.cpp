@@ -384,14 +384,8 @@ std::expected<FileContents, FileError> Win32FileSystem::readFile(const std::stri
     if (!before) {
         return failure(FileFailure::CannotOpen, "", before.error());
     }
-    const auto tooLarge = [] {
-        return failure(FileFailure::TooLarge,
-                       "it is larger than " + std::to_string(kMaxScenarioBytes / (1024 * 1024)) +
-                           " MiB, which no scenario file reaches",
-                       0);
-    };
     if (static_cast<std::uint64_t>(before->identity.size) > kMaxScenarioBytes) {
-        return tooLarge();
+        return std::unexpected(tooLargeToRead());
     }
 
     FileContents contents;
@@ -402,7 +396,7 @@ std::expected<FileContents, FileError> Win32FileSystem::readFile(const std::stri
         for (;;) {
             if (used == bytes.size()) {
                 if (bytes.size() > kMaxScenarioBytes) {
-                    return tooLarge(); // it grew while we read it
+                    return std::unexpected(tooLargeToRead()); // it grew while we read it
                 }
                 bytes.resize(bytes.size() * 2);
             }
@@ -418,7 +412,7 @@ std::expected<FileContents, FileError> Win32FileSystem::readFile(const std::stri
         }
         bytes.resize(used);
     } catch (const std::bad_alloc&) {
-        return failure(FileFailure::TooLarge, "there is not enough memory to read it", 0);
+        return std::unexpected(tooLittleMemoryToRead());
     }
 
     const auto after = infoOf(handle.get());

@@ -2,6 +2,7 @@
 #include "picker/folder_list.h"
 #include "picker/oopen.h"
 #include "support/recorded_messages.h"
+#include "support/volume_root.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,16 +22,7 @@ using namespace zentadial;
 
 namespace {
 
-// The root of the volume folder lies on: "/", or its drive ("C:/") on
-// Windows.
-QString topOf(const QString& folder) {
-#ifdef Q_OS_WIN
-    return folder.left(3);
-#else
-    Q_UNUSED(folder);
-    return QStringLiteral("/");
-#endif
-}
+using zentadial::test::volumeRootOf;
 
 // Worked out here rather than by the program's own conversion, so that a
 // fault in it shows: 1440 twips to the inch, rounded to the nearest pixel.
@@ -352,9 +344,9 @@ void TestOopen::select() {
 
 // "/", or "c:\\" on Windows.
 void TestOopen::selectAtRootKeepsSeparator() {
-    const QString root = nativeFolderText(topOf(root_));
+    const QString root = nativeFolderText(volumeRootOf(root_));
     txtFolder_.setText(root);
-    auto picker = open({topOf(root_)});
+    auto picker = open({volumeRootOf(root_)});
     QTest::mouseClick(control<QPushButton>(*picker, "Command1"), Qt::LeftButton);
     QCOMPARE(txtFolder_.text(), root);
 }
@@ -451,7 +443,7 @@ void TestOopen::createThenSelect() {
 // On Windows the join at "c:\\" holds two backslashes, which still names
 // the folder in the root.
 void TestOopen::createAtRootAddsOneSeparator() {
-    const QString top = topOf(root_);
+    const QString top = volumeRootOf(root_);
     if (!QFileInfo(top).isWritable()) {
         QSKIP("needs a writable root folder");
     }

@@ -1,5 +1,6 @@
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
+#include "support/volume_root.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,21 +17,12 @@ using namespace zentadial;
 
 namespace {
 
-// The root of the volume the temporary folders lie on: "/", or the drive
-// ("C:/") on Windows.
-QString topOf(const QString& folder) {
-#ifdef Q_OS_WIN
-    return folder.left(3);
-#else
-    Q_UNUSED(folder);
-    return QStringLiteral("/");
-#endif
-}
+using zentadial::test::volumeRootOf;
 
 // The entries a list shows for folder when it lies on the volume of its
 // root: every folder from the root down, in order.
 QStringList chainTo(const QString& folder) {
-    const QString top = topOf(folder);
+    const QString top = volumeRootOf(folder);
     QStringList chain{top};
     QString walked = top.chopped(1);
     const QStringList steps = folder.mid(top.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -72,7 +64,7 @@ private Q_SLOTS:
 private:
     void makeFolders(const QStringList& relative);
     [[nodiscard]] QString at(const QString& relative) const { return root_ + relative; }
-    [[nodiscard]] QString top() const { return topOf(root_); }
+    [[nodiscard]] QString top() const { return volumeRootOf(root_); }
 
     std::unique_ptr<QTemporaryDir> tmp_;
     QString root_;
