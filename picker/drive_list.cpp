@@ -47,9 +47,12 @@ QString volumeContaining(const QStringList& mountPoints, const QString& path) {
     constexpr Qt::CaseSensitivity kNames = Qt::CaseSensitive;
 #endif
     QString best;
+    if (path.isEmpty()) {
+        return best;
+    }
     for (const QString& mountPoint : mountPoints) {
         // A root ("/", "C:/") already ends in the separator.
-        const bool holds = !path.isEmpty() && mountPoint.endsWith(QLatin1Char('/'))
+        const bool holds = mountPoint.endsWith(QLatin1Char('/'))
                                ? path.startsWith(mountPoint, kNames) ||
                                      path.compare(mountPoint.chopped(1), kNames) == 0
                                : path.compare(mountPoint, kNames) == 0 ||

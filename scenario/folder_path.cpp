@@ -20,6 +20,17 @@ bool isDriveRoot(std::string_view path, std::size_t separator) {
     return kBackslashSeparates && separator == 2 && path[1] == ':';
 }
 
+// The separator a name is joined to folder with: on Windows the one the
+// folder text already uses, "\" when it uses none.
+char separatorFor(std::string_view folder) {
+    if (!kBackslashSeparates) {
+        return '/';
+    }
+    const bool slashes =
+        folder.find('/') != std::string_view::npos && folder.find('\\') == std::string_view::npos;
+    return slashes ? '/' : '\\';
+}
+
 } // namespace
 
 bool isPathSeparator(char c) {
@@ -29,9 +40,7 @@ bool isPathSeparator(char c) {
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || !isPathSeparator(path.back())) {
-        const bool slashes = folder.find('/') != std::string_view::npos &&
-                             folder.find('\\') == std::string_view::npos;
-        path += kBackslashSeparates && !slashes ? '\\' : '/';
+        path += separatorFor(folder);
     }
     path += name;
     return path;

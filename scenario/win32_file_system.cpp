@@ -138,14 +138,6 @@ std::expected<HandleInfo, DWORD> infoOf(HANDLE handle) {
     return result;
 }
 
-std::expected<HandleInfo, DWORD> infoOfPath(const std::wstring& path) {
-    const Handle handle(openExisting(path, FILE_READ_ATTRIBUTES));
-    if (!handle.valid()) {
-        return std::unexpected(::GetLastError());
-    }
-    return infoOf(handle.get());
-}
-
 // The path with "\\?\" taken off, as the user writes it.
 std::string plainFinalPath(std::wstring path) {
     if (path.starts_with(L"\\\\?\\UNC\\")) {
@@ -180,27 +172,44 @@ std::expected<std::string, DWORD> finalPathOf(HANDLE handle) {
 }
 
 std::expected<std::string, DWORD> fullPathOf(const std::wstring& path) {
-    const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(length, L'\0');
-    if (length == 0 || (full.resize(::GetFullPathNameW(path.c_str(), length, full.data(), nullptr)),
-                        full.empty())) {
+    std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length = full.empty()
+                             ? 0
+                             : ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
+                                                  full.data(), nullptr);
+    if (length == 0 || length >= full.size()) {
         return std::unexpected(::GetLastError());
     }
+    full.resize(length);
     return plainFinalPath(std::move(full));
 }
 
-std::expected<std::string, DWORD> finalPath(const std::string& path) {
+// What a path names once every link is followed: its full path, and what the
+// system says of the file, both read through one handle.
+struct Target {
+    std::string path;
+    HandleInfo info;
+};
+
+std::expected<Target, DWORD> targetOf(const std::string& path) {
     const std::wstring wide = widePath(path);
     const Handle handle(openExisting(wide, FILE_READ_ATTRIBUTES));
     if (!handle.valid()) {
         return std::unexpected(::GetLastError());
     }
+    const auto info = infoOf(handle.get());
+    if (!info) {
+        return std::unexpected(info.error());
+    }
     auto final = finalPathOf(handle.get());
     // Wine answers only up to MAX_PATH; the full path is the best left then.
     if (!final && final.error() == ERROR_MORE_DATA) {
-        return fullPathOf(wide);
+        final = fullPathOf(wide);
     }
-    return final;
+    if (!final) {
+        return std::unexpected(final.error());
+    }
+    return Target{std::move(*final), *info};
 }
 
 std::expected<void, FileError> checkInfo(const HandleInfo& info) {
@@ -228,6 +237,14 @@ std::expected<void, FileError> checkNotHeld(const std::wstring& path) {
                        "", error);
     }
     return {};
+}
+
+// Why the file cannot be replaced as it is now, if it cannot.
+std::expected<void, FileError> refusalOf(const Target& target) {
+    if (auto refused = checkInfo(target.info); !refused) {
+        return refused;
+    }
+    return checkNotHeld(widePath(target.path));
 }
 
 // Removes the temporary file unless released: every early return of a
@@ -428,48 +445,32 @@ std::expected<FileContents, FileError> Win32FileSystem::readFile(const std::stri
 }
 
 std::expected<void, FileError> Win32FileSystem::checkReplaceable(const std::string& path) {
-    const auto target = finalPath(path);
+    const auto target = targetOf(path);
     if (!target) {
         return failure(FileFailure::CannotWrite, "", target.error());
     }
-    const std::wstring wide = widePath(*target);
-    const auto info = infoOfPath(wide);
-    if (!info) {
-        return failure(FileFailure::CannotWrite, "", info.error());
-    }
-    if (auto refused = checkInfo(*info); !refused) {
-        return refused;
-    }
-    return checkNotHeld(wide);
+    return refusalOf(*target);
 }
 
 std::expected<void, FileError> Win32FileSystem::replaceFile(const std::string& path,
                                                             std::string_view bytes,
                                                             const FileIdentity& expected) {
-    const auto target = finalPath(path);
+    const auto target = targetOf(path);
     if (!target) {
         return errorCode(target.error()) == std::errc::no_such_file_or_directory
                    ? changedMeanwhile()
                    : failure(FileFailure::CannotWrite, "", target.error());
     }
-    const std::wstring wideTarget = widePath(*target);
-    const auto info = infoOfPath(wideTarget);
-    if (!info) {
-        return failure(FileFailure::CannotWrite, "", info.error());
-    }
     // A link pointed elsewhere since the read lands here too: the target is
     // another file.
-    if (!(info->identity == expected)) {
+    if (!(target->info.identity == expected)) {
         return changedMeanwhile();
     }
-    if (auto refused = checkInfo(*info); !refused) {
+    if (auto refused = refusalOf(*target); !refused) {
         return refused;
     }
-    if (auto held = checkNotHeld(wideTarget); !held) {
-        return held;
-    }
 
-    auto temp = createTemporaryBeside(*target);
+    auto temp = createTemporaryBeside(target->path);
     if (!temp) {
         return failure(FileFailure::CannotWrite, "could not create a temporary file beside it",
                        temp.error());
@@ -485,10 +486,11 @@ std::expected<void, FileError> Win32FileSystem::replaceFile(const std::string& p
     }
     // The last moment to notice another program's save, append or half-done
     // write: after the replace its version would be gone.
-    const auto now = infoOfPath(wideTarget);
-    if (!now || !(now->identity == expected) || finalPath(path) != *target) {
+    const auto now = targetOf(path);
+    if (!now || now->path != target->path || !(now->info.identity == expected)) {
         return changedMeanwhile();
     }
+    const std::wstring wideTarget = widePath(target->path);
     if (!::ReplaceFileW(wideTarget.c_str(), (*temp)->path().c_str(), nullptr,
                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         const DWORD error = ::GetLastError();
@@ -578,11 +580,11 @@ std::expected<EntryType, std::error_code> Win32FileSystem::typeOf(const std::str
 }
 
 std::expected<std::string, std::error_code> Win32FileSystem::realPath(const std::string& path) {
-    auto real = finalPath(path);
-    if (!real) {
-        return std::unexpected(errorCode(real.error()));
+    auto target = targetOf(path);
+    if (!target) {
+        return std::unexpected(errorCode(target.error()));
     }
-    return std::move(*real);
+    return std::move(target->path);
 }
 
 } // namespace zentadial

@@ -13,7 +13,7 @@
 #include <vector>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "support/windows_attributes.h"
 #else
 #include <csignal>
 #include <fcntl.h>
@@ -441,9 +441,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
     QVERIFY(copyFixture(kDockedAtIss, sub));
     QVERIFY(copyFixture(kDockedAtIss, hidden));
 #ifdef Q_OS_WIN // hidden by its attribute there, not by its name
-    QVERIFY(::SetFileAttributesW(
-        QDir::toNativeSeparators(QFileInfo(hidden).absolutePath()).toStdWString().c_str(),
-        FILE_ATTRIBUTE_HIDDEN));
+    QVERIFY(zentadial::test::setWindowsAttributes(QFileInfo(hidden).absolutePath(),
+                                                  FILE_ATTRIBUTE_HIDDEN));
 #endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
     QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));

@@ -10,7 +10,7 @@
 #include <QTest>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "support/windows_attributes.h"
 #endif
 
 using namespace zentadial;
@@ -79,9 +79,7 @@ void TestPickerLists::init() {
     QFile file(at(QStringLiteral("/plain.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
 #ifdef Q_OS_WIN // hidden by its attribute there, not by its name
-    QVERIFY(::SetFileAttributesW(
-        QDir::toNativeSeparators(at(QStringLiteral("/.hidden"))).toStdWString().c_str(),
-        FILE_ATTRIBUTE_HIDDEN));
+    QVERIFY(test::setWindowsAttributes(at(QStringLiteral("/.hidden")), FILE_ATTRIBUTE_HIDDEN));
 #endif
 }
 

@@ -6,6 +6,7 @@
 #include "scenario/scenario_rewrite.h"
 #include "scenario/win32_file_system.h"
 #include "support/scenario_fixture.h"
+#include "support/windows_attributes.h"
 
 #include <QDir>
 #include <QProcess>
@@ -23,10 +24,6 @@ namespace {
 
 std::wstring wide(const QString& path) {
     return QDir::toNativeSeparators(path).toStdWString();
-}
-
-bool setAttributes(const QString& path, DWORD attributes) {
-    return ::SetFileAttributesW(wide(path).c_str(), attributes) != 0;
 }
 
 } // namespace
@@ -127,7 +124,7 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     QFETCH(bool, taken);
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
     QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
-    QVERIFY(setAttributes(path(name), DWORD(attributes)));
+    QVERIFY(test::setWindowsAttributes(path(name), DWORD(attributes)));
 
     const auto result = rewriteScenarioFolder(nativeFolder(), kDateText, us_);
     QVERIFY(result);
@@ -140,7 +137,7 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     }
     QCOMPARE(rewritten, expected);
     QCOMPARE(readBytes(path(name)), taken ? kDateLine + "\r\n" : QByteArray("Date MJD 1\r\n"));
-    (void)setAttributes(path(name), FILE_ATTRIBUTE_NORMAL);
+    (void)test::setWindowsAttributes(path(name), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Every way a Windows user writes the folder names the same files.
@@ -167,10 +164,10 @@ void TestWindowsFiles::folderTextForms() {
 void TestWindowsFiles::readOnlyAttributeRefused() {
     const QString file = path(QStringLiteral("a.scn"));
     QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
-    QVERIFY(setAttributes(file, FILE_ATTRIBUTE_READONLY));
+    QVERIFY(test::setWindowsAttributes(file, FILE_ATTRIBUTE_READONLY));
     const auto result = rewriteScenarioFile(local(file), kDateText, us_);
     const DWORD after = ::GetFileAttributesW(wide(file).c_str());
-    QVERIFY(setAttributes(file, FILE_ATTRIBUTE_NORMAL));
+    QVERIFY(test::setWindowsAttributes(file, FILE_ATTRIBUTE_NORMAL));
     QVERIFY(!result);
     QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
     QVERIFY(after & FILE_ATTRIBUTE_READONLY);
