@@ -42,23 +42,6 @@ void addOptions(QCommandLineParser& parser) {
                                  QStringLiteral("PATH..."));
 }
 
-bool isFolder(const std::string& path) {
-    return systemFileSystem().typeOf(path, true) == EntryType::Folder;
-}
-
-// The files a PATH stands for, and the folders that could not be listed.
-std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive) {
-    if (!isFolder(path)) {
-        return {ScenarioTreeEntry(path)};
-    }
-    if (recursive) {
-        return listScenarioTree(path);
-    }
-    std::vector<ScenarioTreeEntry> entries;
-    appendListing(listScenarioFiles(path), entries);
-    return entries;
-}
-
 std::string count(std::size_t n, std::string_view one, std::string_view many) {
     return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
@@ -162,17 +145,18 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     RewriteReport report(io, dryRun);
     for (const QString& pathArgument : paths) {
-        for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
-            if (!entry) {
-                report.failed(entry.error());
-            } else if (dryRun) {
-                const auto preview = previewScenarioFile(*entry, dateLine);
-                preview ? report.previewed(*preview) : report.failed(preview.error());
-            } else {
-                const auto result = rewriteScenarioFile(*entry, dateLine);
-                result ? report.rewritten(*result) : report.failed(result.error());
-            }
-        }
+        forEachScenarioFile(
+            bytesOfArgument(pathArgument), recursive, [&](const ScenarioTreeEntry& entry) {
+                if (!entry) {
+                    report.failed(entry.error());
+                } else if (dryRun) {
+                    const auto preview = previewScenarioFile(*entry, dateLine);
+                    preview ? report.previewed(*preview) : report.failed(preview.error());
+                } else {
+                    const auto result = rewriteScenarioFile(*entry, dateLine);
+                    result ? report.rewritten(*result) : report.failed(result.error());
+                }
+            });
     }
     report.summary();
     reportNotes(io, date->notes());

@@ -18,6 +18,8 @@ ScenarioFailureKind failureKindOf(FileFailure failure) {
         return ScenarioFailureKind::OtherOwner;
     case FileFailure::Changed:
         return ScenarioFailureKind::Changed;
+    case FileFailure::LinkOutside:
+        return ScenarioFailureKind::LinkOutside;
     case FileFailure::CannotWrite:
         break;
     }

@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace zentadial {
@@ -21,13 +23,14 @@ inline constexpr std::size_t kMaxScenarioBytes = std::size_t{16} * 1024 * 1024;
 inline constexpr std::string_view kTemporaryPrefix = ".zentadial-";
 
 enum class FileFailure {
-    CannotOpen, // missing, no access, or failed while reading
-    NotAFile,   // a folder, device or pipe
-    TooLarge,   // above kMaxScenarioBytes, or more than memory holds
-    ReadOnly,   // no write bit, or not writable by us
-    HardLinked, // other names share the file; a replace would split them
-    OtherOwner, // the owner or group could not be kept
-    Changed,    // another program changed or replaced it since it was read
+    CannotOpen,  // missing, no access, or failed while reading
+    NotAFile,    // a folder, device or pipe
+    TooLarge,    // above kMaxScenarioBytes, or more than memory holds
+    ReadOnly,    // no write bit, not writable by us, append-only or immutable
+    HardLinked,  // other names share the file; a replace would split them
+    OtherOwner,  // the owner or group could not be kept
+    Changed,     // another program changed or replaced it since it was read
+    LinkOutside, // a link that leads out of its folder, which no pass follows
     CannotWrite,
 };
 
@@ -50,7 +53,7 @@ struct FileError {
 }
 
 // What tells one version of a file from another: a replace goes ahead only
-// while the path still names exactly what was read.
+// while the name still names exactly what was read.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t file = 0;
@@ -75,45 +78,115 @@ struct FolderEntry {
     bool hidden = false;
 };
 
-// Every call a scenario pass makes on the file system, so that the rewriter
-// is the same on every system and tests can step in between its calls.
+// What one name of a folder is, the name itself and not what a link leads to.
+struct EntryInfo {
+    EntryType type = EntryType::Other;
+    FileIdentity identity;
+};
+
+// A descriptor (POSIX) or HANDLE (Windows) the implementation opened, closed
+// when dropped. The closer is the implementation's, so the shared steps can
+// hold one without knowing which system gave it.
+class SystemHandle {
+public:
+    using Closer = std::error_code (*)(std::intptr_t);
+
+    SystemHandle() = default;
+    SystemHandle(std::intptr_t value, Closer closer) : value_(value), closer_(closer) {}
+    SystemHandle(SystemHandle&& other) noexcept
+        : value_(other.value_), closer_(std::exchange(other.closer_, nullptr)) {}
+    SystemHandle& operator=(SystemHandle&& other) noexcept {
+        if (this != &other) {
+            (void)close();
+            value_ = other.value_;
+            closer_ = std::exchange(other.closer_, nullptr);
+        }
+        return *this;
+    }
+    SystemHandle(const SystemHandle&) = delete;
+    SystemHandle& operator=(const SystemHandle&) = delete;
+    ~SystemHandle() { (void)close(); }
+
+    [[nodiscard]] std::intptr_t value() const { return value_; }
+    [[nodiscard]] bool open() const { return closer_ != nullptr; }
+    // Some file systems report a failed write only here.
+    std::error_code close() {
+        return closer_ != nullptr ? std::exchange(closer_, nullptr)(value_) : std::error_code{};
+    }
+
+private:
+    std::intptr_t value_ = 0;
+    Closer closer_ = nullptr;
+};
+
+// A folder opened once. Every later step names its entries relative to it,
+// so that a link or a folder another user swaps in meanwhile cannot send the
+// pass elsewhere.
+struct OpenFolder {
+    SystemHandle handle;
+    FileIdentity identity;
+    std::string path;       // the text that reached it, for messages and joined names
+    std::string systemPath; // what the implementation needs besides the handle, if anything
+};
+
+// The primitives a scenario pass needs of a file system, each on a folder
+// opened once: POSIX and Win32 implement these and nothing else; the steps
+// built on them (file_steps.h) are the same on every system, and tests can
+// step in between any two of them.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole file as bytes, with the identity it had while it was read.
-    // Refuses anything but a regular file without waiting on it, so a pipe
-    // named *.scn cannot hang a pass, and a file above kMaxScenarioBytes
-    // before reading it.
-    [[nodiscard]] virtual std::expected<FileContents, FileError>
-    readFile(const std::string& path) = 0;
-
-    // Why replaceFile would refuse the file as it is now, before anything is
-    // written: read-only, other hard links, an owner or group that cannot be
-    // kept, a folder that takes no new file.
-    [[nodiscard]] virtual std::expected<void, FileError>
-    checkReplaceable(const std::string& path) = 0;
-
-    // Replaces the file's contents so that a failure at any step leaves it as
-    // it was: a temporary file beside it, flushed, then put in its place,
-    // after which the folder is flushed too. A link is followed and its target
-    // replaced. What the file carries besides its bytes (mode, owner, group,
-    // attributes) is kept. When the path no longer names the version that was
-    // read (`expected`), nothing is replaced.
-    [[nodiscard]] virtual std::expected<void, FileError>
-    replaceFile(const std::string& path, std::string_view bytes, const FileIdentity& expected) = 0;
-
+    // The folder a text names, links in the text followed: the user chose it.
+    [[nodiscard]] virtual std::expected<OpenFolder, std::error_code>
+    openFolder(const std::string& path) = 0;
+    // A folder reached from another by one name, never through a link.
+    [[nodiscard]] virtual std::expected<OpenFolder, std::error_code>
+    openFolderAt(const OpenFolder& parent, const std::string& name) = 0;
     // The entries of the folder, "." and ".." left out, in no order.
     [[nodiscard]] virtual std::expected<std::vector<FolderEntry>, std::error_code>
-    listFolder(const std::string& folder) = 0;
-
-    // What the path names; a link as a link unless followed.
-    [[nodiscard]] virtual std::expected<EntryType, std::error_code> typeOf(const std::string& path,
-                                                                           bool followLinks) = 0;
-
-    // The path with every link resolved, absolute.
+    listFolder(const OpenFolder& folder) = 0;
+    // What the name is, a link as a link.
+    [[nodiscard]] virtual std::expected<EntryInfo, std::error_code>
+    entryAt(const OpenFolder& folder, const std::string& name) = 0;
+    // The text a link holds; an error where links cannot be read.
     [[nodiscard]] virtual std::expected<std::string, std::error_code>
-    realPath(const std::string& path) = 0;
+    readLink(const OpenFolder& folder, const std::string& name) = 0;
+
+    // The regular file of that name, for reading, never through a link and
+    // without waiting on it, so a pipe named *.scn cannot hang a pass.
+    [[nodiscard]] virtual std::expected<SystemHandle, FileError>
+    openForReading(const OpenFolder& folder, const std::string& name) = 0;
+    [[nodiscard]] virtual std::expected<FileIdentity, std::error_code>
+    identityOf(const SystemHandle& file) = 0;
+    // Up to size bytes; 0 at the end.
+    [[nodiscard]] virtual std::expected<std::size_t, std::error_code>
+    readSome(const SystemHandle& file, char* data, std::size_t size) = 0;
+
+    // Why the opened file could not be replaced as it is now, before anything
+    // is written: read-only, append-only or immutable, other hard links, an
+    // owner or group that cannot be kept, a folder that takes no new file or
+    // lets none be replaced.
+    [[nodiscard]] virtual std::expected<void, FileError>
+    checkReplaceable(const OpenFolder& folder, const std::string& name,
+                     const SystemHandle& file) = 0;
+    // A new file that nobody else can read yet; errc::file_exists when the
+    // name is taken.
+    [[nodiscard]] virtual std::expected<SystemHandle, std::error_code>
+    createFile(const OpenFolder& folder, const std::string& name) = 0;
+    // Gives the new version exactly the old one's owner, group, mode and
+    // access list, taking off whatever it inherited from its folder.
+    [[nodiscard]] virtual std::expected<void, FileError> copyMetadata(const SystemHandle& from,
+                                                                      const SystemHandle& to) = 0;
+    [[nodiscard]] virtual std::expected<std::size_t, std::error_code>
+    writeSome(const SystemHandle& file, const char* data, std::size_t size) = 0;
+    [[nodiscard]] virtual std::error_code sync(const SystemHandle& file) = 0;
+    // Puts the temporary file in the place of the name, in one step.
+    [[nodiscard]] virtual std::expected<void, FileError>
+    putInPlace(const OpenFolder& folder, const std::string& temporary, const std::string& name) = 0;
+    [[nodiscard]] virtual std::error_code removeEntry(const OpenFolder& folder,
+                                                      const std::string& name) = 0;
+    [[nodiscard]] virtual std::error_code syncFolder(const OpenFolder& folder) = 0;
 };
 
 // The file system of the computer the program runs on.

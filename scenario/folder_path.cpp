@@ -1,6 +1,7 @@
 #include "scenario/folder_path.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zentadial {
 namespace {
@@ -63,25 +64,19 @@ std::string fileNameOf(std::string_view path) {
 }
 
 std::expected<std::vector<std::string>, std::error_code>
-listFolderPaths(FileSystem& fs, const std::string& folder, const EntryFilter& keep) {
+listFolderNames(FileSystem& fs, const OpenFolder& folder, const EntryFilter& keep) {
     auto entries = fs.listFolder(folder);
     if (!entries) {
         return std::unexpected(entries.error());
     }
     std::vector<std::string> names;
-    for (const FolderEntry& entry : *entries) {
-        if (keep(joinPath(folder, entry.name), entry)) {
-            names.push_back(entry.name);
+    for (FolderEntry& entry : *entries) {
+        if (keep(entry)) {
+            names.push_back(std::move(entry.name));
         }
     }
     std::sort(names.begin(), names.end());
-
-    std::vector<std::string> paths;
-    paths.reserve(names.size());
-    for (const auto& name : names) {
-        paths.push_back(joinPath(folder, name));
-    }
-    return paths;
+    return names;
 }
 
 } // namespace zentadial

@@ -26,12 +26,12 @@ namespace zentadial {
 // The last name of a path.
 [[nodiscard]] std::string fileNameOf(std::string_view path);
 
-// Decides on one entry of a folder, given its joined path.
-using EntryFilter = std::function<bool(const std::string& path, const FolderEntry& entry)>;
+// Decides on one entry of a folder.
+using EntryFilter = std::function<bool(const FolderEntry& entry)>;
 
-// The joined paths of the entries the filter keeps, in byte order of their
-// names so that a pass is repeatable.
+// The names of the entries the filter keeps, in byte order so that a pass is
+// repeatable.
 [[nodiscard]] std::expected<std::vector<std::string>, std::error_code>
-listFolderPaths(FileSystem& fs, const std::string& folder, const EntryFilter& keep);
+listFolderNames(FileSystem& fs, const OpenFolder& folder, const EntryFilter& keep);
 
 } // namespace zentadial

@@ -1,6 +1,7 @@
 #include "scenario/scenario_preview.h"
 
 #include "scenario/failure_kind.h"
+#include "scenario/file_steps.h"
 #include "scenario/file_system.h"
 #include "scenario/scenario_text.h"
 
@@ -9,11 +10,26 @@ namespace zentadial {
 ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSource& dateLine,
                                            FileSystem& fs) {
     const std::string path(pathText);
+    auto file = openNamedFile(fs, path);
+    if (!file) {
+        return fileFailure(failureKindOf(file.error().kind), path, std::move(file.error().reason),
+                           dateLine);
+    }
+    return previewScenarioFile(*file, dateLine, fs);
+}
+
+ScenarioPreviewOutcome previewScenarioFile(const FileInFolder& file, DateLineSource& dateLine,
+                                           FileSystem& fs) {
+    const std::string& path = file.path;
     auto fail = [&](ScenarioFailureKind kind, std::string reason) {
         return fileFailure(kind, path, std::move(reason), dateLine);
     };
 
-    auto contents = fs.readFile(path);
+    auto reached = reachFile(fs, file);
+    if (!reached) {
+        return fail(failureKindOf(reached.error().kind), std::move(reached.error().reason));
+    }
+    auto contents = readFile(fs, *reached);
     if (!contents) {
         return fail(failureKindOf(contents.error().kind), std::move(contents.error().reason));
     }
@@ -26,7 +42,7 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
     if (text->dateLineCount == 0) {
         return preview; // left as it is, so nothing can refuse it
     }
-    if (auto refused = fs.checkReplaceable(path); !refused) {
+    if (auto refused = checkReplaceable(fs, *reached); !refused) {
         return fail(failureKindOf(refused.error().kind), std::move(refused.error().reason));
     }
     forEachLine(contents->bytes, [&](std::size_t number, std::string_view line) {

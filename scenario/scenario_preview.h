@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/regional_form.h"
+#include "scenario/file_steps.h"
 #include "scenario/scenario_rewrite.h"
 
 #include <cstddef>
@@ -27,10 +28,15 @@ using ScenarioPreviewOutcome = std::expected<ScenarioPreview, ScenarioFailure>;
 
 // What rewriteScenarioFile would do to the file, with nothing written: the
 // same reading and the same refusals (size, bytes that are no text, too many
-// lines, a date that does not convert, a read-only or hard-linked file, a
-// folder that takes no temporary file). Failures that only writing meets,
-// such as a full disk, are not foreseen.
+// lines, a date that does not convert, a read-only, append-only, immutable
+// or hard-linked file, a folder that takes no temporary file or lets none be
+// replaced). Failures that only writing meets, such as a full disk, are not
+// foreseen.
 [[nodiscard]] ScenarioPreviewOutcome previewScenarioFile(std::string_view path,
+                                                         DateLineSource& dateLine,
+                                                         FileSystem& fs = systemFileSystem());
+// The same for a file a listing found in a folder it opened.
+[[nodiscard]] ScenarioPreviewOutcome previewScenarioFile(const FileInFolder& file,
                                                          DateLineSource& dateLine,
                                                          FileSystem& fs = systemFileSystem());
 

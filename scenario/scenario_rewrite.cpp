@@ -15,11 +15,18 @@ namespace {
 // How many files the informative line names before it only counts them.
 constexpr std::size_t kNamedInLine = 5;
 
-ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs) {
-    auto contents = fs.readFile(path);
+ScenarioFileOutcome rewriteOne(const FileInFolder& file, DateLineSource& dateLine, FileSystem& fs) {
+    const std::string& path = file.path;
+    auto fail = [&](FileError error) {
+        return fileFailure(failureKindOf(error.kind), path, std::move(error.reason), dateLine);
+    };
+    const auto reached = reachFile(fs, file);
+    if (!reached) {
+        return fail(reached.error());
+    }
+    auto contents = readFile(fs, *reached);
     if (!contents) {
-        return fileFailure(failureKindOf(contents.error().kind), path,
-                           std::move(contents.error().reason), dateLine);
+        return fail(std::move(contents.error()));
     }
     auto text = rewriteScenarioText(contents->bytes, dateLine);
     if (!text) {
@@ -29,45 +36,10 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (text->dateLineCount == 0) {
         return ScenarioFileResult{path, text->lineCount, 0, {}};
     }
-    if (auto written = fs.replaceFile(path, text->bytes, contents->identity); !written) {
-        return fileFailure(failureKindOf(written.error().kind), path,
-                           std::move(written.error().reason), dateLine);
+    if (auto written = replaceFile(fs, *reached, text->bytes, contents->identity); !written) {
+        return fail(std::move(written.error()));
     }
     return ScenarioFileResult{path, text->lineCount, text->dateLineCount, {}};
-}
-
-bool hasScenarioSuffix(std::string_view name) {
-    constexpr std::string_view kSuffix = ".scn";
-    if (name.size() < kSuffix.size()) {
-        return false;
-    }
-    const std::string_view tail = name.substr(name.size() - kSuffix.size());
-    return std::equal(tail.begin(), tail.end(), kSuffix.begin(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
-}
-
-enum class EntryKind { Other, File, LinkInside, LinkOutside };
-
-// Links are followed only to a regular file in the listed folder itself.
-EntryKind kindOf(FileSystem& fs, const std::string& path, EntryType type,
-                 const std::string& realFolder) {
-    if (type == EntryType::File) {
-        return EntryKind::File;
-    }
-    if (type != EntryType::Link && type != EntryType::Unknown) {
-        return EntryKind::Other;
-    }
-    const auto itself = fs.typeOf(path, false);
-    if (itself == EntryType::File) {
-        return EntryKind::File;
-    }
-    if (itself != EntryType::Link || fs.typeOf(path, true) != EntryType::File) {
-        return EntryKind::Other; // a dangling link is no file
-    }
-    const auto target = fs.realPath(path);
-    return target && folderOf(*target) == realFolder ? EntryKind::LinkInside
-                                                     : EntryKind::LinkOutside;
 }
 
 std::string plural(std::size_t n, std::string_view one, std::string_view many) {
@@ -130,76 +102,24 @@ ScenarioFileOutcome rewriteScenarioFile(std::string_view path, std::string_view 
     return rewriteScenarioFile(path, dateLine, fs);
 }
 
-ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& dateLine,
+ScenarioFileOutcome rewriteScenarioFile(std::string_view pathText, DateLineSource& dateLine,
                                         FileSystem& fs) {
-    auto result = rewriteOne(std::string(path), dateLine, fs);
+    const std::string path(pathText);
+    auto file = openNamedFile(fs, path);
+    if (!file) {
+        return fileFailure(failureKindOf(file.error().kind), path, std::move(file.error().reason),
+                           dateLine);
+    }
+    return rewriteScenarioFile(*file, dateLine, fs);
+}
+
+ScenarioFileOutcome rewriteScenarioFile(const FileInFolder& file, DateLineSource& dateLine,
+                                        FileSystem& fs) {
+    auto result = rewriteOne(file, dateLine, fs);
     if (result) {
-        result->leftovers = leftoverTemporaries(folderOf(path), fs);
+        result->leftovers = leftoverTemporaries(*file.folder, fs);
     }
     return result;
-}
-
-std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_view folderText,
-                                                                  FileSystem& fs) {
-    const std::string folder(folderText);
-    auto fail = [&](ScenarioFailureKind kind, std::error_code error) {
-        return std::unexpected(ScenarioFailure{.kind = kind,
-                                               .path = folder,
-                                               .reason = error ? error.message() : std::string{},
-                                               .folderPass = true});
-    };
-    if (folder.empty()) {
-        return fail(ScenarioFailureKind::NoFolderGiven, {});
-    }
-    const auto type = fs.typeOf(folder, true);
-    if (!type) {
-        const bool missing = type.error() == std::errc::no_such_file_or_directory ||
-                             type.error() == std::errc::not_a_directory;
-        return fail(missing ? ScenarioFailureKind::FolderMissing : ScenarioFailureKind::CannotList,
-                    type.error());
-    }
-    if (*type != EntryType::Folder) {
-        return fail(ScenarioFailureKind::NotAFolder, {});
-    }
-    const auto realFolder = fs.realPath(folder);
-    if (!realFolder) {
-        return fail(ScenarioFailureKind::CannotList, realFolder.error());
-    }
-
-    ScenarioListing listing;
-    auto paths =
-        listFolderPaths(fs, folder, [&](const std::string& path, const FolderEntry& entry) {
-            if (entry.hidden || !hasScenarioSuffix(entry.name)) {
-                return false;
-            }
-            switch (kindOf(fs, path, entry.type, *realFolder)) {
-            case EntryKind::File:
-            case EntryKind::LinkInside:
-                return true;
-            case EntryKind::LinkOutside:
-                listing.skipped.push_back(
-                    {.kind = ScenarioFailureKind::LinkOutside, .path = path, .folderPass = true});
-                return false;
-            case EntryKind::Other:
-                break;
-            }
-            return false;
-        });
-    if (!paths) {
-        return fail(ScenarioFailureKind::CannotList, paths.error());
-    }
-    std::sort(listing.skipped.begin(), listing.skipped.end(),
-              [](const auto& a, const auto& b) { return a.path < b.path; });
-    listing.files = std::move(*paths);
-    return listing;
-}
-
-std::vector<std::string> leftoverTemporaries(std::string_view folderText, FileSystem& fs) {
-    auto paths = listFolderPaths(fs, std::string(folderText),
-                                 [](const std::string&, const FolderEntry& entry) {
-                                     return entry.name.starts_with(kTemporaryPrefix);
-                                 });
-    return paths ? std::move(*paths) : std::vector<std::string>{};
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
@@ -214,11 +134,13 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
     }
-    ScenarioFolderResult result{
-        std::string(folderText), {}, std::move(listing->skipped), leftoverTemporaries(folderText)};
+    ScenarioFolderResult result{std::string(folderText),
+                                {},
+                                std::move(listing->skipped),
+                                leftoverTemporaries(*listing->folder, fs)};
     result.files.reserve(listing->files.size());
     for (const auto& path : listing->files) {
-        auto file = rewriteOne(path, dateLine, fs);
+        auto file = rewriteOne({listing->folder, fileNameOf(path), path}, dateLine, fs);
         if (!file) {
             file.error().folderPass = true;
             file.error().filesRewritten = result.files.size();

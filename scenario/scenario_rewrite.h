@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/regional_form.h"
+#include "scenario/file_steps.h"
 #include "scenario/file_system.h"
 #include "scenario/scenario_text.h"
 
 #include <cstddef>
 #include <expected>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +67,7 @@ struct ScenarioFolderResult {
 // The scenario files of one folder, and the links among them that lead out
 // of it, which a folder pass does not follow.
 struct ScenarioListing {
+    std::shared_ptr<const OpenFolder> folder; // opened once; the files are its entries
     std::vector<std::string> files;
     std::vector<ScenarioFailure> skipped;
 };
@@ -74,7 +77,8 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
 
 // Replaces every date line of one file by the line built from dateText, read
 // in the user's forms; every other line goes back byte for byte. The path is
-// used as given, relative to the current directory.
+// used as given, relative to the current directory: its folder is opened
+// once, and a link the path names is followed.
 [[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
                                                       std::string_view dateText,
                                                       const RegionalForm& form,
@@ -83,20 +87,30 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
 [[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
                                                       DateLineSource& dateLine,
                                                       FileSystem& fs = systemFileSystem());
+// The same for a file a listing found in a folder it opened.
+[[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(const FileInFolder& file,
+                                                      DateLineSource& dateLine,
+                                                      FileSystem& fs = systemFileSystem());
 
 // The scenario files of one folder, not of its sub-folders: names ending in
 // .scn in any case, regular files or links to regular files in the same
 // folder, hidden names left out, in byte order of the names so that a pass is
 // repeatable. Links to files elsewhere are listed as skipped: a link in a
-// shared folder must not make a pass rewrite a file outside it. A trailing
+// shared folder must not make a pass rewrite a file outside it. The folder is
+// opened once and everything after is done relative to it. A trailing
 // "/" on the folder text is allowed. An empty folder text is refused rather
 // than taken for the top of the file system.
 [[nodiscard]] std::expected<ScenarioListing, ScenarioFailure>
 listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem());
+// The same for a folder already open.
+[[nodiscard]] std::expected<ScenarioListing, ScenarioFailure>
+listScenarioFiles(std::shared_ptr<const OpenFolder> folder, FileSystem& fs = systemFileSystem());
 
 // The names of temporary files that an interrupted rewrite left in the
 // folder, in byte order.
 [[nodiscard]] std::vector<std::string> leftoverTemporaries(std::string_view folderText,
+                                                           FileSystem& fs = systemFileSystem());
+[[nodiscard]] std::vector<std::string> leftoverTemporaries(const OpenFolder& folder,
                                                            FileSystem& fs = systemFileSystem());
 
 // rewriteScenarioFile over listScenarioFiles, stopping at the first failure.

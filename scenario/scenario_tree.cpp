@@ -2,65 +2,89 @@
 
 #include "scenario/folder_path.h"
 
+#include <memory>
 #include <system_error>
+#include <utility>
 
 namespace zentadial {
 namespace {
 
-bool isRealFolder(FileSystem& fs, const std::string& path, EntryType type) {
-    if (type == EntryType::Folder) {
-        return true;
-    }
-    return type == EntryType::Unknown && fs.typeOf(path, false) == EntryType::Folder;
+ScenarioFailure cannotList(const std::string& path, std::error_code error) {
+    return {.kind = ScenarioFailureKind::CannotList,
+            .path = path,
+            .reason = error.message(),
+            .folderPass = true};
 }
 
-std::expected<std::vector<std::string>, ScenarioFailure> subFolders(FileSystem& fs,
-                                                                    const std::string& folder) {
-    auto paths =
-        listFolderPaths(fs, folder, [&fs](const std::string& path, const FolderEntry& entry) {
-            return !entry.hidden && isRealFolder(fs, path, entry.type);
-        });
-    if (!paths) {
-        return std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotList,
-                                               .path = folder,
-                                               .reason = paths.error().message(),
-                                               .folderPass = true});
-    }
-    return std::move(*paths);
-}
-
-void walk(FileSystem& fs, const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
-    appendListing(listScenarioFiles(folder, fs), entries);
-    auto folders = subFolders(fs, folder);
-    if (!folders) {
-        entries.emplace_back(std::unexpected(std::move(folders.error())));
+void visitListing(FileSystem& fs, const std::shared_ptr<const OpenFolder>& folder,
+                  const ScenarioVisitor& visit) {
+    auto listing = listScenarioFiles(folder, fs);
+    if (!listing) {
+        visit(std::unexpected(std::move(listing.error())));
         return;
     }
-    for (const auto& sub : *folders) {
-        walk(fs, sub, entries);
+    for (const auto& path : listing->files) {
+        visit(FileInFolder{folder, fileNameOf(path), path});
+    }
+    for (auto& skipped : listing->skipped) {
+        visit(std::unexpected(std::move(skipped)));
+    }
+}
+
+void walk(FileSystem& fs, const std::shared_ptr<const OpenFolder>& folder,
+          const ScenarioVisitor& visit) {
+    visitListing(fs, folder, visit);
+    const auto names = listFolderNames(fs, *folder, [&](const FolderEntry& entry) {
+        if (entry.hidden) {
+            return false;
+        }
+        if (entry.type != EntryType::Unknown) {
+            return entry.type == EntryType::Folder;
+        }
+        const auto info = fs.entryAt(*folder, entry.name);
+        return info && info->type == EntryType::Folder;
+    });
+    if (!names) {
+        visit(std::unexpected(cannotList(folder->path, names.error())));
+        return;
+    }
+    for (const auto& name : *names) {
+        auto sub = fs.openFolderAt(*folder, name);
+        if (!sub) {
+            visit(std::unexpected(cannotList(joinPath(folder->path, name), sub.error())));
+            continue;
+        }
+        walk(fs, std::make_shared<const OpenFolder>(std::move(*sub)), visit);
     }
 }
 
 } // namespace
 
-void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
-                   std::vector<ScenarioTreeEntry>& entries) {
-    if (!listing) {
-        entries.emplace_back(std::unexpected(std::move(listing.error())));
+void forEachScenarioFile(std::string_view pathText, bool recursive, const ScenarioVisitor& visit,
+                         FileSystem& fs) {
+    const std::string path(pathText);
+    std::expected<OpenFolder, std::error_code> folder =
+        std::unexpected(std::make_error_code(std::errc::invalid_argument));
+    if (!path.empty()) {
+        folder = fs.openFolder(path);
+    }
+    if (!folder) {
+        auto file = openNamedFile(fs, path);
+        if (!file) {
+            visit(std::unexpected(ScenarioFailure{.kind = ScenarioFailureKind::CannotOpen,
+                                                  .path = path,
+                                                  .reason = std::move(file.error().reason)}));
+            return;
+        }
+        visit(*file);
         return;
     }
-    for (auto& file : listing->files) {
-        entries.emplace_back(std::move(file));
+    auto opened = std::make_shared<const OpenFolder>(std::move(*folder));
+    if (recursive) {
+        walk(fs, opened, visit);
+    } else {
+        visitListing(fs, opened, visit);
     }
-    for (auto& skipped : listing->skipped) {
-        entries.emplace_back(std::unexpected(std::move(skipped)));
-    }
-}
-
-std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText, FileSystem& fs) {
-    std::vector<ScenarioTreeEntry> entries;
-    walk(fs, std::string(folderText), entries);
-    return entries;
 }
 
 } // namespace zentadial

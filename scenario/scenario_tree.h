@@ -1,29 +1,30 @@
 #pragma once
 
+#include "scenario/file_steps.h"
 #include "scenario/scenario_rewrite.h"
 
 #include <expected>
-#include <string>
+#include <functional>
 #include <string_view>
-#include <vector>
 
 namespace zentadial {
 
-// One step of a walk: a scenario file to rewrite, or a folder that could not
-// be listed or a link that leads out of its folder (the walk goes on past
-// both).
-using ScenarioTreeEntry = std::expected<std::string, ScenarioFailure>;
+// One step of a walk: a scenario file to rewrite, in a folder the walk
+// opened once, or a folder that could not be listed or a link that leads out
+// of its folder (the walk goes on past both).
+using ScenarioTreeEntry = std::expected<FileInFolder, ScenarioFailure>;
+using ScenarioVisitor = std::function<void(const ScenarioTreeEntry& entry)>;
 
-// The listing's files, then its skipped links, or its failure, as entries.
-void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
-                   std::vector<ScenarioTreeEntry>& entries);
-
-// The scenario files of a folder and of every folder below it: each folder's
-// own files first, as listScenarioFiles gives them, then its sub-folders in
-// byte order of their names. Hidden folders and links to folders are not
-// entered, so a link can neither lead the walk in a circle nor out of the
-// tree the user named.
-[[nodiscard]] std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText,
-                                                              FileSystem& fs = systemFileSystem());
+// The scenario files a path stands for, each handed to `visit` as soon as it
+// is found, so that a pass over a large tree holds one folder's listing at a
+// time. A path that names a folder stands for its own files, as
+// listScenarioFiles gives them, then with `recursive` for those of every
+// folder below it, its sub-folders in byte order of their names; any other
+// path stands for the file it names (a link followed). Each sub-folder is
+// opened from its parent, never through a link: hidden folders and links to
+// folders are not entered, so a link can neither lead the walk in a circle
+// nor out of the tree the user named.
+void forEachScenarioFile(std::string_view pathText, bool recursive, const ScenarioVisitor& visit,
+                         FileSystem& fs = systemFileSystem());
 
 } // namespace zentadial

@@ -1,12 +1,11 @@
 #include "scenario/win32_file_system.h"
 
+#include "scenario/file_steps.h"
 #include "scenario/folder_path.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <new>
-#include <random>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -52,6 +51,9 @@ std::error_code errorCode(DWORD error) {
         return std::make_error_code(std::errc::no_such_file_or_directory);
     case ERROR_DIRECTORY:
         return std::make_error_code(std::errc::not_a_directory);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return std::make_error_code(std::errc::file_exists);
     default:
         return {static_cast<int>(error), win32Category()};
     }
@@ -184,34 +186,6 @@ std::expected<std::string, DWORD> fullPathOf(const std::wstring& path) {
     return plainFinalPath(std::move(full));
 }
 
-// What a path names once every link is followed: its full path, and what the
-// system says of the file, both read through one handle.
-struct Target {
-    std::string path;
-    HandleInfo info;
-};
-
-std::expected<Target, DWORD> targetOf(const std::string& path) {
-    const std::wstring wide = widePath(path);
-    const Handle handle(openExisting(wide, FILE_READ_ATTRIBUTES));
-    if (!handle.valid()) {
-        return std::unexpected(::GetLastError());
-    }
-    const auto info = infoOf(handle.get());
-    if (!info) {
-        return std::unexpected(info.error());
-    }
-    auto final = finalPathOf(handle.get());
-    // Wine answers only up to MAX_PATH; the full path is the best left then.
-    if (!final && final.error() == ERROR_MORE_DATA) {
-        final = fullPathOf(wide);
-    }
-    if (!final) {
-        return std::unexpected(final.error());
-    }
-    return Target{std::move(*final), *info};
-}
-
 std::expected<void, FileError> checkInfo(const HandleInfo& info) {
     if ((info.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return failure(FileFailure::ReadOnly, "", 0);
@@ -225,11 +199,62 @@ std::expected<void, FileError> checkInfo(const HandleInfo& info) {
     return {};
 }
 
+HANDLE handleOf(const SystemHandle& handle) {
+    return reinterpret_cast<HANDLE>(handle.value());
+}
+
+std::error_code closeHandle(std::intptr_t handle) {
+    return ::CloseHandle(reinterpret_cast<HANDLE>(handle)) ? std::error_code{}
+                                                           : errorCode(::GetLastError());
+}
+
+SystemHandle owned(HANDLE handle) {
+    return SystemHandle(reinterpret_cast<std::intptr_t>(handle), closeHandle);
+}
+
+std::wstring wideIn(const OpenFolder& folder, const std::string& name) {
+    return widePath(joinPath(folder.systemPath, name));
+}
+
+// Links and junctions are name surrogates; other reparse points (files
+// deduplicated or kept in the cloud) stand for their own data.
+bool isLink(DWORD attributes, DWORD tag) {
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && IsReparseTagNameSurrogate(tag);
+}
+
+std::expected<FILE_ATTRIBUTE_TAG_INFO, DWORD> attributesOf(HANDLE handle) {
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (!::GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &info, sizeof info)) {
+        return std::unexpected(::GetLastError());
+    }
+    return info;
+}
+
+bool samePath(const std::string& a, const std::string& b) {
+    const std::wstring wa = widePath(a);
+    const std::wstring wb = widePath(b);
+    return ::CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
+                                  static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Whether a handle opened by a name of the folder is an entry of that very
+// folder: a name redirected meanwhile shows here. Where the system cannot
+// tell (Wine beyond MAX_PATH), the folder's own handle is all there is.
+bool inFolder(HANDLE handle, const OpenFolder& folder) {
+    const auto path = finalPathOf(handle);
+    const auto folderPath = finalPathOf(handleOf(folder.handle));
+    if (!path || !folderPath) {
+        return (!path && path.error() == ERROR_MORE_DATA) ||
+               (!folderPath && folderPath.error() == ERROR_MORE_DATA);
+    }
+    return samePath(folderOf(*path), *folderPath) && samePath(*folderPath, folder.systemPath);
+}
+
 // A program that opened the file without letting others write or delete it
 // (an editor holding it, the simulator loading it) makes the replace fail;
 // say so before anything is written, in the system's words.
 std::expected<void, FileError> checkNotHeld(const std::wstring& path) {
-    const Handle handle(openExisting(path, GENERIC_WRITE | DELETE));
+    const Handle handle(openExisting(path, GENERIC_WRITE | DELETE, FILE_FLAG_OPEN_REPARSE_POINT));
     if (!handle.valid()) {
         const DWORD error = ::GetLastError();
         return failure(error == ERROR_ACCESS_DENIED ? FileFailure::ReadOnly
@@ -239,82 +264,46 @@ std::expected<void, FileError> checkNotHeld(const std::wstring& path) {
     return {};
 }
 
-// Why the file cannot be replaced as it is now, if it cannot.
-std::expected<void, FileError> refusalOf(const Target& target) {
-    if (auto refused = checkInfo(target.info); !refused) {
-        return refused;
+std::expected<OpenFolder, std::error_code> folderFrom(HANDLE raw, std::string path,
+                                                      const std::wstring& wide, bool linksRefused) {
+    if (raw == INVALID_HANDLE_VALUE) {
+        return std::unexpected(errorCode(::GetLastError()));
     }
-    return checkNotHeld(widePath(target.path));
+    SystemHandle handle = owned(raw);
+    const auto info = infoOf(raw);
+    const auto tag = attributesOf(raw);
+    if (!info || !tag) {
+        return std::unexpected(errorCode(!info ? info.error() : tag.error()));
+    }
+    if (linksRefused && isLink(tag->FileAttributes, tag->ReparseTag)) {
+        return std::unexpected(std::make_error_code(std::errc::too_many_symbolic_link_levels));
+    }
+    if ((info->attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return std::unexpected(std::make_error_code(std::errc::not_a_directory));
+    }
+    auto final = finalPathOf(raw);
+    // Wine answers only up to MAX_PATH; the full path is the best left then.
+    if (!final && final.error() == ERROR_MORE_DATA) {
+        final = fullPathOf(wide);
+    }
+    if (!final) {
+        return std::unexpected(errorCode(final.error()));
+    }
+    return OpenFolder{std::move(handle), info->identity, std::move(path), std::move(*final)};
 }
 
-// Removes the temporary file unless released: every early return of a
-// replace must leave the folder as it found it.
-class TemporaryFile {
-public:
-    TemporaryFile(HANDLE handle, std::wstring path) : handle_(handle), path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        handle_.close();
-        if (!path_.empty()) {
-            ::DeleteFileW(path_.c_str());
-        }
-    }
-    [[nodiscard]] HANDLE get() const { return handle_.get(); }
-    [[nodiscard]] const std::wstring& path() const { return path_; }
-    DWORD close() { return handle_.close(); }
-    void keep() { path_.clear(); }
+// Others may read and write in the folder, but not rename or remove it while
+// a pass works in it.
+constexpr DWORD kFolderShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+constexpr DWORD kFolderAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 
-private:
-    Handle handle_;
-    std::wstring path_;
-};
-
-std::expected<std::unique_ptr<TemporaryFile>, DWORD>
-createTemporaryBeside(const std::string& target) {
-    constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
-    constexpr int kAttempts = 100;
-    constexpr int kNameLetters = 6;
-    static thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-    const std::string folder = folderOf(target);
-    DWORD error = ERROR_FILE_EXISTS;
-    for (int attempt = 0; attempt < kAttempts && error == ERROR_FILE_EXISTS; ++attempt) {
-        std::string name(kTemporaryPrefix);
-        for (int i = 0; i < kNameLetters; ++i) {
-            name += kLetters[pick(random)];
-        }
-        std::wstring path = widePath(joinPath(folder, name));
-        HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE) {
-            return std::make_unique<TemporaryFile>(handle, std::move(path));
-        }
-        error = ::GetLastError();
-    }
-    return std::unexpected(error);
-}
-
-DWORD writeAll(const Win32WriteCalls& calls, HANDLE handle, std::string_view bytes) {
-    constexpr std::size_t kChunk = std::size_t{1} << 20;
-    while (!bytes.empty()) {
-        const auto size = static_cast<unsigned long>(std::min(bytes.size(), kChunk));
-        unsigned long written = 0;
-        if (const unsigned long error = calls.write(handle, bytes.data(), size, &written);
-            error != 0) {
-            return error;
-        }
-        if (written == 0) {
-            return ERROR_WRITE_FAULT; // no progress: retrying would spin for ever
-        }
-        bytes.remove_prefix(written);
-    }
-    return 0;
+HANDLE openFolderHandle(const std::wstring& path, DWORD flags) {
+    return ::CreateFileW(path.c_str(), kFolderAccess, kFolderShare, nullptr, OPEN_EXISTING,
+                         flags | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 EntryType typeOfAttributes(DWORD attributes, DWORD reparseTag) {
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
-        (reparseTag == IO_REPARSE_TAG_SYMLINK || reparseTag == IO_REPARSE_TAG_MOUNT_POINT)) {
+    if (isLink(attributes, reparseTag)) {
         return EntryType::Link;
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryType::Folder : EntryType::File;
@@ -380,118 +369,215 @@ FileSystem& systemFileSystem() {
     return system;
 }
 
-std::expected<FileContents, FileError> Win32FileSystem::readFile(const std::string& path) {
+std::expected<OpenFolder, std::error_code> Win32FileSystem::openFolder(const std::string& path) {
     const std::wstring wide = widePath(path);
-    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return failure(FileFailure::CannotOpen, "", ::GetLastError());
-    }
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return failure(FileFailure::NotAFile, "it is a folder", 0);
-    }
-    const Handle handle(::CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!handle.valid()) {
-        return failure(FileFailure::CannotOpen, "", ::GetLastError());
-    }
-    if (::GetFileType(handle.get()) != FILE_TYPE_DISK) {
-        return failure(FileFailure::NotAFile, "it is not a regular file", 0);
-    }
-    const auto before = infoOf(handle.get());
-    if (!before) {
-        return failure(FileFailure::CannotOpen, "", before.error());
-    }
-    if (static_cast<std::uint64_t>(before->identity.size) > kMaxScenarioBytes) {
-        return std::unexpected(tooLargeToRead());
-    }
+    return folderFrom(openFolderHandle(wide, 0), path, wide, false);
+}
 
-    FileContents contents;
-    try {
-        std::string& bytes = contents.bytes;
-        bytes.resize(static_cast<std::size_t>(before->identity.size) + 1);
-        std::size_t used = 0;
-        for (;;) {
-            if (used == bytes.size()) {
-                if (bytes.size() > kMaxScenarioBytes) {
-                    return std::unexpected(tooLargeToRead()); // it grew while we read it
-                }
-                bytes.resize(bytes.size() * 2);
+std::expected<OpenFolder, std::error_code> Win32FileSystem::openFolderAt(const OpenFolder& parent,
+                                                                         const std::string& name) {
+    if (!isPlainName(name)) {
+        return std::unexpected(std::make_error_code(std::errc::invalid_argument));
+    }
+    const std::wstring wide = wideIn(parent, name);
+    auto folder = folderFrom(openFolderHandle(wide, FILE_FLAG_OPEN_REPARSE_POINT),
+                             joinPath(parent.path, name), wide, true);
+    if (folder && !inFolder(handleOf(folder->handle), parent)) {
+        return std::unexpected(std::make_error_code(std::errc::no_such_file_or_directory));
+    }
+    return folder;
+}
+
+std::expected<std::vector<FolderEntry>, std::error_code>
+Win32FileSystem::listFolder(const OpenFolder& folder) {
+    // Read through the folder's own handle, from its start each time.
+    constexpr std::size_t kBufferBytes = 64 * 1024;
+    std::vector<std::uint64_t> buffer(kBufferBytes / sizeof(std::uint64_t));
+    std::vector<FolderEntry> entries;
+    for (FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;;
+         kind = FileIdBothDirectoryInfo) {
+        if (!::GetFileInformationByHandleEx(handleOf(folder.handle), kind, buffer.data(),
+                                            static_cast<DWORD>(kBufferBytes))) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_NO_MORE_FILES) {
+                return entries;
             }
-            DWORD got = 0;
-            if (!::ReadFile(handle.get(), bytes.data() + used,
-                            static_cast<DWORD>(bytes.size() - used), &got, nullptr)) {
-                return failure(FileFailure::CannotOpen, "could not read it", ::GetLastError());
+            return std::unexpected(errorCode(error));
+        }
+        const auto* bytes = reinterpret_cast<const char*>(buffer.data());
+        for (std::size_t offset = 0;;) {
+            const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes + offset);
+            const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..") {
+                constexpr DWORD kUnlisted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+                // For a reparse point the size of the extended attributes is
+                // its tag.
+                entries.push_back({utf8Path(name),
+                                   typeOfAttributes(info->FileAttributes, info->EaSize),
+                                   (info->FileAttributes & kUnlisted) != 0});
             }
-            if (got == 0) {
+            if (info->NextEntryOffset == 0) {
                 break;
             }
-            used += got;
+            offset += info->NextEntryOffset;
         }
-        bytes.resize(used);
-    } catch (const std::bad_alloc&) {
-        return std::unexpected(tooLittleMemoryToRead());
     }
-
-    const auto after = infoOf(handle.get());
-    if (!after) {
-        return failure(FileFailure::CannotOpen, "", after.error());
-    }
-    contents.identity = after->identity;
-    if (!(before->identity == contents.identity) ||
-        static_cast<std::size_t>(after->identity.size) != contents.bytes.size()) {
-        return changedMeanwhile();
-    }
-    return contents;
 }
 
-std::expected<void, FileError> Win32FileSystem::checkReplaceable(const std::string& path) {
-    const auto target = targetOf(path);
-    if (!target) {
-        return failure(FileFailure::CannotWrite, "", target.error());
+std::expected<EntryInfo, std::error_code> Win32FileSystem::entryAt(const OpenFolder& folder,
+                                                                   const std::string& name) {
+    if (name.empty()) {
+        return std::unexpected(std::make_error_code(std::errc::no_such_file_or_directory));
     }
-    return refusalOf(*target);
+    const Handle handle(
+        openExisting(wideIn(folder, name), FILE_READ_ATTRIBUTES, FILE_FLAG_OPEN_REPARSE_POINT));
+    if (!handle.valid()) {
+        return std::unexpected(errorCode(::GetLastError()));
+    }
+    const auto info = infoOf(handle.get());
+    const auto tag = attributesOf(handle.get());
+    if (!info || !tag) {
+        return std::unexpected(errorCode(!info ? info.error() : tag.error()));
+    }
+    EntryType type = typeOfAttributes(tag->FileAttributes, tag->ReparseTag);
+    if (type == EntryType::File && ::GetFileType(handle.get()) != FILE_TYPE_DISK) {
+        type = EntryType::Other;
+    }
+    return EntryInfo{type, info->identity};
 }
 
-std::expected<void, FileError> Win32FileSystem::replaceFile(const std::string& path,
-                                                            std::string_view bytes,
-                                                            const FileIdentity& expected) {
-    const auto target = targetOf(path);
-    if (!target) {
-        return errorCode(target.error()) == std::errc::no_such_file_or_directory
-                   ? changedMeanwhile()
-                   : failure(FileFailure::CannotWrite, "", target.error());
+std::expected<std::string, std::error_code> Win32FileSystem::readLink(const OpenFolder&,
+                                                                      const std::string&) {
+    // Reading a link's target needs its reparse data; a pass follows no link
+    // here at all.
+    return std::unexpected(std::make_error_code(std::errc::operation_not_supported));
+}
+
+std::expected<SystemHandle, FileError> Win32FileSystem::openForReading(const OpenFolder& folder,
+                                                                       const std::string& name) {
+    const std::wstring wide = wideIn(folder, name);
+    HANDLE raw = openExisting(wide, GENERIC_READ, FILE_FLAG_OPEN_REPARSE_POINT);
+    if (raw == INVALID_HANDLE_VALUE) {
+        return failure(FileFailure::CannotOpen, "", ::GetLastError());
     }
-    // A link pointed elsewhere since the read lands here too: the target is
-    // another file.
-    if (!(target->info.identity == expected)) {
+    SystemHandle handle = owned(raw);
+    const auto tag = attributesOf(raw);
+    if (!tag) {
+        return failure(FileFailure::CannotOpen, "", tag.error());
+    }
+    if (isLink(tag->FileAttributes, tag->ReparseTag)) {
+        return changedMeanwhile(); // a link where a file was a moment ago
+    }
+    if ((tag->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return failure(FileFailure::NotAFile, "it is a folder", 0);
+    }
+    if (::GetFileType(raw) != FILE_TYPE_DISK) {
+        return failure(FileFailure::NotAFile, "it is not a regular file", 0);
+    }
+    if ((tag->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        // Its data is reached through the system's handler: opened again,
+        // and taken only if it is still the same file.
+        const auto first = infoOf(raw);
+        HANDLE data = openExisting(wide, GENERIC_READ);
+        if (data == INVALID_HANDLE_VALUE) {
+            return failure(FileFailure::CannotOpen, "", ::GetLastError());
+        }
+        handle = owned(data);
+        const auto second = infoOf(data);
+        if (!first || !second || first->identity.file != second->identity.file ||
+            first->identity.device != second->identity.device) {
+            return changedMeanwhile();
+        }
+    }
+    if (!inFolder(handleOf(handle), folder)) {
         return changedMeanwhile();
     }
-    if (auto refused = refusalOf(*target); !refused) {
+    return handle;
+}
+
+std::expected<FileIdentity, std::error_code> Win32FileSystem::identityOf(const SystemHandle& file) {
+    const auto info = infoOf(handleOf(file));
+    if (!info) {
+        return std::unexpected(errorCode(info.error()));
+    }
+    return info->identity;
+}
+
+std::expected<std::size_t, std::error_code>
+Win32FileSystem::readSome(const SystemHandle& file, char* data, std::size_t size) {
+    constexpr std::size_t kChunk = std::size_t{1} << 30;
+    DWORD got = 0;
+    if (!::ReadFile(handleOf(file), data, static_cast<DWORD>(std::min(size, kChunk)), &got,
+                    nullptr)) {
+        return std::unexpected(errorCode(::GetLastError()));
+    }
+    return got;
+}
+
+std::expected<void, FileError> Win32FileSystem::checkReplaceable(const OpenFolder& folder,
+                                                                 const std::string& name,
+                                                                 const SystemHandle& file) {
+    const auto info = infoOf(handleOf(file));
+    if (!info) {
+        return failure(FileFailure::CannotWrite, "", info.error());
+    }
+    if (auto refused = checkInfo(*info); !refused) {
         return refused;
     }
+    return checkNotHeld(wideIn(folder, name));
+}
 
-    auto temp = createTemporaryBeside(target->path);
-    if (!temp) {
-        return failure(FileFailure::CannotWrite, "could not create a temporary file beside it",
-                       temp.error());
+std::expected<SystemHandle, std::error_code> Win32FileSystem::createFile(const OpenFolder& folder,
+                                                                         const std::string& name) {
+    HANDLE raw = ::CreateFileW(wideIn(folder, name).c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) {
+        return std::unexpected(errorCode(::GetLastError()));
     }
-    if (const DWORD error = writeAll(calls_, (*temp)->get(), bytes); error != 0) {
-        return failure(FileFailure::CannotWrite, "could not write it", error);
+    SystemHandle handle = owned(raw);
+    if (!inFolder(raw, folder)) {
+        // Made somewhere else: removed through its own handle, not its name.
+        FILE_DISPOSITION_INFO dispose{TRUE};
+        (void)::SetFileInformationByHandle(raw, FileDispositionInfo, &dispose, sizeof dispose);
+        return std::unexpected(std::make_error_code(std::errc::no_such_file_or_directory));
     }
-    if (const unsigned long error = calls_.flush((*temp)->get()); error != 0) {
-        return failure(FileFailure::CannotWrite, "could not flush it to disk", error);
+    return handle;
+}
+
+std::expected<void, FileError> Win32FileSystem::copyMetadata(const SystemHandle&,
+                                                             const SystemHandle&) {
+    return {}; // ReplaceFileW gives the new version the old one's
+}
+
+std::expected<std::size_t, std::error_code>
+Win32FileSystem::writeSome(const SystemHandle& file, const char* data, std::size_t size) {
+    constexpr std::size_t kChunk = std::size_t{1} << 20;
+    unsigned long written = 0;
+    if (const unsigned long error = calls_.write(
+            handleOf(file), data, static_cast<unsigned long>(std::min(size, kChunk)), &written);
+        error != 0) {
+        return std::unexpected(errorCode(error));
     }
-    if (const DWORD error = (*temp)->close(); error != 0) {
-        return failure(FileFailure::CannotWrite, "could not write it", error);
-    }
-    // The last moment to notice another program's save, append or half-done
-    // write: after the replace its version would be gone.
-    const auto now = targetOf(path);
-    if (!now || now->path != target->path || !(now->info.identity == expected)) {
+    return written;
+}
+
+std::error_code Win32FileSystem::sync(const SystemHandle& file) {
+    const unsigned long error = calls_.flush(handleOf(file));
+    return error == 0 ? std::error_code{} : errorCode(error);
+}
+
+std::expected<void, FileError> Win32FileSystem::putInPlace(const OpenFolder& folder,
+                                                           const std::string& temporary,
+                                                           const std::string& name) {
+    // ReplaceFileW takes names only; the folder is held open, so they still
+    // name its entries as long as its path is what it was.
+    const auto now = finalPathOf(handleOf(folder.handle));
+    if (now && !samePath(*now, folder.systemPath)) {
         return changedMeanwhile();
     }
-    const std::wstring wideTarget = widePath(target->path);
-    if (!::ReplaceFileW(wideTarget.c_str(), (*temp)->path().c_str(), nullptr,
+    const std::wstring target = wideIn(folder, name);
+    const std::wstring replacement = wideIn(folder, temporary);
+    if (!::ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         const DWORD error = ::GetLastError();
         // Where the volume cannot merge the two (some network shares), a
@@ -501,90 +587,24 @@ std::expected<void, FileError> Win32FileSystem::replaceFile(const std::string& p
             return failure(FileFailure::CannotWrite, "could not put the new version in place",
                            error);
         }
-        if (!::MoveFileExW((*temp)->path().c_str(), wideTarget.c_str(),
+        if (!::MoveFileExW(replacement.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return failure(FileFailure::CannotWrite, "could not put the new version in place",
                            ::GetLastError());
         }
     }
-    (*temp)->keep();
     return {};
 }
 
-std::expected<std::vector<FolderEntry>, std::error_code>
-Win32FileSystem::listFolder(const std::string& folder) {
-    const std::wstring pattern = widePath(joinPath(folder, "*"));
-    WIN32_FIND_DATAW found{};
-    HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) {
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND) {
-            return std::vector<FolderEntry>{}; // an empty drive root lists nothing at all
-        }
-        return std::unexpected(errorCode(error));
-    }
-    struct SearchCloser {
-        HANDLE search;
-        ~SearchCloser() { ::FindClose(search); }
-    } closer{search};
-
-    std::vector<FolderEntry> entries;
-    do {
-        const std::wstring_view name = found.cFileName;
-        if (name == L"." || name == L"..") {
-            continue;
-        }
-        constexpr DWORD kUnlisted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        entries.push_back({utf8Path(name),
-                           typeOfAttributes(found.dwFileAttributes, found.dwReserved0),
-                           (found.dwFileAttributes & kUnlisted) != 0});
-    } while (::FindNextFileW(search, &found));
-    if (const DWORD error = ::GetLastError(); error != ERROR_NO_MORE_FILES) {
-        return std::unexpected(errorCode(error));
-    }
-    return entries;
+std::error_code Win32FileSystem::removeEntry(const OpenFolder& folder, const std::string& name) {
+    return ::DeleteFileW(wideIn(folder, name).c_str()) ? std::error_code{}
+                                                       : errorCode(::GetLastError());
 }
 
-std::expected<EntryType, std::error_code> Win32FileSystem::typeOf(const std::string& path,
-                                                                  bool followLinks) {
-    const std::wstring wide = widePath(path);
-    if (!followLinks) {
-        WIN32_FIND_DATAW found{};
-        const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            return std::unexpected(errorCode(::GetLastError()));
-        }
-        DWORD tag = 0;
-        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-            HANDLE search = ::FindFirstFileW(wide.c_str(), &found);
-            if (search != INVALID_HANDLE_VALUE) {
-                tag = found.dwReserved0;
-                ::FindClose(search);
-            }
-        }
-        return typeOfAttributes(attributes, tag);
-    }
-    const Handle handle(openExisting(wide, FILE_READ_ATTRIBUTES));
-    if (!handle.valid()) {
-        return std::unexpected(errorCode(::GetLastError()));
-    }
-    if (::GetFileType(handle.get()) != FILE_TYPE_DISK) {
-        return EntryType::Other;
-    }
-    const auto info = infoOf(handle.get());
-    if (!info) {
-        return std::unexpected(errorCode(info.error()));
-    }
-    return (info->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryType::Folder : EntryType::File;
-}
-
-std::expected<std::string, std::error_code> Win32FileSystem::realPath(const std::string& path) {
-    auto target = targetOf(path);
-    if (!target) {
-        return std::unexpected(errorCode(target.error()));
-    }
-    return std::move(target->path);
+std::error_code Win32FileSystem::syncFolder(const OpenFolder&) {
+    // Windows gives a program no flush of a folder's entries; ReplaceFileW
+    // and MOVEFILE_WRITE_THROUGH are what it offers.
+    return {};
 }
 
 } // namespace zentadial

@@ -20,23 +20,47 @@ struct Win32WriteCalls {
 [[nodiscard]] const Win32WriteCalls& systemWin32WriteCalls();
 
 // The file system through the wide (UTF-16) Win32 calls; paths arrive as
-// UTF-8. A rewrite puts the new version in place with ReplaceFileW, which
-// keeps the attributes, ACLs and streams of the file it replaces.
+// UTF-8. Each folder is held open, so that it cannot be renamed or removed
+// while a pass works in it, and every handle opened in it is checked against
+// it. Links (any name-surrogate reparse point) are never followed. A rewrite
+// puts the new version in place with ReplaceFileW, which keeps the
+// attributes, ACLs and streams of the file it replaces.
 class Win32FileSystem final : public FileSystem {
 public:
     explicit Win32FileSystem(Win32WriteCalls calls = systemWin32WriteCalls());
 
-    [[nodiscard]] std::expected<FileContents, FileError> readFile(const std::string& path) override;
-    [[nodiscard]] std::expected<void, FileError> checkReplaceable(const std::string& path) override;
-    [[nodiscard]] std::expected<void, FileError> replaceFile(const std::string& path,
-                                                             std::string_view bytes,
-                                                             const FileIdentity& expected) override;
+    [[nodiscard]] std::expected<OpenFolder, std::error_code>
+    openFolder(const std::string& path) override;
+    [[nodiscard]] std::expected<OpenFolder, std::error_code>
+    openFolderAt(const OpenFolder& parent, const std::string& name) override;
     [[nodiscard]] std::expected<std::vector<FolderEntry>, std::error_code>
-    listFolder(const std::string& folder) override;
-    [[nodiscard]] std::expected<EntryType, std::error_code> typeOf(const std::string& path,
-                                                                   bool followLinks) override;
+    listFolder(const OpenFolder& folder) override;
+    [[nodiscard]] std::expected<EntryInfo, std::error_code>
+    entryAt(const OpenFolder& folder, const std::string& name) override;
     [[nodiscard]] std::expected<std::string, std::error_code>
-    realPath(const std::string& path) override;
+    readLink(const OpenFolder& folder, const std::string& name) override;
+    [[nodiscard]] std::expected<SystemHandle, FileError>
+    openForReading(const OpenFolder& folder, const std::string& name) override;
+    [[nodiscard]] std::expected<FileIdentity, std::error_code>
+    identityOf(const SystemHandle& file) override;
+    [[nodiscard]] std::expected<std::size_t, std::error_code>
+    readSome(const SystemHandle& file, char* data, std::size_t size) override;
+    [[nodiscard]] std::expected<void, FileError>
+    checkReplaceable(const OpenFolder& folder, const std::string& name,
+                     const SystemHandle& file) override;
+    [[nodiscard]] std::expected<SystemHandle, std::error_code>
+    createFile(const OpenFolder& folder, const std::string& name) override;
+    [[nodiscard]] std::expected<void, FileError> copyMetadata(const SystemHandle& from,
+                                                              const SystemHandle& to) override;
+    [[nodiscard]] std::expected<std::size_t, std::error_code>
+    writeSome(const SystemHandle& file, const char* data, std::size_t size) override;
+    [[nodiscard]] std::error_code sync(const SystemHandle& file) override;
+    [[nodiscard]] std::expected<void, FileError> putInPlace(const OpenFolder& folder,
+                                                            const std::string& temporary,
+                                                            const std::string& name) override;
+    [[nodiscard]] std::error_code removeEntry(const OpenFolder& folder,
+                                              const std::string& name) override;
+    [[nodiscard]] std::error_code syncFolder(const OpenFolder& folder) override;
 
 private:
     Win32WriteCalls calls_;

@@ -1,12 +1,17 @@
+#include "scenario/folder_path.h"
 #include "scenario/scenario_rewrite.h"
+#include "scenario/scenario_tree.h"
+#include "support/native_file_system.h"
 #include "support/scenario_fixture.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #ifndef Q_OS_WIN
+#include <sys/inotify.h>
 #include <unistd.h>
 #endif
 
@@ -36,6 +41,8 @@ private Q_SLOTS:
     void stopsAtFirstFailure();
     void summary();
     void longListsGoToDetails();
+    void swapAtEveryStep_data();
+    void swapAtEveryStep();
 };
 
 void TestScenarioFolder::init() {
@@ -207,6 +214,123 @@ void TestScenarioFolder::longListsGoToDetails() {
     const std::string details = describeResultDetails(*result);
     QVERIFY(details.find(folder() + "/f299.scn\n") != std::string::npos);
     QCOMPARE(std::count(details.begin(), details.end(), '\n'), 301);
+}
+
+// Another user who can write in the folder swaps a link or a folder between
+// any two calls of a pass: nothing outside the folder may be opened or
+// written, whatever the pass then reports.
+void TestScenarioFolder::swapAtEveryStep_data() {
+    QTest::addColumn<QString>("pass"); // "folder", "tree" or "file" (inside/a.scn)
+    QTest::addColumn<QString>("swap");
+    QTest::addColumn<int>("firstStep"); // before it, the swap is what the user named
+    QTest::newRow("file swapped for a link out") << "folder"
+                                                 << "inside/a.scn" << 0;
+    QTest::newRow("link within the folder retargeted out") << "folder"
+                                                           << "inside/link.scn" << 0;
+    QTest::newRow("named folder swapped for a link") << "folder"
+                                                     << "inside" << 1;
+    QTest::newRow("sub-folder swapped for a link") << "tree"
+                                                   << "inside/sub" << 0;
+    QTest::newRow("file in a sub-folder swapped for a link") << "tree"
+                                                             << "inside/sub/a.scn" << 0;
+    QTest::newRow("named file swapped for a link out") << "file"
+                                                       << "inside/a.scn" << 1;
+    QTest::newRow("named file's folder swapped for a link") << "file"
+                                                            << "inside" << 1;
+}
+
+void TestScenarioFolder::swapAtEveryStep() {
+#ifdef Q_OS_WIN
+    QSKIP("symbolic links need a privilege on Windows; tst_windows_files has the reparse rows");
+#else
+    QFETCH(QString, pass);
+    QFETCH(QString, swap);
+    QFETCH(int, firstStep);
+    QDir top(dir_->path());
+    const QString inside = path(QStringLiteral("inside"));
+    const QString outside = path(QStringLiteral("outside"));
+
+    // The folder outside is made once and watched throughout: a watch is
+    // slow to take down.
+    for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+        QVERIFY(top.mkpath(folderOf(local(outside + "/" + name)).c_str()));
+        QVERIFY(writeBytes(outside + "/" + name, "Date MJD 1\n"));
+    }
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{watch};
+    for (const QString& folder : QStringList{outside, outside + "/sub"}) {
+        QVERIFY(::inotify_add_watch(watch, local(folder).c_str(),
+                                    IN_OPEN | IN_MODIFY | IN_CREATE | IN_MOVED_TO | IN_ATTRIB |
+                                        IN_DELETE) >= 0);
+    }
+
+    // Runs the pass once, swapping at the given call (-1: never); the number
+    // of calls it made, or -1 when anything outside was touched.
+    const auto run = [&](int swapAt) -> int {
+        for (const char* name : {"inside", "moved"}) {
+            std::filesystem::remove_all(local(path(QLatin1String(name))));
+        }
+        (void)top.mkpath(inside + "/sub");
+        for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+            (void)writeBytes(inside + "/" + name, "Date MJD 1\n");
+        }
+        (void)::symlink("real.scn", local(inside + "/link.scn").c_str());
+        char events[4096];
+        while (::read(watch, events, sizeof events) > 0) {
+            // what the test itself read there since the last run
+        }
+
+        int step = 0;
+        bool swapped = false;
+        test::NativeFileSystem native(test::faultyCalls({.flushSkipped = true}));
+        test::SteppedFileSystem fs(native, [&](std::string_view) {
+            if (step++ != swapAt || swapped) {
+                return;
+            }
+            swapped = true;
+            const QString victim = path(swap);
+            const QString target = outside + victim.mid(inside.size());
+            (void)::rename(local(victim).c_str(), local(path(QStringLiteral("moved"))).c_str());
+            (void)::symlink(local(target).c_str(), local(victim).c_str());
+        });
+        DateLineSource dateLine{std::string(kDateText), us_};
+        if (pass == QStringLiteral("file")) {
+            (void)rewriteScenarioFile(local(inside + "/a.scn"), dateLine, fs);
+        } else if (pass == QStringLiteral("folder")) {
+            (void)rewriteScenarioFolder(local(inside), dateLine, fs);
+        } else {
+            forEachScenarioFile(
+                local(inside), true,
+                [&](const ScenarioTreeEntry& entry) {
+                    if (entry) {
+                        (void)rewriteScenarioFile(*entry, dateLine, fs);
+                    }
+                },
+                fs);
+        }
+        const auto got = ::read(watch, events, sizeof events);
+        if (got > 0) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events);
+            qWarning("step %d: %s was touched (mask %x)", swapAt,
+                     event->len > 0 ? event->name : "the folder", event->mask);
+            return -1;
+        }
+        return fs.calls();
+    };
+    const int steps = run(-1);
+    QVERIFY(steps > 0);
+    for (int at = firstStep; at < steps; ++at) {
+        QVERIFY2(run(at) >= 0, qPrintable(QStringLiteral("swapped before call %1").arg(at)));
+        for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+            QCOMPARE(readBytes(outside + "/" + name), QByteArray("Date MJD 1\n"));
+        }
+        QCOMPARE(entries(outside), (QStringList{"a.scn", "real.scn", "sub"}));
+    }
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestScenarioFolder)

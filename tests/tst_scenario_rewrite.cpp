@@ -1,3 +1,4 @@
+#include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "support/native_file_system.h"
 #include "support/scenario_fixture.h"
@@ -10,6 +11,11 @@
 #include <utility>
 
 #ifndef Q_OS_WIN
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -20,6 +26,55 @@ using namespace scenario_fixture;
 
 Q_DECLARE_METATYPE(zentadial::ScenarioFailureKind)
 
+namespace {
+
+#ifndef Q_OS_WIN
+// Sets the append-only or immutable mark (chattr +a, +i) alone; false where
+// the file system or our privileges do not allow it.
+bool setMarks(const QString& path, int marks) {
+    const int fd = ::open(local(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = (flags & ~(FS_APPEND_FL | FS_IMMUTABLE_FL)) | marks;
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+// An access list in the form the kernel keeps it: the owner, one named
+// user, the group, the mask and others.
+QByteArray accessList(std::uint32_t namedUser, std::uint16_t namedPerm) {
+    struct Entry {
+        std::uint16_t tag;
+        std::uint16_t perm;
+        std::uint32_t id;
+    };
+    constexpr std::uint32_t kVersion = 2;
+    constexpr std::uint32_t kNoId = 0xffffffff;
+    const Entry entries[] = {{0x01, 6, kNoId},
+                             {0x02, namedPerm, namedUser},
+                             {0x04, 4, kNoId},
+                             {0x10, 6, kNoId},
+                             {0x20, 0, kNoId}};
+    QByteArray bytes(reinterpret_cast<const char*>(&kVersion), sizeof kVersion);
+    bytes.append(reinterpret_cast<const char*>(entries), sizeof entries);
+    return bytes;
+}
+
+QByteArray attribute(const QString& path, const char* name) {
+    char value[256] = {};
+    const ssize_t size = ::getxattr(local(path).c_str(), name, value, sizeof value);
+    return size < 0 ? QByteArray() : QByteArray(value, int(size));
+}
+#endif
+
+} // namespace
+
 class TestScenarioRewrite : public QObject {
     Q_OBJECT
 
@@ -29,9 +84,15 @@ private:
 
     QString path(const QString& name) const { return dir_->filePath(name); }
     ScenarioFileOutcome rewrite(const QString& file, std::string_view dateText = kDateText,
-                                const test::WriteFaults& faults = {}) {
-        test::NativeFileSystem fs(test::faultyCalls(faults));
+                                const test::WriteFaults& faults = {}, bool removalFails = false) {
+        test::NativeFileSystem native(test::faultyCalls(faults));
+        test::SteppedFileSystem fs(native);
+        fs.removalFails = removalFails;
         return rewriteScenarioFile(local(file), dateText, us_, fs);
+    }
+    ScenarioPreviewOutcome preview(const QString& file) {
+        DateLineSource dateLine{std::string(kDateText), us_};
+        return previewScenarioFile(local(file), dateLine);
     }
 
 private Q_SLOTS:
@@ -52,7 +113,8 @@ private Q_SLOTS:
     void permissionsKept();
     void readOnlyRefused_data();
     void readOnlyRefused();
-    void symlinkFollowed();
+    void namedLink_data();
+    void namedLink();
     void openFailure_data();
     void openFailure();
     void refused_data();
@@ -250,35 +312,56 @@ void TestScenarioRewrite::failedWrite_data() {
     QTest::addColumn<int>("failingWrite"); // 0: no write fails
     QTest::addColumn<int>("chunk");
     QTest::addColumn<bool>("syncFails");
-    QTest::newRow("first write fails") << 1 << 4096 << false;
-    QTest::newRow("third write fails after partial writes") << 3 << 4 << false;
-    QTest::newRow("flush fails") << 0 << 4096 << true;
+    QTest::addColumn<bool>("removalFails"); // the temporary file stays, and is named
+    QTest::newRow("first write fails") << 1 << 4096 << false << false;
+    QTest::newRow("third write fails after partial writes") << 3 << 4 << false << false;
+    QTest::newRow("flush fails") << 0 << 4096 << true << false;
+    QTest::newRow("flush fails, temporary file cannot be removed") << 0 << 4096 << true << true;
 }
 
 void TestScenarioRewrite::failedWrite() {
     QFETCH(int, failingWrite);
     QFETCH(int, chunk);
     QFETCH(bool, syncFails);
+    QFETCH(bool, removalFails);
     const QString file = path(QStringLiteral("a.scn"));
     const QByteArray original = "BEGIN\r\n  Date MJD 51982.5\r\nEND\r\n";
     QVERIFY(writeBytes(file, original));
 
     const auto result = rewrite(
         file, kDateText,
-        {.failingWrite = failingWrite, .chunk = std::size_t(chunk), .flushFails = syncFails});
+        {.failingWrite = failingWrite, .chunk = std::size_t(chunk), .flushFails = syncFails},
+        removalFails);
     QVERIFY(!result);
     QCOMPARE(result.error().kind, ScenarioFailureKind::CannotWrite);
     QCOMPARE(readBytes(file), original);
-    QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
     const std::string text = describeFailure(result.error());
     QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+    const QStringList left = entries(dir_->path());
+    if (removalFails) {
+        QCOMPARE(left.size(), 2);
+        QVERIFY2(text.find(local(left[0])) != std::string::npos, text.c_str());
+        QVERIFY2(text.find("could not be removed") != std::string::npos, text.c_str());
+    } else {
+        QCOMPARE(left, QStringList{QStringLiteral("a.scn")});
+    }
 }
 
 void TestScenarioRewrite::permissionsKept_data() {
     QTest::addColumn<int>("mode");
-    QTest::newRow("0640") << 0640;
-    QTest::newRow("0604") << 0604;
-    QTest::newRow("0200, write only") << 0200;
+    // What the folder would give a new file: a group (set-group-ID) or
+    // access entries (a default access list) the old version did not have.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("ownList"); // the file has an access list of its own
+    QTest::newRow("0640") << 0640 << QString() << false;
+    QTest::newRow("0604") << 0604 << QString() << false;
+    QTest::newRow("0200, write only") << 0200 << QString() << false;
+    QTest::newRow("set-group-ID folder of another group")
+        << 0640 << QStringLiteral("setgid") << false;
+    QTest::newRow("folder with a default access list")
+        << 0600 << QStringLiteral("default list") << false;
+    QTest::newRow("own access list in a folder with a default one")
+        << 0640 << QStringLiteral("default list") << true;
 }
 
 void TestScenarioRewrite::permissionsKept() {
@@ -286,13 +369,47 @@ void TestScenarioRewrite::permissionsKept() {
     QSKIP("modes are POSIX; the read-only attribute is tested in tst_windows_files");
 #else
     QFETCH(int, mode);
+    QFETCH(QString, folder);
+    QFETCH(bool, ownList);
     const QString file = path(QStringLiteral("a.scn"));
+    const std::string folderPath = local(dir_->path());
+    constexpr gid_t kOtherGroup = 4242;
+    constexpr std::uint32_t kOtherUser = 4243;
+    if (folder == QStringLiteral("setgid")) {
+        if (::geteuid() != 0) {
+            QSKIP("giving the folder a group we are not in needs root");
+        }
+        QCOMPARE(::chown(folderPath.c_str(), uid_t(-1), kOtherGroup), 0);
+        QCOMPARE(::chmod(folderPath.c_str(), 02775), 0);
+    } else if (folder == QStringLiteral("default list")) {
+        const QByteArray list = accessList(kOtherUser, 6);
+        if (::setxattr(folderPath.c_str(), "system.posix_acl_default", list.constData(),
+                       std::size_t(list.size()), 0) != 0) {
+            QSKIP("this file system keeps no access lists");
+        }
+    }
     QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    // The old version as the user made it, whatever the folder gave it.
+    QCOMPARE(::chown(local(file).c_str(), uid_t(-1), ::getegid()), 0);
+    (void)::removexattr(local(file).c_str(), "system.posix_acl_access");
+    QByteArray list;
+    if (ownList) {
+        list = accessList(kOtherUser, 4);
+        QCOMPARE(::setxattr(local(file).c_str(), "system.posix_acl_access", list.constData(),
+                            std::size_t(list.size()), 0),
+                 0);
+    }
     QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
-    QVERIFY(rewrite(file));
+    list = attribute(file, "system.posix_acl_access");
+
+    const auto result = rewrite(file);
+    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
     struct stat st {};
     QCOMPARE(::stat(local(file).c_str(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), mode);
+    QCOMPARE(st.st_gid, ::getegid());
+    QCOMPARE(attribute(file, "system.posix_acl_access"), list);
+    QCOMPARE(list.isEmpty(), !ownList);
     QCOMPARE(readBytes(file), kDateLine + "\n");
 #endif
 }
@@ -326,23 +443,45 @@ void TestScenarioRewrite::readOnlyRefused() {
 #endif
 }
 
-void TestScenarioRewrite::symlinkFollowed() {
+// A link the user names is followed as a folder pass follows one: only to a
+// file of its own folder, by a plain name; another user who can write there
+// could point it anywhere.
+void TestScenarioRewrite::namedLink_data() {
+    QTest::addColumn<QString>("target"); // "@" stands for the temporary folder
+    QTest::addColumn<bool>("followed");
+    QTest::newRow("to a file beside it") << QStringLiteral("target.scn") << true;
+    QTest::newRow("into a sub-folder") << QStringLiteral("real/target.scn") << false;
+    QTest::newRow("by a full path to a file beside it") << QStringLiteral("@/target.scn") << false;
+}
+
+void TestScenarioRewrite::namedLink() {
 #ifdef Q_OS_WIN
     QSKIP("symbolic links need a privilege on Windows");
 #else
+    QFETCH(QString, target);
+    QFETCH(bool, followed);
+    target.replace(QLatin1Char('@'), dir_->path());
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("real")));
-    const QString target = path(QStringLiteral("real/target.scn"));
+    const QString file = QFileInfo(target).isAbsolute() ? target : path(target);
     const QString link = path(QStringLiteral("link.scn"));
-    QVERIFY(writeBytes(target, "Date MJD 1\n"));
-    QCOMPARE(::symlink("real/target.scn", local(link).c_str()), 0);
+    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QCOMPARE(::symlink(local(target).c_str(), local(link).c_str()), 0);
 
-    QVERIFY(rewrite(link));
-    QCOMPARE(readBytes(target), kDateLine + "\n");
+    const auto result = rewrite(link);
+    QCOMPARE(bool(result), followed);
+    QCOMPARE(readBytes(file), followed ? kDateLine + "\n" : QByteArray("Date MJD 1\n"));
+    if (!followed) {
+        QCOMPARE(result.error().kind, ScenarioFailureKind::LinkOutside);
+        const std::string text = describeFailure(result.error());
+        QVERIFY2(text.find(local(link)) != std::string::npos, text.c_str());
+    }
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
-    QCOMPARE(entries(dir_->path()),
-             (QStringList{QStringLiteral("link.scn"), QStringLiteral("real")}));
-    QCOMPARE(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("target.scn")});
+    QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(file).absoluteFilePath());
+    for (const QString& folder : {dir_->path(), path(QStringLiteral("real"))}) {
+        for (const QString& name : entries(folder)) {
+            QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
+        }
+    }
 #endif
 }
 
@@ -400,6 +539,18 @@ void TestScenarioRewrite::refused_data() {
         << QByteArray("Date MJD 1\n") << QStringLiteral("grow") << ScenarioFailureKind::TooLarge;
     QTest::newRow("second hard link")
         << QByteArray("Date MJD 1\n") << QStringLiteral("link") << ScenarioFailureKind::HardLinked;
+#ifndef Q_OS_WIN
+    // Marks that refuse the rename even to root: the dry run must say so too,
+    // and no temporary file may be left behind.
+    QTest::newRow("append-only file")
+        << QByteArray("Date MJD 1\n") << QStringLiteral("+a") << ScenarioFailureKind::ReadOnly;
+    QTest::newRow("immutable file")
+        << QByteArray("Date MJD 1\n") << QStringLiteral("+i") << ScenarioFailureKind::ReadOnly;
+    QTest::newRow("append-only folder") << QByteArray("Date MJD 1\n") << QStringLiteral("folder +a")
+                                        << ScenarioFailureKind::CannotWrite;
+    QTest::newRow("immutable folder") << QByteArray("Date MJD 1\n") << QStringLiteral("folder +i")
+                                      << ScenarioFailureKind::CannotWrite;
+#endif
 }
 
 void TestScenarioRewrite::refused() {
@@ -414,11 +565,31 @@ void TestScenarioRewrite::refused() {
         std::filesystem::create_hard_link(file.toStdWString(),
                                           path(QStringLiteral("b.scn")).toStdWString());
     }
+#ifndef Q_OS_WIN
+    struct Unmark {
+        QString file, folder;
+        ~Unmark() {
+            (void)setMarks(file, 0);
+            (void)setMarks(folder, 0);
+        }
+    } unmark{file, dir_->path()};
+    if (setup.endsWith(QStringLiteral("+a")) || setup.endsWith(QStringLiteral("+i"))) {
+        const int mark = setup.endsWith(QStringLiteral("+a")) ? FS_APPEND_FL : FS_IMMUTABLE_FL;
+        if (!setMarks(setup.startsWith(QStringLiteral("folder")) ? dir_->path() : file, mark)) {
+            QSKIP("this file system or user cannot mark files append-only or immutable");
+        }
+    }
+#endif
+    const QStringList entriesBefore = entries(dir_->path());
     const QByteArray before = readBytes(file);
+    const auto predicted = preview(file);
+    QVERIFY(!predicted);
+    QCOMPARE(predicted.error().kind, kind);
     const auto result = rewrite(file);
     QVERIFY(!result);
     QCOMPARE(result.error().kind, kind);
     QCOMPARE(readBytes(file), before);
+    QCOMPARE(entries(dir_->path()), entriesBefore);
     const std::string text = describeFailure(result.error());
     QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
 }

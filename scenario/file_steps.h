@@ -1,0 +1,65 @@
+#pragma once
+
+#include "scenario/file_system.h"
+
+#include <expected>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zentadial {
+
+// A file as a pass meets it: a folder opened once, and a name in it.
+struct FileInFolder {
+    std::shared_ptr<const OpenFolder> folder;
+    std::string name;
+    std::string path; // the folder's text joined with the name, for messages
+};
+
+// Where a file's bytes are once its links are followed: a name in the same
+// folder, and the links that led there with the names they held, each read
+// again before the replace.
+struct ReachedFile {
+    std::shared_ptr<const OpenFolder> folder;
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> links; // link, name it held
+};
+
+// A link's text that names an entry of the link's own folder.
+[[nodiscard]] bool isPlainName(std::string_view text);
+
+// The file a user named by a path: its folder opened once (links in the
+// folder's text followed, as the user wrote it), then the name in it, taken
+// as a folder pass takes its entries.
+[[nodiscard]] std::expected<FileInFolder, FileError> openNamedFile(FileSystem& fs,
+                                                                   const std::string& path);
+
+// Follows the file's links, each only to a plain name of the same folder: a
+// link another user can retarget must not lead a pass out of the folder.
+// Anything but a regular file is refused without opening it.
+[[nodiscard]] std::expected<ReachedFile, FileError> reachFile(FileSystem& fs,
+                                                              const FileInFolder& file);
+
+// The whole file as bytes, with the identity it had while it was read; a file
+// above kMaxScenarioBytes is refused before reading it.
+[[nodiscard]] std::expected<FileContents, FileError> readFile(FileSystem& fs,
+                                                              const ReachedFile& file);
+
+// Why replaceFile would refuse the file as it is now, before anything is
+// written.
+[[nodiscard]] std::expected<void, FileError> checkReplaceable(FileSystem& fs,
+                                                              const ReachedFile& file);
+
+// Replaces the file's contents so that a failure at any step leaves it as it
+// was: a temporary file beside it, given the old one's owner, group, mode and
+// access list, flushed, then put in its place, after which the folder is
+// flushed too. When the name (or a link on the way) no longer leads to the
+// version that was read (`expected`), nothing is replaced. A temporary file
+// that cannot be removed after a failure is named in the reason.
+[[nodiscard]] std::expected<void, FileError> replaceFile(FileSystem& fs, const ReachedFile& file,
+                                                         std::string_view bytes,
+                                                         const FileIdentity& expected);
+
+} // namespace zentadial
