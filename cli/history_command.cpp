@@ -26,7 +26,7 @@ std::string passLine(const KeptPass& pass) {
         return line + "its record cannot be read";
     }
     const PassManifest& manifest = *pass.manifest;
-    line += manifest.time + "  ";
+    line += journalTimeWords(manifest.time) + "  ";
     line += manifest.kind == PassKind::Undo && manifest.undoes
                 ? "undo of pass " + std::to_string(*manifest.undoes)
                 : std::string("rewrite");

@@ -11,15 +11,27 @@ std::string journalRoot() {
     return journalFolder().toStdString();
 }
 
+std::string journalTimeWords(const std::string& time) {
+    constexpr std::size_t kDateLength = 10;
+    if (time.size() != kDateLength + 10 || time[kDateLength] != 'T' || time.back() != 'Z') {
+        return time;
+    }
+    return time.substr(0, kDateLength) + " " + time.substr(kDateLength + 1, 8) + " UTC";
+}
+
 std::string byteCount(std::uint64_t bytes) {
     constexpr std::uint64_t kKiB = 1024;
     if (bytes < kKiB) {
         return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
     }
     const bool mebibytes = bytes >= kKiB * kKiB;
+    const std::uint64_t unit = mebibytes ? kKiB * kKiB : kKiB;
+    if (bytes % unit == 0) {
+        return std::to_string(bytes / unit) + (mebibytes ? " MiB" : " KiB");
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %s",
-                  static_cast<double>(bytes) / static_cast<double>(mebibytes ? kKiB * kKiB : kKiB),
+                  static_cast<double>(bytes) / static_cast<double>(unit),
                   mebibytes ? "MiB" : "KiB");
     return text;
 }
@@ -42,10 +54,10 @@ std::string notKeptNote(const JournalOutcome& outcome) {
 }
 
 std::string journalHelp() {
-    return "The undo journal is in \"" + printableBytes(journalRoot()) + "\" (set " +
-           kJournalFolderVariable + " to use another folder). It keeps the last " +
+    return "The undo journal is kept in\n  " + printableBytes(journalRoot()) +
+           "\n(or in the folder " + kJournalFolderVariable + " names). It keeps the last " +
            std::to_string(kJournalMaxPasses) + " passes or " + byteCount(kJournalMaxBytes) +
-           ", whichever is less.\n";
+           ",\nwhichever is less.\n";
 }
 
 void addHelpOption(QCommandLineParser& parser) {

@@ -11,6 +11,9 @@ namespace zentadial {
 // The undo journal's folder, as the library takes it (UTF-8).
 [[nodiscard]] std::string journalRoot();
 
+// "2026-12-09 18:04:05 UTC" for the journal's 2026-12-09T18:04:05Z.
+[[nodiscard]] std::string journalTimeWords(const std::string& time);
+
 // "1.4 MiB", "812 bytes".
 [[nodiscard]] std::string byteCount(std::uint64_t bytes);
 

@@ -20,12 +20,12 @@ constexpr std::string_view kMore =
     "Exit status: 0 when every file was put back (or, with --dry-run, would be), 1 when\n"
     "one was not or there is nothing to undo, 2 for a wrong call.\n";
 
-std::string passName(std::uint64_t pass, PassKind kind, std::optional<std::uint64_t> undoes) {
-    std::string name = "pass " + std::to_string(pass);
-    if (kind == PassKind::Undo && undoes) {
-        name += " (the undo of pass " + std::to_string(*undoes) + ")";
-    }
-    return name;
+std::string passName(const UndoResult& result) {
+    return "pass " + std::to_string(result.pass) +
+           (result.kind == PassKind::Undo && result.undoes
+                ? " (the undo of pass " + std::to_string(*result.undoes) + ")"
+                : std::string(" (a rewrite)")) +
+           " of " + journalTimeWords(result.time);
 }
 
 std::string failureWords(const UndoFailure& failure) {
@@ -111,14 +111,17 @@ int runUndo(const QStringList& arguments, CliStreams& io) {
             ++putBack;
         }
     }
-    std::string summary = dryRun ? "Dry run, nothing written: " : "";
-    summary += (dryRun ? "undoing " : "Undid ") +
-               passName(result->pass, result->kind, result->undoes) + " of " + result->time +
-               (dryRun ? " would put back " : ", put back ") + std::to_string(putBack) +
-               (putBack == 1 ? " file" : " files");
+    const std::string files = std::to_string(putBack) + (putBack == 1 ? " file" : " files");
+    std::string summary = dryRun ? "Dry run, nothing written: undoing " + passName(*result) +
+                                       " would put back " + files
+                                 : "Undid " + passName(*result) + ": " + files + " put back";
     if (leftAlone != 0) {
-        summary += "; " + std::to_string(leftAlone) + " left as " +
+        summary += "; " + std::to_string(leftAlone) + (dryRun ? " would be" : "") + " left as " +
                    (leftAlone == 1 ? "it is" : "they are");
+    }
+    if (result->journal.state == JournalState::Kept) {
+        summary += ". This undo is pass " + std::to_string(result->journal.pass) +
+                   "; undo again to take it back";
     }
     io.out.write(summary + ".\n");
     if (const std::string note = notKeptNote(result->journal); !note.empty()) {
