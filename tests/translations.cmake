@@ -1,0 +1,1 @@
+zentadial_add_test(program_translations LIBS Zentadial::translations)
