@@ -96,7 +96,7 @@ QStringList untranslatedTexts(QWidget& window) {
 struct Converter {
     FakeDesktop desktop;
     std::unique_ptr<Form1> form;
-    explicit Converter(CivilTime now = {2004, 1, 1, 10, 0, 0}) {
+    explicit Converter(const CivilTime& now = {2004, 1, 1, 10, 0, 0}) {
         desktop.clock.now = now;
         form = std::make_unique<Form1>(desktop.seams(), RegionalForm::englishUnitedStates());
     }
