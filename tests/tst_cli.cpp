@@ -96,7 +96,7 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
 #ifndef Q_OS_WIN
 // Runs the program with arguments as raw bytes and standard output on the
 // given descriptor, SIGPIPE as a shell would leave it; the exit status, or -1.
-int runRaw(const std::vector<std::string>& arguments, int out) {
+int runRaw(const std::vector<std::string>& arguments, int out, int in = -1) {
     std::vector<char*> argv;
     std::string program = ZENTADIAL_CLI;
     argv.push_back(program.data());
@@ -109,6 +109,9 @@ int runRaw(const std::vector<std::string>& arguments, int out) {
     if (pid == 0) {
         std::signal(SIGPIPE, SIG_DFL);
         ::dup2(out, STDOUT_FILENO);
+        if (in >= 0) {
+            ::dup2(in, STDIN_FILENO);
+        }
         const int devNull = ::open("/dev/null", O_WRONLY);
         ::dup2(devNull, STDERR_FILENO);
         ::execv(argv[0], argv.data());
@@ -764,6 +767,25 @@ void TestCli::closedPipeFinishesThePass() {
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
     }
+
+    // A batch has nothing to finish for nobody: it stops, with status 1,
+    // rather than convert the rest of its input.
+    QTemporaryFile entries;
+    QVERIFY(entries.open());
+    QByteArray lines;
+    for (int i = 0; i < 20000; ++i) {
+        lines += "mjd 51544.5\n";
+    }
+    QCOMPARE(entries.write(lines), lines.size());
+    QVERIFY(entries.flush() && entries.seek(0));
+    QCOMPARE(::pipe(fds), 0);
+    ::close(fds[0]);
+    const int in = ::open(entries.fileName().toLocal8Bit().constData(), O_RDONLY);
+    QVERIFY(in >= 0);
+    QCOMPARE(runRaw({"convert", "--batch"}, fds[1], in), 1);
+    ::close(fds[1]);
+    QVERIFY(::lseek(in, 0, SEEK_CUR) < lines.size());
+    ::close(in);
 #endif
 }
 
