@@ -15,7 +15,8 @@ namespace {
 // How many files the informative line names before it only counts them.
 constexpr std::size_t kNamedInLine = 5;
 
-ScenarioFileOutcome rewriteOne(const FileInFolder& file, DateLineSource& dateLine, FileSystem& fs) {
+ScenarioFileOutcome rewriteOne(const FileInFolder& file, DateLineSource& dateLine, FileSystem& fs,
+                               ReplaceRecorder* recorder) {
     const std::string& path = file.path;
     auto fail = [&](FileError error) {
         return fileFailure(failureKindOf(error.kind), path, std::move(error.reason), dateLine);
@@ -36,8 +37,14 @@ ScenarioFileOutcome rewriteOne(const FileInFolder& file, DateLineSource& dateLin
     if (text->dateLineCount == 0) {
         return ScenarioFileResult{path, text->lineCount, 0, {}};
     }
+    if (recorder != nullptr) {
+        recorder->aboutToReplace(path, contents->bytes, text->bytes);
+    }
     if (auto written = replaceFile(fs, *reached, text->bytes, contents->identity); !written) {
         return fail(std::move(written.error()));
+    }
+    if (recorder != nullptr) {
+        recorder->replaced(path);
     }
     return ScenarioFileResult{path, text->lineCount, text->dateLineCount, {}};
 }
@@ -97,25 +104,26 @@ std::vector<std::string> ScenarioFolderResult::filesWithoutDateLine() const {
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, std::string_view dateText,
-                                        const RegionalForm& form, FileSystem& fs) {
+                                        const RegionalForm& form, FileSystem& fs,
+                                        ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFile(path, dateLine, fs);
+    return rewriteScenarioFile(path, dateLine, fs, recorder);
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view pathText, DateLineSource& dateLine,
-                                        FileSystem& fs) {
+                                        FileSystem& fs, ReplaceRecorder* recorder) {
     const std::string path(pathText);
     auto file = openNamedFile(fs, path);
     if (!file) {
         return fileFailure(failureKindOf(file.error().kind), path, std::move(file.error().reason),
                            dateLine);
     }
-    return rewriteScenarioFile(*file, dateLine, fs);
+    return rewriteScenarioFile(*file, dateLine, fs, recorder);
 }
 
 ScenarioFileOutcome rewriteScenarioFile(const FileInFolder& file, DateLineSource& dateLine,
-                                        FileSystem& fs) {
-    auto result = rewriteOne(file, dateLine, fs);
+                                        FileSystem& fs, ReplaceRecorder* recorder) {
+    auto result = rewriteOne(file, dateLine, fs, recorder);
     if (result) {
         result->leftovers = leftoverTemporaries(*file.folder, fs);
     }
@@ -123,13 +131,14 @@ ScenarioFileOutcome rewriteScenarioFile(const FileInFolder& file, DateLineSource
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
-                                            const RegionalForm& form, FileSystem& fs) {
+                                            const RegionalForm& form, FileSystem& fs,
+                                            ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFolder(folderText, dateLine, fs);
+    return rewriteScenarioFolder(folderText, dateLine, fs, recorder);
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLineSource& dateLine,
-                                            FileSystem& fs) {
+                                            FileSystem& fs, ReplaceRecorder* recorder) {
     auto listing = listScenarioFiles(folderText, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
@@ -140,7 +149,7 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
                                 leftoverTemporaries(*listing->folder, fs)};
     result.files.reserve(listing->files.size());
     for (const auto& path : listing->files) {
-        auto file = rewriteOne({listing->folder, fileNameOf(path), path}, dateLine, fs);
+        auto file = rewriteOne({listing->folder, fileNameOf(path), path}, dateLine, fs, recorder);
         if (!file) {
             file.error().folderPass = true;
             file.error().filesRewritten = result.files.size();

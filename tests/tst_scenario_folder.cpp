@@ -252,7 +252,7 @@ void TestScenarioFolder::swapAtEveryStep() {
 
     // The folder outside is made once and watched throughout: a watch is
     // slow to take down.
-    for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+    for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
         QVERIFY(top.mkpath(folderOf(local(outside + "/" + name)).c_str()));
         QVERIFY(writeBytes(outside + "/" + name, "Date MJD 1\n"));
     }
@@ -275,7 +275,7 @@ void TestScenarioFolder::swapAtEveryStep() {
             std::filesystem::remove_all(local(path(QLatin1String(name))));
         }
         (void)top.mkpath(inside + "/sub");
-        for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+        for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
             (void)writeBytes(inside + "/" + name, "Date MJD 1\n");
         }
         (void)::symlink("real.scn", local(inside + "/link.scn").c_str());
@@ -325,7 +325,7 @@ void TestScenarioFolder::swapAtEveryStep() {
     QVERIFY(steps > 0);
     for (int at = firstStep; at < steps; ++at) {
         QVERIFY2(run(at) >= 0, qPrintable(QStringLiteral("swapped before call %1").arg(at)));
-        for (const QString& name : {"a.scn", "real.scn", "sub/a.scn"}) {
+        for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
             QCOMPARE(readBytes(outside + "/" + name), QByteArray("Date MJD 1\n"));
         }
         QCOMPARE(entries(outside), (QStringList{"a.scn", "real.scn", "sub"}));
