@@ -5,6 +5,7 @@
 #include "scenario/folder_path.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/win32_file_system.h"
+#include "support/native_file_system.h"
 #include "support/scenario_fixture.h"
 #include "support/windows_attributes.h"
 
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void readOnlyAttributeRefused();
     void heldOpenWithoutSharing();
     void nonAsciiNames();
+    void folderSwappedAtEveryStep_data();
+    void folderSwappedAtEveryStep();
 };
 
 void TestWindowsFiles::init() {
@@ -116,6 +119,9 @@ void TestWindowsFiles::listingByAttributesAndCase_data() {
     QTest::newRow("system") << "system.scn" << int(FILE_ATTRIBUTE_SYSTEM) << false;
     QTest::newRow("other suffix") << "notes.txt" << int(FILE_ATTRIBUTE_NORMAL) << false;
     QTest::newRow("longer suffix") << "e.scn.bak" << int(FILE_ATTRIBUTE_NORMAL) << false;
+    // A reparse point that stands for another name is never followed, even
+    // to a file beside it.
+    QTest::newRow("symbolic link") << "link.scn" << int(FILE_ATTRIBUTE_REPARSE_POINT) << false;
 }
 
 void TestWindowsFiles::listingByAttributesAndCase() {
@@ -123,8 +129,16 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     QFETCH(int, attributes);
     QFETCH(bool, taken);
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
-    QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
-    QVERIFY(test::setWindowsAttributes(path(name), DWORD(attributes)));
+    if (attributes == FILE_ATTRIBUTE_REPARSE_POINT) {
+        QVERIFY(writeBytes(path(QStringLiteral("target.txt")), "Date MJD 1\r\n"));
+        if (!::CreateSymbolicLinkW(wide(path(name)).c_str(), L"target.txt",
+                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+            QSKIP("symbolic links need a privilege here");
+        }
+    } else {
+        QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
+        QVERIFY(test::setWindowsAttributes(path(name), DWORD(attributes)));
+    }
 
     const auto result = rewriteScenarioFolder(nativeFolder(), kDateText, us_);
     QVERIFY(result);
@@ -214,6 +228,57 @@ void TestWindowsFiles::nonAsciiNames() {
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(readBytes(file), QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+}
+
+// Another user renames the folder a pass works in and puts one of their own
+// in its place, between any two calls of the pass: the pass holds its folder
+// open, so the rename fails, or the pass notices it; it never writes into
+// the other folder.
+void TestWindowsFiles::folderSwappedAtEveryStep_data() {
+    QTest::addColumn<bool>("folderPass");
+    QTest::newRow("folder pass") << true;
+    QTest::newRow("single file") << false;
+}
+
+void TestWindowsFiles::folderSwappedAtEveryStep() {
+    QFETCH(bool, folderPass);
+    const QString inside = path(QStringLiteral("inside"));
+    const QString moved = path(QStringLiteral("moved"));
+    const auto run = [&](int swapAt) -> int {
+        QDir(inside).removeRecursively();
+        QDir(moved).removeRecursively();
+        (void)QDir().mkpath(inside);
+        (void)writeBytes(inside + "/a.scn", "Date MJD 1\r\n");
+        int step = 0;
+        test::NativeFileSystem native(test::faultyCalls({.flushSkipped = true}));
+        test::SteppedFileSystem fs(native, [&](std::string_view) {
+            if (step++ == swapAt && ::MoveFileW(wide(inside).c_str(), wide(moved).c_str())) {
+                (void)QDir().mkpath(inside);
+                (void)writeBytes(inside + "/a.scn", "theirs\r\n");
+            }
+        });
+        DateLineSource dateLine{std::string(kDateText), us_};
+        if (folderPass) {
+            (void)rewriteScenarioFolder(nativeFolder() + "\\inside", dateLine, fs);
+        } else {
+            (void)rewriteScenarioFile(nativeFolder() + "\\inside\\a.scn", dateLine, fs);
+        }
+        return fs.calls();
+    };
+    const int steps = run(-1);
+    QVERIFY(steps > 0);
+    for (int at = 1; at < steps; ++at) {
+        (void)run(at);
+        const QByteArray left = readBytes(inside + "/a.scn");
+        QVERIFY2(left == kDateLine + "\r\n" || left == "theirs\r\n",
+                 qPrintable(QStringLiteral("swapped before call %1").arg(at)));
+        if (QDir(moved).exists()) {
+            QCOMPARE(left, QByteArray("theirs\r\n"));
+            for (const QString& name : entries(inside)) {
+                QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWindowsFiles)
