@@ -114,7 +114,10 @@ EntryResult convertEntry(Field field, std::string_view text, const RegionalForm&
     }
     EntryResult result;
     result.scale = scale;
-    if (!fields[Field::Date].empty()) {
+    if (field == Field::Date) {
+        result.date = *typed;
+    } else if (!fields[Field::Date].empty()) {
+        // The date as the field shows it, to the second.
         const Conv<SerialDate> date = dateFromText(fields[Field::Date], form);
         result.date = date ? std::optional<SerialDate>(*date) : std::nullopt;
     }

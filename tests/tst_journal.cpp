@@ -233,9 +233,9 @@ void TestJournal::undo_data() {
     QTest::addColumn<QString>("states"); // of the last undo
     QTest::addColumn<QString>("after");  // each file at the end
 
-    const QList<QByteArray> three = {"A\r\n  Date MJD 51982.5\r\nB\r\n",
-                                     "Date MJD 1\nno end on the last line",
-                                     "Caf\xe9\x01\x7f\rDate MJD 2\r\r\n"};
+    const QList<QByteArray> three = {kSectionCrLf + "A\r\n  Date MJD 51982.5\r\nB\r\n",
+                                     kSection + "Date MJD 1\nno end on the last line",
+                                     kSectionCrLf + "Caf\xe9\x01\x7f\rDate MJD 2\r\r\n"};
     const QStringList abc = {QStringLiteral("a.scn"), QStringLiteral("b.scn"),
                              QStringLiteral("c.scn")};
     QTest::newRow("every file put back byte for byte")
@@ -264,12 +264,12 @@ void TestJournal::undo_data() {
     // Undone last first: undone first first, the second replace's file
     // would no longer hold what the first wrote.
     QTest::newRow("a file replaced twice ends as before the first")
-        << QList<QByteArray>{"Date MJD 1\r\n"}
+        << QList<QByteArray>{kSectionCrLf + "Date MJD 1\r\n"}
         << QStringList{QStringLiteral("a.scn"), QStringLiteral("a.scn")} << QString() << 1 << false
         << "RR"
         << "o";
     QTest::newRow("a file without a date line is not in the pass")
-        << QList<QByteArray>{"no date\r\n", "Date MJD 1\r\n"}
+        << QList<QByteArray>{"no date\r\n", kSectionCrLf + "Date MJD 1\r\n"}
         << QStringList{QStringLiteral("a.scn"), QStringLiteral("b.scn")} << QString() << 1 << false
         << "R"
         << "oo";
@@ -368,7 +368,7 @@ void TestJournal::crash() {
                                QStringLiteral("c.scn")};
     QList<QByteArray> originals;
     for (const auto& name : names) {
-        originals << "Date MJD 1\r\n" + name.toLatin1() + "\r\n";
+        originals << kSectionCrLf + "Date MJD 1\r\n" + name.toLatin1() + "\r\n";
         QVERIFY(writeBytes(path(name), originals.last()));
     }
     // A write that fails stands for the program killed at that point: the
@@ -430,12 +430,13 @@ void TestJournal::pruning() {
     std::optional<JournalOutcome> outcome;
     for (int i = 1; i <= passes; ++i) {
         const int size = i == passes ? lastFileBytes : fileBytes;
-        QVERIFY(writeBytes(file, "Date MJD 1\r\n" + QByteArray(size, 'x')));
+        QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n" + QByteArray(size, 'x')));
         outcome = pass({QStringLiteral("a.scn")}, limits);
         QVERIFY(outcome);
     }
     QCOMPARE(outcome->state, lastState);
-    QVERIFY(readBytes(file).startsWith(kDateLine)); // the pass ran either way
+    QVERIFY(readBytes(file).startsWith(
+        QByteArray(kSectionCrLf + kDateLine))); // the pass ran either way
     const auto numbers = keptPasses();
     QCOMPARE(QList<qulonglong>(numbers.begin(), numbers.end()), kept);
 
@@ -446,7 +447,7 @@ void TestJournal::pruning() {
     } else {
         QVERIFY(!result);
         QCOMPARE(result.error().kind, UndoFailureKind::NotKept);
-        QVERIFY(readBytes(file).startsWith(kDateLine));
+        QVERIFY(readBytes(file).startsWith(QByteArray(kSectionCrLf + kDateLine)));
     }
 }
 
@@ -480,14 +481,14 @@ void TestJournal::journalFailure() {
     };
     const QStringList names = {QStringLiteral("a.scn"), QStringLiteral("b.scn")};
     for (const auto& name : names) {
-        QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
+        QVERIFY(writeBytes(path(name), kSectionCrLf + "Date MJD 1\r\n"));
     }
     const auto outcome = pass(names, {}, calls);
     QVERIFY(outcome);
     QCOMPARE(outcome->state, state);
     QCOMPARE(outcome->reason.empty(), state == JournalState::Kept);
     for (const auto& name : names) {
-        QCOMPARE(readBytes(path(name)), kDateLine + "\r\n"); // the pass went on
+        QCOMPARE(readBytes(path(name)), kSectionCrLf + kDateLine + "\r\n"); // the pass went on
     }
     const auto result = undoLast();
     QCOMPARE(result.has_value(), state == JournalState::Kept);
