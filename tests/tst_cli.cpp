@@ -533,7 +533,7 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                                                   FILE_ATTRIBUTE_HIDDEN));
 #endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
-    QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
+    QVERIFY(writeBytes(deeper, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
     // A link back up the tree must not be walked into.
     QVERIFY(QFile::link(tree.path(), tree.filePath(QStringLiteral("sub/loop"))));
     const QStringList files = {top, sub, deeper, hidden};
@@ -577,7 +577,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                               printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
                               "3 files rewritten, 4 date lines.\n");
-    QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
+    QCOMPARE(readBytes(deeper),
+             "BEGIN_ENVIRONMENT\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
     expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
     QCOMPARE(readBytes(top), expectedTop);
@@ -719,12 +720,13 @@ void TestCli::numbersReadAlikeInEveryLocale() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("f.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite =
         run({QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("60000.5"), file},
             {}, {}, QStringLiteral("UTC"), locale);
     QCOMPARE(rewrite.exitCode, 0);
-    QVERIFY2(readBytes(file).startsWith("  Date MJD 60000.5     ; "), readBytes(file).constData());
+    QVERIFY2(readBytes(file).startsWith("BEGIN_ENVIRONMENT\r\n  Date MJD 60000.5     ; "),
+             readBytes(file).constData());
 
     const Run batch =
         run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
@@ -756,7 +758,8 @@ void TestCli::closedPipeFinishesThePass() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)), "Date MJD 1\n"));
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)),
+                           "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     }
     int fds[2];
     QCOMPARE(::pipe(fds), 0);
@@ -765,7 +768,8 @@ void TestCli::closedPipeFinishesThePass() {
     ::close(fds[1]);
     QCOMPARE(status, 1);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))),
+                 "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
     }
 
     // A batch has nothing to finish for nobody: it stops, with status 1,
@@ -811,7 +815,7 @@ void TestCli::oddFileNames() {
     const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
     const int created = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(created >= 0);
-    QCOMPARE(::write(created, "Date MJD 1\n", 11), ssize_t(11));
+    QCOMPARE(::write(created, "BEGIN_ENVIRONMENT\nDate MJD 1\n", 29), ssize_t(29));
     ::close(created);
     QTemporaryFile output;
     QVERIFY(output.open());
@@ -825,7 +829,7 @@ void TestCli::oddFileNames() {
     QFile scenario;
     const int fd = ::open(name.c_str(), O_RDONLY);
     QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+    QCOMPARE(scenario.readAll(), "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
 #endif
 }
 
@@ -846,7 +850,7 @@ void TestCli::dryRunForeseesRefusals() {
                         pass + QStringLiteral("/away.scn")));
     refused << QStringLiteral("/away.scn");
 #endif
-    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
+    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
 
     for (const char* dryRun : {"--dry-run", ""}) {
         QStringList arguments{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
@@ -903,10 +907,11 @@ void TestCli::timeScales() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + date + QStringList{file});
     QCOMPARE(rewrite.exitCode, 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD " + mjd + "     ; " + comment + "\r\n"));
+    QCOMPARE(readBytes(file),
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD " + mjd + "     ; " + comment + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
