@@ -13,7 +13,6 @@ Q_DECLARE_METATYPE(zentadial::ShiftFailure)
 namespace {
 
 constexpr double kMinutesPerDay = 24 * 60;
-constexpr double kSecondsPerDay = 24 * 60 * 60;
 
 // A scenario with a line put into one of its blocks.
 std::string scenarioWith(const QString& block, const QByteArray& line) {
