@@ -44,10 +44,10 @@ struct PassManifest {
     std::string time; // UTC, as 2026-12-09T18:04:05Z
     PassKind kind = PassKind::Rewrite;
     std::optional<std::uint64_t> undoes;
-    std::optional<double> shiftDays; // a shift: the span every file was moved by
     std::optional<NotKept> notKept;
     std::vector<JournalEntry> files;
-    bool finished = false; // false after a crash or a full disk mid-pass
+    bool finished = false;             // false after a crash or a full disk mid-pass
+    std::optional<double> shiftDays{}; // a shift: the span every file was moved by
 };
 
 // The manifest's lines, which a person can read:
