@@ -34,6 +34,8 @@ ScenarioFailureKind failureKindOf(TextFailure failure) {
         return ScenarioFailureKind::TooManyLines;
     case TextFailure::DateOutOfRange:
         return ScenarioFailureKind::DateOutOfRange;
+    case TextFailure::DateNotRead:
+        return ScenarioFailureKind::DateNotRead;
     case TextFailure::DateNotADate:
         break;
     }

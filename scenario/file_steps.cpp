@@ -210,6 +210,22 @@ std::expected<FileContents, FileError> readFile(FileSystem& fs, const ReachedFil
     return contents;
 }
 
+std::expected<NamedFile, FileError> readNamedFile(FileSystem& fs, const std::string& path) {
+    auto named = openNamedFile(fs, path);
+    if (!named) {
+        return std::unexpected(std::move(named.error()));
+    }
+    auto reached = reachFile(fs, *named);
+    if (!reached) {
+        return std::unexpected(std::move(reached.error()));
+    }
+    auto contents = readFile(fs, *reached);
+    if (!contents) {
+        return std::unexpected(std::move(contents.error()));
+    }
+    return NamedFile{std::move(*reached), std::move(*contents)};
+}
+
 std::expected<void, FileError> checkReplaceable(FileSystem& fs, const ReachedFile& file) {
     const auto handle = fs.openForReading(*file.folder, file.name);
     if (!handle) {

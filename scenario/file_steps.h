@@ -47,6 +47,15 @@ struct ReachedFile {
 [[nodiscard]] std::expected<FileContents, FileError> readFile(FileSystem& fs,
                                                               const ReachedFile& file);
 
+// A file a user named, as it is now: where it was found and what it holds;
+// openNamedFile, reachFile and readFile in one.
+struct NamedFile {
+    ReachedFile file;
+    FileContents contents;
+};
+[[nodiscard]] std::expected<NamedFile, FileError> readNamedFile(FileSystem& fs,
+                                                                const std::string& path);
+
 // Why replaceFile would refuse the file as it is now, before anything is
 // written.
 [[nodiscard]] std::expected<void, FileError> checkReplaceable(FileSystem& fs,

@@ -63,6 +63,9 @@ public:
     JournalPass& operator=(const JournalPass&) = delete;
     ~JournalPass() override = default;
 
+    // A shift names its span in the manifest, before the first file.
+    void markShift(double days) { header_.shiftDays = days; }
+
     void aboutToReplace(const std::string& path, std::string_view before,
                         std::string_view after) override;
     void replaced(const std::string& path) override;
@@ -90,6 +93,7 @@ private:
     std::size_t files_ = 0;
     std::string lastPath_;
     std::uint64_t lastStateAt_ = 0;
+    bool marksWritten_ = true;
 };
 
 struct KeptPass {

@@ -20,34 +20,12 @@ bool holds(std::string_view bytes, const FileVersion& version) {
     return bytes.size() == version.size && sha256Hex(bytes) == version.sha256;
 }
 
-// What the file holds now, and where it was found.
-struct Present {
-    ReachedFile file;
-    FileContents contents;
-};
-
-std::expected<Present, FileError> readPresent(FileSystem& fs, const std::string& path) {
-    auto named = openNamedFile(fs, path);
-    if (!named) {
-        return std::unexpected(std::move(named.error()));
-    }
-    auto reached = reachFile(fs, *named);
-    if (!reached) {
-        return std::unexpected(std::move(reached.error()));
-    }
-    auto contents = readFile(fs, *reached);
-    if (!contents) {
-        return std::unexpected(std::move(contents.error()));
-    }
-    return Present{std::move(*reached), std::move(*contents)};
-}
-
 // Undoes one file; `dryRunVersions` stands in for the files a dry run would
 // have written, so a file the pass replaced twice reads as undone once.
 UndoFileResult undoFile(const JournalEntry& entry, const std::string& versionsPath, FileSystem& fs,
                         JournalPass* journal, std::map<std::string, FileVersion>* dryRunVersions) {
     UndoFileResult result{entry.path};
-    auto present = readPresent(fs, entry.path);
+    auto present = readNamedFile(fs, entry.path);
     if (!present) {
         result.error = std::move(present.error());
         return result;
@@ -116,6 +94,12 @@ std::expected<UndoResult, UndoFailure> undoLastPass(const std::string& root, Fil
     JournalPass journal(root, PassKind::Undo, last.pass);
     const std::string versionsPath = joinPath(last.folder, kVersionsFileName);
     for (auto entry = manifest.files.rbegin(); entry != manifest.files.rend(); ++entry) {
+        // In a pass that ran to its end, a file not marked replaced was
+        // refused by the replace, which left it as it was; the mark is on
+        // disk with the end. Only a pass cut short needs the bytes to tell.
+        if (manifest.finished && !entry->replaced) {
+            continue;
+        }
         result.files.push_back(
             undoFile(*entry, versionsPath, fs, &journal, dryRun ? &dryRunVersions : nullptr));
     }

@@ -66,7 +66,6 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
         const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTADIAL_JOURNAL"), journal().path());
     // The system's forms are C, which the program reads as English (United
     // States), and the clock is GMT, whatever the machine is set to.
     env.insert(QStringLiteral("LC_ALL"), locale);
@@ -155,6 +154,7 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void convertOneEntry_data();
     void convertOneEntry();
     void convertAsJson();
@@ -182,6 +182,12 @@ private Q_SLOTS:
     void undoAndHistory_data();
     void undoAndHistory();
 };
+
+// Every program started here, by QProcess or by hand, inherits it.
+void TestCli::initTestCase() {
+    QVERIFY(journal().isValid());
+    qputenv("ZENTADIAL_JOURNAL", QFile::encodeName(journal().path()));
+}
 
 void TestCli::convertOneEntry_data() {
     QTest::addColumn<QStringList>("arguments");
@@ -533,7 +539,7 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                                                   FILE_ATTRIBUTE_HIDDEN));
 #endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
-    QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
+    QVERIFY(writeBytes(deeper, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
     // A link back up the tree must not be walked into.
     QVERIFY(QFile::link(tree.path(), tree.filePath(QStringLiteral("sub/loop"))));
     const QStringList files = {top, sub, deeper, hidden};
@@ -577,7 +583,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                               printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
                               "3 files rewritten, 4 date lines.\n");
-    QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
+    QCOMPARE(readBytes(deeper),
+             "BEGIN_ENVIRONMENT\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
     expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
     QCOMPARE(readBytes(top), expectedTop);
@@ -645,7 +652,7 @@ void TestCli::undoAndHistory_data() {
     QTest::addColumn<QStringList>("steps"); // "edit" is another program's save
     QTest::addColumn<int>("exitCode");      // of the last step
     QTest::addColumn<QByteArray>("shows");  // in its output and standard error
-    QTest::addColumn<QString>("file");      // at the end: original, rewritten or edited
+    QTest::addColumn<QString>("file"); // at the end: original, rewritten, edited, shifted, twice
 
     const auto row = [](const char* tag, const char* steps, int code, const QByteArray& shows,
                         const char* file) {
@@ -665,6 +672,17 @@ void TestCli::undoAndHistory_data() {
     row("history lists the passes", "rewrite,undo,history", 0, "  rewrite  1 file, ", "original");
     row("history names an undo", "rewrite,undo,history", 0, "  undo of pass 1  1 file", "original");
     row("history of an empty journal", "history", 0, "It holds no pass.", "original");
+    row("a shift undone puts the file back", "rewrite --shift +779,undo", 0,
+        "put back as it was before pass 1", "original");
+    row("the same shift twice is refused", "rewrite --shift +779,rewrite --shift 779d", 1,
+        "pass 1 already shifted it by the same span", "shifted");
+    row("--again shifts twice", "rewrite --shift +779,rewrite --shift +779 --again", 0,
+        "shifted, MJD 52761.029 -> 53540.029; also moved: 3 ELEMENTS epochs", "twice");
+    row("a shift after its undo is no double shift",
+        "rewrite --shift +779,undo,rewrite --shift +779", 0, "1 file shifted by +779 days.",
+        "shifted");
+    row("history names the shift", "rewrite --shift +779,history", 0,
+        "  rewrite (shift by +779 days)  1 file", "shifted");
 }
 
 void TestCli::undoAndHistory() {
@@ -688,7 +706,10 @@ void TestCli::undoAndHistory() {
             continue;
         }
         if (arguments.first() == QStringLiteral("rewrite")) {
-            arguments << QStringLiteral("--mjd") << QStringLiteral("53005.5") << scenario;
+            if (!step.contains(QStringLiteral("--shift"))) {
+                arguments << QStringLiteral("--mjd") << QStringLiteral("53005.5");
+            }
+            arguments << scenario;
         }
         last = run(arguments);
     }
@@ -700,6 +721,18 @@ void TestCli::undoAndHistory() {
         QCOMPARE(now, original);
     } else if (file == QStringLiteral("edited")) {
         QCOMPARE(now, edited);
+    } else if (file == QStringLiteral("shifted") || file == QStringLiteral("twice")) {
+        // The date and the vessels' epochs by the span; nothing else.
+        const bool once = file == QStringLiteral("shifted");
+        QByteArray expected = original;
+        expected.replace("51544.5", once ? "52323.5" : "53102.5");
+        const QByteArray dateLine =
+            once ? "  Date MJD 52761.029     ; " : "  Date MJD 53540.029     ; ";
+        const qsizetype at = now.indexOf(dateLine);
+        QVERIFY(at >= 0);
+        const qsizetype end = now.indexOf('\n', at);
+        expected.replace("  Date MJD 51982.029", now.mid(at, end - at));
+        QCOMPARE(now, expected);
     } else {
         QVERIFY(now.contains(kNewDateLine));
     }
@@ -719,12 +752,13 @@ void TestCli::numbersReadAlikeInEveryLocale() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("f.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite =
         run({QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("60000.5"), file},
             {}, {}, QStringLiteral("UTC"), locale);
     QCOMPARE(rewrite.exitCode, 0);
-    QVERIFY2(readBytes(file).startsWith("  Date MJD 60000.5     ; "), readBytes(file).constData());
+    QVERIFY2(readBytes(file).startsWith("BEGIN_ENVIRONMENT\r\n  Date MJD 60000.5     ; "),
+             readBytes(file).constData());
 
     const Run batch =
         run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
@@ -756,7 +790,8 @@ void TestCli::closedPipeFinishesThePass() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)), "Date MJD 1\n"));
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)),
+                           "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     }
     int fds[2];
     QCOMPARE(::pipe(fds), 0);
@@ -765,7 +800,8 @@ void TestCli::closedPipeFinishesThePass() {
     ::close(fds[1]);
     QCOMPARE(status, 1);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))),
+                 "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
     }
 
     // A batch has nothing to finish for nobody: it stops, with status 1,
@@ -811,7 +847,7 @@ void TestCli::oddFileNames() {
     const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
     const int created = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(created >= 0);
-    QCOMPARE(::write(created, "Date MJD 1\n", 11), ssize_t(11));
+    QCOMPARE(::write(created, "BEGIN_ENVIRONMENT\nDate MJD 1\n", 29), ssize_t(29));
     ::close(created);
     QTemporaryFile output;
     QVERIFY(output.open());
@@ -825,7 +861,7 @@ void TestCli::oddFileNames() {
     QFile scenario;
     const int fd = ::open(name.c_str(), O_RDONLY);
     QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+    QCOMPARE(scenario.readAll(), "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
 #endif
 }
 
@@ -846,7 +882,7 @@ void TestCli::dryRunForeseesRefusals() {
                         pass + QStringLiteral("/away.scn")));
     refused << QStringLiteral("/away.scn");
 #endif
-    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
+    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
 
     for (const char* dryRun : {"--dry-run", ""}) {
         QStringList arguments{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
@@ -903,10 +939,11 @@ void TestCli::timeScales() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + date + QStringList{file});
     QCOMPARE(rewrite.exitCode, 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD " + mjd + "     ; " + comment + "\r\n"));
+    QCOMPARE(readBytes(file),
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD " + mjd + "     ; " + comment + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

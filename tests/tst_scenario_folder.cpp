@@ -63,7 +63,7 @@ void TestScenarioFolder::listing() {
                            "scn",         "sub/inner.scn", "outside.txt"};
     for (const QString& name : taken + left) {
         if (name != QStringLiteral("link.scn")) {
-            QVERIFY(writeBytes(path(name), "Date MJD 1\n"));
+            QVERIFY(writeBytes(path(name), kSection + "Date MJD 1\n"));
         }
     }
     QCOMPARE(::symlink("outside.txt", local(path(QStringLiteral("link.scn"))).c_str()), 0);
@@ -87,13 +87,13 @@ void TestScenarioFolder::listing() {
     QVERIFY(describeResult(*result).find("away.scn") != std::string::npos);
     for (const QString& name : taken) {
         if (name != QStringLiteral("link.scn")) {
-            QCOMPARE(readBytes(path(name)), kDateLine + "\n");
+            QCOMPARE(readBytes(path(name)), kSection + kDateLine + "\n");
         }
     }
     // The link's target was rewritten through it.
-    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kDateLine + "\n");
+    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kSection + kDateLine + "\n");
     for (const QString& name : left.mid(0, 5)) {
-        QCOMPARE(readBytes(path(name)), QByteArray("Date MJD 1\n"));
+        QCOMPARE(readBytes(path(name)), kSection + "Date MJD 1\n");
     }
 #endif
 }
@@ -154,11 +154,12 @@ void TestScenarioFolder::stopsAtFirstFailure_data() {
     const QByteArray date(kDateText.data());
     QTest::newRow("too many lines")
         << lines(10001, "x", "\n") << date << 0644 << ScenarioFailureKind::TooManyLines;
-    QTest::newRow("read-only") << QByteArray("Date MJD 1\n") << date << 0444
-                               << ScenarioFailureKind::ReadOnly;
+    QTest::newRow("read-only") << kSection + "Date MJD 1\n"
+                               << date << 0444 << ScenarioFailureKind::ReadOnly;
     // The first file has no date line, so the date is first read here.
-    QTest::newRow("date not a date") << QByteArray("Date MJD 1\n") << QByteArray("later") << 0644
-                                     << ScenarioFailureKind::DateNotADate;
+    QTest::newRow("date not a date")
+        << kSection + "Date MJD 1\n"
+        << QByteArray("later") << 0644 << ScenarioFailureKind::DateNotADate;
 }
 
 void TestScenarioFolder::stopsAtFirstFailure() {
@@ -186,9 +187,9 @@ void TestScenarioFolder::stopsAtFirstFailure() {
 }
 
 void TestScenarioFolder::summary() {
-    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\n  Date MJD 2\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), kSection + "Date MJD 1\n  Date MJD 2\n"));
     QVERIFY(writeBytes(path(QStringLiteral("b.scn")), "Date JD 1\n"));
-    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), "Date MJD 1\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), kSection + "Date MJD 1\n"));
     const auto result = rewriteScenarioFolder(folder(), kDateText, us_);
     QVERIFY(result);
     QCOMPARE(result->dateLineCount(), std::size_t(3));
@@ -254,7 +255,7 @@ void TestScenarioFolder::swapAtEveryStep() {
     // slow to take down.
     for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
         QVERIFY(top.mkpath(folderOf(local(outside + "/" + name)).c_str()));
-        QVERIFY(writeBytes(outside + "/" + name, "Date MJD 1\n"));
+        QVERIFY(writeBytes(outside + "/" + name, kSection + "Date MJD 1\n"));
     }
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(watch >= 0);
@@ -276,7 +277,7 @@ void TestScenarioFolder::swapAtEveryStep() {
         }
         (void)top.mkpath(inside + "/sub");
         for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
-            (void)writeBytes(inside + "/" + name, "Date MJD 1\n");
+            (void)writeBytes(inside + "/" + name, kSection + "Date MJD 1\n");
         }
         (void)::symlink("real.scn", local(inside + "/link.scn").c_str());
         char events[4096];
@@ -326,7 +327,7 @@ void TestScenarioFolder::swapAtEveryStep() {
     for (int at = firstStep; at < steps; ++at) {
         QVERIFY2(run(at) >= 0, qPrintable(QStringLiteral("swapped before call %1").arg(at)));
         for (const char* name : {"a.scn", "real.scn", "sub/a.scn"}) {
-            QCOMPARE(readBytes(outside + "/" + name), QByteArray("Date MJD 1\n"));
+            QCOMPARE(readBytes(outside + "/" + name), QByteArray(kSection + "Date MJD 1\n"));
         }
         QCOMPARE(entries(outside), (QStringList{"a.scn", "real.scn", "sub"}));
     }

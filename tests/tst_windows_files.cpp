@@ -130,13 +130,13 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     QFETCH(bool, taken);
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
     if (attributes == FILE_ATTRIBUTE_REPARSE_POINT) {
-        QVERIFY(writeBytes(path(QStringLiteral("target.txt")), "Date MJD 1\r\n"));
+        QVERIFY(writeBytes(path(QStringLiteral("target.txt")), kSectionCrLf + "Date MJD 1\r\n"));
         if (!::CreateSymbolicLinkW(wide(path(name)).c_str(), L"target.txt",
                                    SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
             QSKIP("symbolic links need a privilege here");
         }
     } else {
-        QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
+        QVERIFY(writeBytes(path(name), kSectionCrLf + "Date MJD 1\r\n"));
         QVERIFY(test::setWindowsAttributes(path(name), DWORD(attributes)));
     }
 
@@ -150,7 +150,8 @@ void TestWindowsFiles::listingByAttributesAndCase() {
         rewritten.push_back(file.path);
     }
     QCOMPARE(rewritten, expected);
-    QCOMPARE(readBytes(path(name)), taken ? kDateLine + "\r\n" : QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(path(name)),
+             kSectionCrLf + (taken ? kDateLine : QByteArray("Date MJD 1")) + "\r\n");
     (void)test::setWindowsAttributes(path(name), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -167,17 +168,17 @@ void TestWindowsFiles::folderTextForms_data() {
 void TestWindowsFiles::folderTextForms() {
     QFETCH(QString, suffix);
     QFETCH(bool, slashes);
-    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), kSectionCrLf + "Date MJD 1\r\n"));
     const std::string folder = (slashes ? local(dir_->path()) : nativeFolder()) + local(suffix);
     const auto result = rewriteScenarioFolder(folder, kDateText, us_);
     QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
     QCOMPARE(result->files.size(), std::size_t(1));
-    QCOMPARE(readBytes(path(QStringLiteral("a.scn"))), kDateLine + "\r\n");
+    QCOMPARE(readBytes(path(QStringLiteral("a.scn"))), kSectionCrLf + kDateLine + "\r\n");
 }
 
 void TestWindowsFiles::readOnlyAttributeRefused() {
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(test::setWindowsAttributes(file, FILE_ATTRIBUTE_READONLY));
     const auto result = rewriteScenarioFile(local(file), kDateText, us_);
     const DWORD after = ::GetFileAttributesW(wide(file).c_str());
@@ -185,7 +186,7 @@ void TestWindowsFiles::readOnlyAttributeRefused() {
     QVERIFY(!result);
     QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
     QVERIFY(after & FILE_ATTRIBUTE_READONLY);
-    QCOMPARE(readBytes(file), QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "Date MJD 1\r\n");
     QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
 }
 
@@ -193,7 +194,7 @@ void TestWindowsFiles::readOnlyAttributeRefused() {
 // left as it is, and converts once the other program lets go.
 void TestWindowsFiles::heldOpenWithoutSharing() {
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
     HANDLE held = ::CreateFileW(wide(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(held != INVALID_HANDLE_VALUE);
@@ -202,11 +203,11 @@ void TestWindowsFiles::heldOpenWithoutSharing() {
     QVERIFY(!refused);
     const std::string text = describeFailure(refused.error());
     QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
-    QCOMPARE(readBytes(file), QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "Date MJD 1\r\n");
     QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
 
     QVERIFY(rewriteScenarioFile(local(file), kDateText, us_));
-    QCOMPARE(readBytes(file), kDateLine + "\r\n");
+    QCOMPARE(readBytes(file), kSectionCrLf + kDateLine + "\r\n");
 }
 
 // Names no ANSI code page holds, through the library and through the
@@ -215,7 +216,7 @@ void TestWindowsFiles::nonAsciiNames() {
     const QString folder = path(QStringLiteral("Raumfahrt \u03a9 \u6708"));
     QVERIFY(QDir().mkdir(folder));
     const QString file = folder + QStringLiteral("/K\u00e4se \u0416 \u6708.scn");
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
 
     const auto listed = listScenarioFiles(local(folder));
     QVERIFY(listed);
@@ -227,7 +228,7 @@ void TestWindowsFiles::nonAsciiNames() {
                QDir::toNativeSeparators(file)});
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n");
 }
 
 // Another user renames the folder a pass works in and puts one of their own
@@ -248,7 +249,7 @@ void TestWindowsFiles::folderSwappedAtEveryStep() {
         QDir(inside).removeRecursively();
         QDir(moved).removeRecursively();
         (void)QDir().mkpath(inside);
-        (void)writeBytes(inside + "/a.scn", "Date MJD 1\r\n");
+        (void)writeBytes(inside + "/a.scn", kSectionCrLf + "Date MJD 1\r\n");
         int step = 0;
         test::NativeFileSystem native(test::faultyCalls({.flushSkipped = true}));
         test::SteppedFileSystem fs(native, [&](std::string_view) {
@@ -270,7 +271,7 @@ void TestWindowsFiles::folderSwappedAtEveryStep() {
     for (int at = 1; at < steps; ++at) {
         (void)run(at);
         const QByteArray left = readBytes(inside + "/a.scn");
-        QVERIFY2(left == kDateLine + "\r\n" || left == "theirs\r\n",
+        QVERIFY2(left == kSectionCrLf + kDateLine + "\r\n" || left == "theirs\r\n",
                  qPrintable(QStringLiteral("swapped before call %1").arg(at)));
         if (QDir(moved).exists()) {
             QCOMPARE(left, QByteArray("theirs\r\n"));
