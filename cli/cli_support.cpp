@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 
+#include "cli/scenario_words.h"
 #include "platform/locale_form.h"
 
 #include <QLocale>
@@ -109,7 +110,7 @@ Usage<TimeScale> scaleOption(const QCommandLineParser& parser) {
 }
 
 void reportNotes(CliStreams& io, const ScaleNotes& notes) {
-    const std::string text = describeNotes(notes);
+    const std::string text = scaleNotesText(notes);
     if (!text.empty()) {
         io.err.write("zentadial-cli: note: " + text + "\n");
     }

@@ -7,6 +7,7 @@
 #include "core/scales.h"
 #include "help/form2.h"
 #include "scenario/scenario_rewrite.h"
+#include "widgets/scenario_words.h"
 #include "widgets/twips.h"
 
 #include <QAbstractItemView>
@@ -239,7 +240,8 @@ const MjdScale& Form1::mjdScale() const {
 // as the tooltip of the MJD field and of the scale.
 void Form1::showScaleNotes() {
     const Conv<double> mjd = numberFromText(toStd(txtMJD->text()), form_);
-    const QString notes = mjd ? fromStd(describeNotes(notesForMjd(*mjd, timeScale_))) : QString();
+    const QString notes =
+        mjd ? ScenarioWords::scaleNotes(notesForMjd(*mjd, timeScale_)) : QString();
     txtMJD->setToolTip(notes);
     Combo2->setToolTip(notes.isEmpty() ? Combo2->currentText()
                                        : Combo2->currentText() % QLatin1Char('\n') % notes);
@@ -436,12 +438,11 @@ void Form1::cmdFile_Click() {
         return rewriteScenarioFile(path.toStdString(), dateLine);
     }();
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
-                             tr(kNotConvertedTitle));
+        seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, tr("File Converted"), tr(kFinishedTitle),
-                           fromStd(describeResult(*outcome)));
+    const PassMessage message = ScenarioWords::file(*outcome);
+    seams_.messages.inform(this, message.prompt, tr(kFinishedTitle), message.detail);
 }
 
 void Form1::cmdFolder_Click() {
@@ -452,13 +453,12 @@ void Form1::cmdFolder_Click() {
         return rewriteScenarioFolder(folder.toStdString(), dateLine);
     }();
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
-                             tr(kNotConvertedTitle));
+        seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, tr("Folder Converted"), tr(kFinishedTitle),
-                           fromStd(describeResult(*outcome)),
-                           fromStd(describeResultDetails(*outcome)));
+    const PassMessage message = ScenarioWords::folder(*outcome);
+    seams_.messages.inform(this, message.prompt, tr(kFinishedTitle), message.detail,
+                           message.details);
 }
 
 void Form1::Command1_Click() {

@@ -106,6 +106,9 @@ private Q_SLOTS:
     void convertFileReportsFailure();
     void convertFolderRewritesEveryScenario();
     void convertFolderRefusesEmptyFolder();
+    void convertFileSaysWhatHappened_data();
+    void convertFileSaysWhatHappened();
+    void convertFolderGoesOnPastRefusedFiles();
     void helpOpensBesideTheWindow();
     void timeScaleRecomputesAndRewrites();
     void timeScaleRestored();
@@ -592,8 +595,8 @@ void TestForm1::convertFolderRewritesEveryScenario() {
     }
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(w.desktop.messages.shown.size(), 2);
-    QVERIFY(w.desktop.messages.shown[1].detail.endsWith(QStringLiteral("and 3 more.")));
-    QCOMPARE(w.desktop.messages.shown[1].details.count(QStringLiteral(".scn\n")), 8);
+    QVERIFY(w.desktop.messages.shown[1].detail.contains(QStringLiteral("and 3 more.")));
+    QCOMPARE(w.desktop.messages.shown[1].details.count(QStringLiteral("/plain")), 8);
 }
 
 void TestForm1::convertFolderRefusesEmptyFolder() {
@@ -602,6 +605,85 @@ void TestForm1::convertFolderRefusesEmptyFolder() {
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
+}
+
+// "File Converted" only over a file that was written; the title stays.
+void TestForm1::convertFileSaysWhatHappened_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<bool>("written");
+    const QByteArray line = "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n";
+    QTest::newRow("written") << QByteArray("Date MJD 1\r\n") << false
+                             << QStringLiteral("File Converted") << true;
+    QTest::newRow("no date line") << QByteArray("BEGIN\r\n") << false
+                                  << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("already at the date")
+        << line << false << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("read-only") << QByteArray("Date MJD 1\r\n") << true
+                               << QStringLiteral("Not Converted") << false;
+}
+
+void TestForm1::convertFileSaysWhatHappened() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, prompt);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.scn");
+    QVERIFY(test::writeBytes(path, content));
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    }
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    w.get("txtFile")->setText(path);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(test::readBytes(path) != content, written);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    const Message& shown = w.desktop.messages.shown[0];
+    QCOMPARE(shown.warning, readOnly);
+    QCOMPARE(readOnly ? shown.title : shown.prompt, prompt);
+    if (!readOnly) {
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
+    }
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+// A refused file is named and the pass goes on; the counts say what the pass
+// did, and a second pass with the same date writes nothing.
+void TestForm1::convertFolderGoesOnPastRefusedFiles() {
+    QTemporaryDir dir;
+    for (const char* name : {"1.scn", "2.scn", "3.scn"}) {
+        QVERIFY(test::writeBytes(dir.filePath(QLatin1String(name)), "Date MJD 1\n"));
+    }
+    const QString locked = dir.filePath(QStringLiteral("2.scn"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    w.get("txtFolder")->setText(dir.path());
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    const QByteArray line = "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n";
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("1.scn"))), line);
+    QCOMPARE(test::readBytes(locked), QByteArray("Date MJD 1\n"));
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("3.scn"))), line);
+    QCOMPARE(w.desktop.messages.shown.size(), 2);
+    for (const Message& shown : w.desktop.messages.shown) {
+        QVERIFY(!shown.warning);
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
+        QCOMPARE(shown.prompt, QStringLiteral("Folder Partly Converted"));
+        QVERIFY2(shown.details.contains(QStringLiteral("2.scn")), qPrintable(shown.details));
+    }
+    QVERIFY2(w.desktop.messages.shown[0].detail.startsWith(
+                 QStringLiteral("2 files written (2 date lines), 0 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[0].detail));
+    QVERIFY2(w.desktop.messages.shown[1].detail.startsWith(
+                 QStringLiteral("0 files written (0 date lines), 2 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[1].detail));
 }
 
 void TestForm1::helpOpensBesideTheWindow() {
