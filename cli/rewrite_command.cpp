@@ -3,8 +3,10 @@
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
 #include "cli/field_output.h"
+#include "cli/journal_words.h"
 #include "cli/scenario_words.h"
 #include "scenario/folder_path.h"
+#include "scenario/journal_pass.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
@@ -30,7 +32,8 @@ constexpr std::string_view kMore =
     "is written to the digits given; numbers take '.' as the decimal point in every\n"
     "locale. --now without --zone is the true UTC time. With --scale tdb or sim-now the\n"
     "MJD written is in that scale (--mjd is taken in it), and the comment after it names\n"
-    "the scale.\n"
+    "the scale. The files' former versions are kept in the undo journal: 'zentadial-cli\n"
+    "undo' puts them back.\n"
     "\n"
     "Each file gets a line: rewritten, left unchanged, or failed; then a line counts them.\n"
     "Why a file failed goes to standard error, once. With --json each file's line is an\n"
@@ -237,6 +240,7 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")));
+    JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
             if (!entry) {
@@ -248,13 +252,17 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
                 const auto preview = previewScenarioFile(*entry, dateLine);
                 preview ? report.previewed(*preview) : report.failed(preview.error());
             } else {
-                const auto result = rewriteListedFile(*entry, dateLine);
+                const auto result =
+                    rewriteListedFile(*entry, dateLine, systemFileSystem(), &journal);
                 result ? report.rewritten(*result) : report.failed(result.error());
             }
         }
     }
     report.summary();
     reportNotes(io, date->notes());
+    if (const std::string note = notKeptNote(journal.finish()); !note.empty()) {
+        io.err.write("zentadial-cli: note: " + note + "\n");
+    }
     return report.allSucceeded() ? kExitSuccess : kExitSomeFailed;
 }
 

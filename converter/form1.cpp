@@ -2,6 +2,7 @@
 
 #include "converter/option_button.h"
 #include "core/date_text.h"
+#include "core/field_agreement.h"
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
@@ -15,11 +16,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStringDecoder>
 
 namespace zentadial {
 namespace {
@@ -42,6 +45,15 @@ QString fromStd(const std::string& text) {
 }
 std::string toStd(const QString& text) {
     return text.toStdString();
+}
+
+// The settings file's folder as the user reads it: UTF-8, or else one byte a
+// letter, as older files and other tools wrote it ("f\xfcr" shows "für").
+QString folderText(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = utf8(view);
+    return utf8.hasError() ? QString::fromLatin1(view) : text;
 }
 
 } // namespace
@@ -186,10 +198,21 @@ void Form1::wireEvents() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
-// A field becomes active only by the mouse: reaching it with the keyboard
-// leaves the flags alone.
+// A field becomes active by a click, or when the user moves the keyboard
+// focus into it (Tab, Backtab, a shortcut): typing then recomputes the other
+// fields whichever way the field was reached. The focus the window gives a
+// field at start or on activation leaves the flags alone.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    const bool clicked = event->type() == QEvent::MouseButtonPress;
+    const bool reachedByKeyboard = [event] {
+        if (event->type() != QEvent::FocusIn) {
+            return false;
+        }
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+               reason == Qt::ShortcutFocusReason;
+    }();
+    if (clicked || reachedByKeyboard) {
         if (watched == txtDate) {
             txtDate_Click();
         } else if (watched == txtMJD) {
@@ -250,7 +273,8 @@ void Form1::showScaleNotes() {
 void Form1::Form_Load() {
     QDir::setCurrent(seams_.settings.programFolder());
     if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
-        storedFolder_ = fromStd(stored->folder);
+        storedFolderBytes_ = stored->folder;
+        storedFolder_ = folderText(storedFolderBytes_);
         storedTimeZone_ = fromStd(stored->timeZone);
         // A scale this version does not know reads as UTC.
         timeScale_ = scaleWithKey(stored->timeScale).value_or(TimeScale::Utc);
@@ -258,6 +282,7 @@ void Form1::Form_Load() {
         txtFolder->setText(storedFolder_);
         seams_.fileChooser.setInitialFolder(storedFolder_);
     }
+    warnAboutSettings();
     Combo1->clear();
     constexpr int kZoneHours = 12;
     for (int hours = 0; hours <= kZoneHours; ++hours) {
@@ -279,9 +304,21 @@ void Form1::Form_Unload() {
     QDir::setCurrent(seams_.settings.programFolder());
     const std::string scale =
         timeScale_ == TimeScale::Utc ? std::string() : std::string(keyOf(timeScale_));
-    const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_), scale});
+    // A folder kept as it was goes back byte for byte: a name that is not
+    // UTF-8 would not survive the way through the text.
+    const std::string folder =
+        storedFolder_ == folderText(storedFolderBytes_) ? storedFolderBytes_ : toStd(storedFolder_);
+    const auto saved = seams_.settings.save({folder, toStd(storedTimeZone_), scale});
     if (!saved) {
         seams_.messages.warn(this, saved.error(), windowTitle());
+        return;
+    }
+    warnAboutSettings();
+}
+
+void Form1::warnAboutSettings() {
+    if (const QString warning = seams_.settings.takeWarning(); !warning.isEmpty()) {
+        seams_.messages.warn(this, warning, windowTitle());
     }
 }
 
@@ -423,19 +460,68 @@ void Form1::Command2_Click() {
     storedFolder_ = txtFolder->text();
 }
 
-// The date field's text, its MJD in the chosen scale, and the scale named
-// after the text when it is not UTC.
-DateLineSource Form1::scenarioDateLine() const {
-    return DateLineSource(toStd(txtDate->text()), form_, mjdScale(),
-                          std::string(commentSuffixOf(timeScale_)));
+QString Form1::fieldName(Field field) {
+    switch (field) {
+    case Field::Date:
+        return tr("date");
+    case Field::Mjd:
+        return tr("MJD");
+    case Field::Epoch:
+        return tr("Epoch");
+    case Field::Julian:
+        break;
+    }
+    return tr("Julian Date");
+}
+
+QString Form1::describeDisagreement(const FieldDisagreement& disagreement) const {
+    const QString name = fieldName(disagreement.field);
+    switch (disagreement.problem) {
+    case FieldProblem::Empty:
+        return tr("Nothing was converted: the %1 field is empty, so the four fields do not show "
+                  "one instant. Type a date or a number into one field and the others follow.")
+            .arg(name);
+    case FieldProblem::Unreadable:
+        if (disagreement.field == Field::Date) {
+            return tr("Nothing was converted: \"%1\" in the date field is not a date.")
+                .arg(txtDate->text());
+        }
+        return tr("Nothing was converted: \"%1\" in the %2 field is not a number.")
+            .arg(fieldFor(disagreement.field)->text(), name);
+    case FieldProblem::OutOfStep:
+        break;
+    }
+    return tr("Nothing was converted: the %1 field and the MJD field do not show the same "
+              "instant. Type into one field again and the others follow.")
+        .arg(name);
+}
+
+// The MJD the MJD field shows, exactly as it reads, with the date text as
+// the comment and the scale named after it when it is not UTC; nothing, once
+// the user has been told why, when the four fields do not show one instant.
+std::optional<DateLineSource> Form1::shownDateLine() {
+    FieldTexts shown;
+    for (const Field field : {Field::Date, Field::Mjd, Field::Epoch, Field::Julian}) {
+        shown[field] = toStd(fieldFor(field)->text());
+    }
+    const std::expected<double, FieldDisagreement> mjd = agreedMjd(shown, form_, mjdScale());
+    if (!mjd) {
+        seams_.messages.warn(this, describeDisagreement(mjd.error()), tr(kNotConvertedTitle));
+        return std::nullopt;
+    }
+    return DateLineSource::forMjd(*mjd, shown[Field::Date],
+                                  std::string(commentSuffixOf(timeScale_)));
 }
 
 void Form1::cmdFile_Click() {
+    std::optional<DateLineSource> dateLine = shownDateLine();
+    if (!dateLine) {
+        return;
+    }
     const QByteArray path = QFile::encodeName(txtFile->text());
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
-        DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFile(path.toStdString(), dateLine);
+        return rewriteScenarioFile(path.toStdString(), *dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));
@@ -446,11 +532,14 @@ void Form1::cmdFile_Click() {
 }
 
 void Form1::cmdFolder_Click() {
+    std::optional<DateLineSource> dateLine = shownDateLine();
+    if (!dateLine) {
+        return;
+    }
     const QByteArray folder = QFile::encodeName(txtFolder->text());
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
-        DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFolder(folder.toStdString(), dateLine);
+        return rewriteScenarioFolder(folder.toStdString(), *dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));

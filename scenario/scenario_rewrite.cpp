@@ -12,7 +12,8 @@
 namespace zentadial {
 namespace {
 
-ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs) {
+ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs,
+                               ReplaceRecorder* recorder) {
     auto contents = fs.readFile(path);
     if (!contents) {
         return fileFailure(failureKindOf(contents.error().kind), path,
@@ -32,9 +33,15 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
         return ScenarioFileResult{
             path, FileOutcome::AlreadyAtDate, text->lineCount, text->dateLineCount, {}};
     }
+    if (recorder != nullptr) {
+        recorder->aboutToReplace(path, contents->bytes, text->bytes);
+    }
     if (auto written = fs.replaceFile(path, text->bytes, contents->identity); !written) {
         return fileFailure(failureKindOf(written.error().kind), path,
                            std::move(written.error().reason), dateLine);
+    }
+    if (recorder != nullptr) {
+        recorder->replaced(path);
     }
     return ScenarioFileResult{path, FileOutcome::Written, text->lineCount, text->dateLineCount, {}};
 }
@@ -113,14 +120,15 @@ std::vector<std::string> ScenarioFolderResult::filesWith(FileOutcome outcome) co
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, std::string_view dateText,
-                                        const RegionalForm& form, FileSystem& fs) {
+                                        const RegionalForm& form, FileSystem& fs,
+                                        ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFile(path, dateLine, fs);
+    return rewriteScenarioFile(path, dateLine, fs, recorder);
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& dateLine,
-                                        FileSystem& fs) {
-    auto result = rewriteOne(std::string(path), dateLine, fs);
+                                        FileSystem& fs, ReplaceRecorder* recorder) {
+    auto result = rewriteOne(std::string(path), dateLine, fs, recorder);
     if (result) {
         result->leftovers = leftoverTemporaries(folderOf(path), fs);
     }
@@ -128,8 +136,8 @@ ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& d
 }
 
 ScenarioFileOutcome rewriteListedFile(std::string_view path, DateLineSource& dateLine,
-                                      FileSystem& fs) {
-    return rewriteOne(std::string(path), dateLine, fs);
+                                      FileSystem& fs, ReplaceRecorder* recorder) {
+    return rewriteOne(std::string(path), dateLine, fs, recorder);
 }
 
 std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_view folderText,
@@ -196,13 +204,14 @@ std::vector<std::string> leftoverTemporaries(std::string_view folderText, FileSy
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
-                                            const RegionalForm& form, FileSystem& fs) {
+                                            const RegionalForm& form, FileSystem& fs,
+                                            ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFolder(folderText, dateLine, fs);
+    return rewriteScenarioFolder(folderText, dateLine, fs, recorder);
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLineSource& dateLine,
-                                            FileSystem& fs) {
+                                            FileSystem& fs, ReplaceRecorder* recorder) {
     auto listing = listScenarioFiles(folderText, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
@@ -214,7 +223,7 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
                                 .leftovers = leftoverTemporaries(folderText, fs)};
     result.files.reserve(listing->files.size());
     for (const auto& path : listing->files) {
-        auto file = rewriteOne(path, dateLine, fs);
+        auto file = rewriteOne(path, dateLine, fs, recorder);
         if (file) {
             result.files.push_back(std::move(*file));
             continue;
