@@ -9,6 +9,42 @@ std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+// Why the simulator would miss the date written.
+std::string unreadReason(const std::optional<HiddenDateLine>& unread) {
+    if (!unread) {
+        return "the simulator would not read the date written";
+    }
+    const std::string at = std::to_string(unread->causeLine);
+    switch (unread->by) {
+    case DateHiddenBy::NoSection:
+        return "it has no environment section (BEGIN_ENVIRONMENT) for the simulator to read";
+    case DateHiddenBy::MarkBeforeSection:
+        return "a byte-order mark before BEGIN_ENVIRONMENT hides the environment section from "
+               "the simulator";
+    case DateHiddenBy::IndentedSection:
+        return "BEGIN_ENVIRONMENT on line " + at +
+               " is indented, so the simulator finds no environment section";
+    case DateHiddenBy::EndOfFileBeforeSection:
+        return "a Ctrl-Z character on line " + at +
+               " ends the file for the simulator before the environment section";
+    case DateHiddenBy::LongLine:
+        return "a line of " + std::to_string(unread->causeLength) +
+               " characters earlier in the environment section (line " + at +
+               ") hides the date from the simulator";
+    case DateHiddenBy::EndOfFileMark:
+        return "a Ctrl-Z character on line " + at +
+               " ends the file for the simulator before the date";
+    case DateHiddenBy::BeforeSection:
+    case DateHiddenBy::AfterSection:
+        return "its date line lies outside the environment section";
+    case DateHiddenBy::SharedLine:
+        return "a lone carriage return joins the date line to the line before it";
+    case DateHiddenBy::LaterDateLine:
+        break;
+    }
+    return "the simulator would read the date on line " + at + " instead";
+}
+
 } // namespace
 
 std::string countOf(std::size_t n, std::string_view one, std::string_view many) {
@@ -77,6 +113,9 @@ std::string failureText(const ScenarioFailure& failure) {
     case ScenarioFailureKind::CannotWrite:
         text = "the file " + where + " could not be written" + because + ".";
         break;
+    case ScenarioFailureKind::DateNotRead:
+        text = "the file " + where + " was not rewritten: " + unreadReason(failure.unread) + ".";
+        break;
     }
     if (aboutFile) {
         text += failure.kind == ScenarioFailureKind::Changed
@@ -120,6 +159,8 @@ std::string_view failureKey(ScenarioFailureKind kind) {
         return "changed";
     case ScenarioFailureKind::LinkOutside:
         return "link-outside";
+    case ScenarioFailureKind::DateNotRead:
+        return "date-not-read";
     case ScenarioFailureKind::CannotWrite:
         break;
     }

@@ -21,17 +21,26 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     }
     auto text = rewriteScenarioText(contents->bytes, dateLine);
     if (!text) {
-        return fileFailure(failureKindOf(text.error()), path, {}, dateLine);
+        auto failure = fileFailure(failureKindOf(text.error().kind), path, {}, dateLine);
+        failure.error().unread = text.error().unread;
+        return failure;
     }
+    ScenarioFileResult result{.path = path,
+                              .outcome = FileOutcome::NoDateLine,
+                              .lineCount = text->lineCount,
+                              .dateLineCount = text->dateLineCount,
+                              .leftovers = {},
+                              .before = std::move(text->before),
+                              .after = text->after};
     // Nothing to change: writing it back could only alter its line ends.
     if (text->dateLineCount == 0) {
-        return ScenarioFileResult{path, FileOutcome::NoDateLine, text->lineCount, 0, {}};
+        return result;
     }
     // A second pass with the same date: a write would change nothing but the
     // file's times, and would count it as converted.
     if (text->bytes == contents->bytes) {
-        return ScenarioFileResult{
-            path, FileOutcome::AlreadyAtDate, text->lineCount, text->dateLineCount, {}};
+        result.outcome = FileOutcome::AlreadyAtDate;
+        return result;
     }
     if (recorder != nullptr) {
         recorder->aboutToReplace(path, contents->bytes, text->bytes);
@@ -43,7 +52,8 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (recorder != nullptr) {
         recorder->replaced(path);
     }
-    return ScenarioFileResult{path, FileOutcome::Written, text->lineCount, text->dateLineCount, {}};
+    result.outcome = FileOutcome::Written;
+    return result;
 }
 
 bool hasScenarioSuffix(std::string_view name) {

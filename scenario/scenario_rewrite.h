@@ -3,10 +3,12 @@
 #include "core/regional_form.h"
 #include "scenario/file_system.h"
 #include "scenario/replace_recorder.h"
+#include "scenario/scenario_reader.h"
 #include "scenario/scenario_text.h"
 
 #include <cstddef>
 #include <expected>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,7 @@ enum class ScenarioFailureKind {
     Changed,     // another program changed or replaced it meanwhile
     LinkOutside, // a folder's link to a file outside that folder
     CannotWrite,
+    DateNotRead, // the simulator would not start the new text at the date written: see unread
 };
 
 // True for the kinds that end a folder pass: the folder itself failed, or the
@@ -46,7 +49,8 @@ struct ScenarioFailure {
     std::string reason{};   // the system's words, when it gave any
     std::string dateText{}; // the date field's text, for the date kinds
     bool folderPass = false;
-    std::size_t filesWritten = 0; // a pass that ended: files written before it
+    std::size_t filesWritten = 0;           // a pass that ended: files written before it
+    std::optional<HiddenDateLine> unread{}; // DateNotRead: which date line, and what hides it
 };
 
 // What a pass did with a file it read and did not refuse.
@@ -63,6 +67,12 @@ struct ScenarioFileResult {
     std::size_t dateLineCount = 0;
     // Temporary files of an interrupted earlier rewrite found beside it.
     std::vector<std::string> leftovers;
+    ScenarioReading before{};             // the file as the simulator read it
+    std::optional<SimulatorDate> after{}; // the date it now reads, when written
+
+    // Its date lines had no readable number: it started at the present
+    // moment and now starts at the date written.
+    [[nodiscard]] bool wasPresentMoment() const { return dateLineCount > 0 && !before.date; }
 };
 
 // How many files a pass wrote, left unchanged and refused; each file read is

@@ -535,7 +535,7 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                                                   FILE_ATTRIBUTE_HIDDEN));
 #endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
-    QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
+    QVERIFY(writeBytes(deeper, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
     // A link back up the tree must not be walked into.
     QVERIFY(QFile::link(tree.path(), tree.filePath(QStringLiteral("sub/loop"))));
     const QStringList files = {top, sub, deeper, hidden};
@@ -579,7 +579,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                               printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
                               "3 files rewritten (4 date lines), 0 left unchanged, 0 failed.\n");
-    QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
+    QCOMPARE(readBytes(deeper),
+             "BEGIN_ENVIRONMENT\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
     expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
     QCOMPARE(readBytes(top), expectedTop);
@@ -723,12 +724,13 @@ void TestCli::numbersReadAlikeInEveryLocale() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("f.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite =
         run({QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("60000.5"), file},
             {}, {}, QStringLiteral("UTC"), locale);
     QCOMPARE(rewrite.exitCode, 0);
-    QVERIFY2(readBytes(file).startsWith("  Date MJD 60000.5     ; "), readBytes(file).constData());
+    QVERIFY2(readBytes(file).startsWith("BEGIN_ENVIRONMENT\r\n  Date MJD 60000.5     ; "),
+             readBytes(file).constData());
 
     const Run batch =
         run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
@@ -760,7 +762,8 @@ void TestCli::closedPipeFinishesThePass() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)), "Date MJD 1\n"));
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)),
+                           "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     }
     int fds[2];
     QCOMPARE(::pipe(fds), 0);
@@ -769,7 +772,8 @@ void TestCli::closedPipeFinishesThePass() {
     ::close(fds[1]);
     QCOMPARE(status, 1);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))),
+                 "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
     }
 
     // A batch has nothing to finish for nobody: it stops, with status 1,
@@ -815,7 +819,7 @@ void TestCli::oddFileNames() {
     const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
     const int created = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(created >= 0);
-    QCOMPARE(::write(created, "Date MJD 1\n", 11), ssize_t(11));
+    QCOMPARE(::write(created, "BEGIN_ENVIRONMENT\nDate MJD 1\n", 29), ssize_t(29));
     ::close(created);
     QTemporaryFile output;
     QVERIFY(output.open());
@@ -829,7 +833,7 @@ void TestCli::oddFileNames() {
     QFile scenario;
     const int fd = ::open(name.c_str(), O_RDONLY);
     QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+    QCOMPARE(scenario.readAll(), "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
 #endif
 }
 
@@ -850,7 +854,7 @@ void TestCli::dryRunForeseesRefusals() {
                         pass + QStringLiteral("/away.scn")));
     refused << QStringLiteral("/away.scn");
 #endif
-    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
+    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
 
     for (const char* dryRun : {"--dry-run", ""}) {
         QStringList arguments{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
@@ -886,8 +890,8 @@ void TestCli::rewriteCounts_data() {
     QTest::newRow("dry run")
         << QStringList{QStringLiteral("--dry-run")}
         << QList<QByteArray>{printedPath("./a.scn") + ": would be rewritten, 1 date line",
-                             "  line 1: -Date MJD 1",
-                             "  line 1: +" + kNewDateLine,
+                             "  line 2: -Date MJD 1",
+                             "  line 2: +" + kNewDateLine,
                              printedPath("./b.scn") + ": would be left unchanged, no date line",
                              printedPath("./c.scn") +
                                  ": would be left unchanged, already at this date",
@@ -909,11 +913,12 @@ void TestCli::rewriteCounts() {
     QFETCH(QList<QByteArray>, lines);
     QTemporaryDir tree;
     QVERIFY(tree.isValid());
-    QVERIFY(writeBytes(tree.filePath(QStringLiteral("a.scn")), "Date MJD 1\n"));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("a.scn")), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     QVERIFY(writeBytes(tree.filePath(QStringLiteral("b.scn")), "no date\n"));
-    QVERIFY(writeBytes(tree.filePath(QStringLiteral("c.scn")), kNewDateLine + "\n"));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("c.scn")),
+                       "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n"));
     const QString locked = tree.filePath(QStringLiteral("d.scn"));
-    QVERIFY(writeBytes(locked, "Date MJD 1\n"));
+    QVERIFY(writeBytes(locked, "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     QVERIFY(writeBytes(tree.filePath(QStringLiteral(".zentadial-AbC123")), "half"));
 
@@ -952,8 +957,9 @@ void TestCli::rewriteCounts() {
     QCOMPARE(result.err.count("d.scn"), 1);
     QCOMPARE(result.err.count(".zentadial-AbC123"), 1);
     QCOMPARE(readBytes(tree.filePath(QStringLiteral("a.scn"))),
-             options.contains(QStringLiteral("--dry-run")) ? QByteArray("Date MJD 1\n")
-                                                           : kNewDateLine + "\n");
+             options.contains(QStringLiteral("--dry-run"))
+                 ? QByteArray("BEGIN_ENVIRONMENT\nDate MJD 1\n")
+                 : "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
     QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
@@ -993,10 +999,11 @@ void TestCli::timeScales() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + date + QStringList{file});
     QCOMPARE(rewrite.exitCode, 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD " + mjd + "     ; " + comment + "\r\n"));
+    QCOMPARE(readBytes(file),
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD " + mjd + "     ; " + comment + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -56,7 +56,7 @@ void TestScenarioFolder::listing() {
                            "scn",         "sub/inner.scn", "outside.txt"};
     for (const QString& name : taken + left) {
         if (name != QStringLiteral("link.scn")) {
-            QVERIFY(writeBytes(path(name), "Date MJD 1\n"));
+            QVERIFY(writeBytes(path(name), kSection + "Date MJD 1\n"));
         }
     }
     QCOMPARE(::symlink("outside.txt", local(path(QStringLiteral("link.scn"))).c_str()), 0);
@@ -81,13 +81,13 @@ void TestScenarioFolder::listing() {
     QCOMPARE(result->skipped[0].path, folder() + "/away.scn");
     for (const QString& name : taken) {
         if (name != QStringLiteral("link.scn")) {
-            QCOMPARE(readBytes(path(name)), kDateLine + "\n");
+            QCOMPARE(readBytes(path(name)), kSection + kDateLine + "\n");
         }
     }
     // The link's target was rewritten through it.
-    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kDateLine + "\n");
+    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kSection + kDateLine + "\n");
     for (const QString& name : left.mid(0, 5)) {
-        QCOMPARE(readBytes(path(name)), QByteArray("Date MJD 1\n"));
+        QCOMPARE(readBytes(path(name)), kSection + "Date MJD 1\n");
     }
 #endif
 }
@@ -141,15 +141,16 @@ void TestScenarioFolder::refusedFileDoesNotStopThePass_data() {
     const QByteArray date(kDateText.data());
     QTest::newRow("too many lines")
         << lines(10001, "x", "\n") << date << 0644 << ScenarioFailureKind::TooManyLines << false;
-    QTest::newRow("read-only") << QByteArray("Date MJD 1\n") << date << 0444
-                               << ScenarioFailureKind::ReadOnly << false;
+    QTest::newRow("read-only") << kSection + "Date MJD 1\n"
+                               << date << 0444 << ScenarioFailureKind::ReadOnly << false;
     QTest::newRow("UTF-16") << QByteArray("\xFF\xFE"
                                           "D\0\n\0",
                                           6)
                             << date << 0644 << ScenarioFailureKind::NotText << false;
     // The first file has no date line, so the date is first read here.
-    QTest::newRow("date not a date") << QByteArray("Date MJD 1\n") << QByteArray("later") << 0644
-                                     << ScenarioFailureKind::DateNotADate << true;
+    QTest::newRow("date not a date")
+        << kSection + "Date MJD 1\n"
+        << QByteArray("later") << 0644 << ScenarioFailureKind::DateNotADate << true;
 }
 
 void TestScenarioFolder::refusedFileDoesNotStopThePass() {
@@ -160,7 +161,7 @@ void TestScenarioFolder::refusedFileDoesNotStopThePass() {
     QFETCH(bool, endsPass);
     QVERIFY(writeBytes(path(QStringLiteral("1.scn")), "no date\r"));
     QVERIFY(writeBytes(path(QStringLiteral("2.scn")), second));
-    QVERIFY(writeBytes(path(QStringLiteral("3.scn")), "Date MJD 3\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("3.scn")), kSection + "Date MJD 3\n"));
     QCOMPARE(::chmod(local(path(QStringLiteral("2.scn"))).c_str(), mode_t(mode)), 0);
 
     const auto result = rewriteScenarioFolder(folder(), dateText.toStdString(), us_);
@@ -174,19 +175,19 @@ void TestScenarioFolder::refusedFileDoesNotStopThePass() {
     if (endsPass) {
         QVERIFY(!result);
         QCOMPARE(failure.filesWritten, std::size_t(0));
-        QCOMPARE(readBytes(path(QStringLiteral("3.scn"))), QByteArray("Date MJD 3\n"));
+        QCOMPARE(readBytes(path(QStringLiteral("3.scn"))), kSection + "Date MJD 3\n");
     } else {
         QVERIFY(result);
         QCOMPARE(result->counts(),
                  (ScenarioCounts{.written = 1, .unchanged = 1, .refused = 1, .dateLines = 1}));
-        QCOMPARE(readBytes(path(QStringLiteral("3.scn"))), kDateLine + "\n");
+        QCOMPARE(readBytes(path(QStringLiteral("3.scn"))), kSection + kDateLine + "\n");
     }
 }
 
 void TestScenarioFolder::summary() {
-    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\n  Date MJD 2\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), kSection + "Date MJD 1\n  Date MJD 2\n"));
     QVERIFY(writeBytes(path(QStringLiteral("b.scn")), "Date JD 1\n"));
-    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), "Date MJD 1\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), kSection + "Date MJD 1\n"));
     const auto result = rewriteScenarioFolder(folder(), kDateText, us_);
     QVERIFY(result);
     QCOMPARE(result->counts(),

@@ -32,6 +32,49 @@ QStringList pathsOf(const std::vector<ScenarioFailure>& failures) {
     return list;
 }
 
+// Why the simulator would miss the date written.
+QString unreadReason(const std::optional<HiddenDateLine>& unread) {
+    if (!unread) {
+        return ScenarioWords::tr("the simulator would not read the date written");
+    }
+    const QString at = QString::number(unread->causeLine);
+    switch (unread->by) {
+    case DateHiddenBy::NoSection:
+        return ScenarioWords::tr(
+            "it has no environment section (BEGIN_ENVIRONMENT) for the simulator to read");
+    case DateHiddenBy::MarkBeforeSection:
+        return ScenarioWords::tr("a byte-order mark before BEGIN_ENVIRONMENT hides the environment "
+                                 "section from the simulator");
+    case DateHiddenBy::IndentedSection:
+        return ScenarioWords::tr(
+                   "BEGIN_ENVIRONMENT on line %1 is indented, so the simulator finds no "
+                   "environment section")
+            .arg(at);
+    case DateHiddenBy::EndOfFileBeforeSection:
+        return ScenarioWords::tr("a Ctrl-Z character on line %1 ends the file for the simulator "
+                                 "before the environment section")
+            .arg(at);
+    case DateHiddenBy::LongLine:
+        return ScenarioWords::tr("a line of %1 characters earlier in the environment section "
+                                 "(line %2) hides the date from the simulator")
+            .arg(unread->causeLength)
+            .arg(at);
+    case DateHiddenBy::EndOfFileMark:
+        return ScenarioWords::tr(
+                   "a Ctrl-Z character on line %1 ends the file for the simulator before the date")
+            .arg(at);
+    case DateHiddenBy::BeforeSection:
+    case DateHiddenBy::AfterSection:
+        return ScenarioWords::tr("its date line lies outside the environment section");
+    case DateHiddenBy::SharedLine:
+        return ScenarioWords::tr(
+            "a lone carriage return joins the date line to the line before it");
+    case DateHiddenBy::LaterDateLine:
+        break;
+    }
+    return ScenarioWords::tr("the simulator would read the date on line %1 instead").arg(at);
+}
+
 } // namespace
 
 QString ScenarioWords::failure(const ScenarioFailure& failure) {
@@ -104,6 +147,9 @@ QString ScenarioWords::failure(const ScenarioFailure& failure) {
         break;
     case ScenarioFailureKind::CannotWrite:
         text = tr("The file %1 could not be written%2.").arg(where, because);
+        break;
+    case ScenarioFailureKind::DateNotRead:
+        text = tr("The file %1 was not converted: %2.").arg(where, unreadReason(failure.unread));
         break;
     }
     if (aboutFile) {
