@@ -3,6 +3,7 @@ zentadial_add_test(scenario_folder LIBS Zentadial::scenario)
 zentadial_add_test(scenario_corpus LIBS Zentadial::scenario)
 zentadial_add_test(scenario_reader LIBS Zentadial::scenario)
 zentadial_add_test(journal LIBS Zentadial::scenario)
+zentadial_add_test(scenario_shift LIBS Zentadial::scenario)
 
 # Further real scenario files are optional (ZENTADIAL_SHARED_SCENARIOS): by
 # default the corpus test runs over the fixtures in the tree only.
