@@ -31,7 +31,8 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
                               .dateLineCount = text->dateLineCount,
                               .leftovers = {},
                               .before = std::move(text->before),
-                              .after = text->after};
+                              .after = text->after,
+                              .notes = scenarioNotes(contents->bytes)};
     // Nothing to change: writing it back could only alter its line ends.
     if (text->dateLineCount == 0) {
         return result;
