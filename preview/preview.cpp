@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <map>
 
 namespace zentadial {
 namespace {
@@ -129,10 +130,18 @@ void Preview::showSource(const std::string& path, bool folder) {
     const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
     lblSource->setText(folder ? tr("Scenario files in %1:").arg(shown) : tr("%1:").arg(shown));
     chkSubfolders->setEnabled(folder);
+    model_->setRows({});
     reload();
+    tblFiles->setFocus();
 }
 
+// Files listed before keep the check the user gave them; new ones start as
+// the rewrite's checks say.
 void Preview::reload() {
+    std::map<std::string, bool> checks;
+    for (const PreviewRow& row : model_->rows()) {
+        checks.emplace(row.path, row.checked);
+    }
     // The files are judged by the rewrite's checks with the date the pass
     // would write; with fields that disagree, by those that need no date.
     auto line = host_.dateLineToWrite();
@@ -146,9 +155,14 @@ void Preview::reload() {
         messages_.warn(this, ScenarioWords::failure(rows.error()), windowTitle());
         return;
     }
+    for (PreviewRow& row : *rows) {
+        if (const auto kept = checks.find(row.path); kept != checks.end()) {
+            row.checked = kept->second;
+        }
+    }
     model_->setRows(std::move(*rows));
     tblFiles->resizeColumnsToContents();
-    if (model_->rowCount() > 0 && !tblFiles->currentIndex().isValid()) {
+    if (model_->rowCount() > 0) {
         tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
     }
 }

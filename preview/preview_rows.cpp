@@ -44,7 +44,12 @@ std::expected<std::vector<PreviewRow>, ScenarioFailure>
 readPreviewRows(const PreviewSource& source, DateLineSource& dateLine, FileSystem& fs) {
     std::vector<PreviewRow> rows;
     if (!source.folder) {
-        rows.push_back(fileRow(source.path, fileNameOf(source.path), dateLine, fs));
+        // A file that cannot be read at all has nothing to show.
+        PreviewRow row = fileRow(source.path, fileNameOf(source.path), dateLine, fs);
+        if (!row.reading && row.refusal) {
+            return std::unexpected(std::move(*row.refusal));
+        }
+        rows.push_back(std::move(row));
         return rows;
     }
     // The top folder fails as a whole; below it, a folder that cannot be

@@ -35,7 +35,8 @@ struct PreviewSource {
 
 // The rows of the source, each file read once and judged by the rewrite's
 // own checks with `dateLine`, nothing written; refused files start
-// unchecked. A folder that cannot be listed at all gives its failure.
+// unchecked. A folder that cannot be listed, or a file that cannot be read,
+// gives its failure.
 [[nodiscard]] std::expected<std::vector<PreviewRow>, ScenarioFailure>
 readPreviewRows(const PreviewSource& source, DateLineSource& dateLine, FileSystem& fs);
 
