@@ -169,18 +169,19 @@ void Form1::createControls() {
     cmdFolder->setVisible(false);
     cmdFile = button(this, "cmdFile", QT_TR_NOOP("Convert File"), 4920, 5520, 2055, 495, true);
     Command1 = button(this, "Command1", QT_TR_NOOP("Help"), 7800, 5520, 1215, 495, false);
-    // In the free places of the bottom row, on either side of the others.
-    cmdPreview =
-        button(this, "cmdPreview", QT_TR_NOOP("Preview\u2026"), 480, 5520, 2160, 495, true);
+    // In the free places of the bottom row, on either side of the others;
+    // the longer caption takes the wider place.
     cmdUndo =
-        button(this, "cmdUndo", QT_TR_NOOP("Undo Last Conversion"), 9120, 5520, 1935, 495, false);
+        button(this, "cmdUndo", QT_TR_NOOP("Undo Last Conversion"), 240, 5520, 2520, 495, false);
+    cmdPreview =
+        button(this, "cmdPreview", QT_TR_NOOP("Preview\u2026"), 9120, 5520, 1935, 495, true);
 }
 
 // The keyboard order users expect from this window; frames take no focus.
 void Form1::setTabOrder() {
-    const QWidget* const chain[] = {cmdFolder,  txtFolder, Command2, txtDate,  txtFile,   Command3,
-                                    Option1,    Option2,   txtMJD,   txtEpoch, txtJulian, cmdFile,
-                                    cmdPreview, Command1,  cmdUndo,  btnNow,   Combo1,    Combo2};
+    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2,   txtDate,  txtFile,   Command3,
+                                    Option1,   Option2,   txtMJD,     txtEpoch, txtJulian, cmdUndo,
+                                    cmdFile,   Command1,  cmdPreview, btnNow,   Combo1,    Combo2};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
     }

@@ -2,7 +2,6 @@
 
 #include "preview/journal_messages.h"
 #include "preview/preview_model.h"
-#include "widgets/scenario_words.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -26,6 +25,19 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString failureText(const ScenarioFailure& failure) {
+    return fromStd(describeFailure(failure));
+}
+
+// A pass the undo journal could not keep says so under what it did.
+QString withNote(const QString& detail, const QString& note) {
+    return note.isEmpty() ? detail : detail + QLatin1Char('\n') + note;
+}
 
 } // namespace
 
@@ -53,6 +65,8 @@ void Preview::createControls() {
     // Tab leaves the table for the buttons; the arrows move within it.
     tblFiles->setTabKeyNavigation(false);
     tblFiles->verticalHeader()->setVisible(false);
+    // One line a file; a cell's whole text is its tooltip.
+    tblFiles->setWordWrap(false);
     tblFiles->horizontalHeader()->setStretchLastSection(true);
     tblFiles->setAccessibleName(tr("Scenario files"));
     tblFiles->setAccessibleDescription(
@@ -152,7 +166,7 @@ void Preview::reload() {
     }();
     if (!rows) {
         model_->setRows({});
-        messages_.warn(this, ScenarioWords::failure(rows.error()), windowTitle());
+        messages_.warn(this, failureText(rows.error()), windowTitle());
         return;
     }
     for (PreviewRow& row : *rows) {
@@ -161,7 +175,16 @@ void Preview::reload() {
         }
     }
     model_->setRows(std::move(*rows));
-    tblFiles->resizeColumnsToContents();
+    // The dates as wide as they are; the names up to half the table; the
+    // notes in what is left, their whole text in the tooltip.
+    for (const int column : {PreviewModel::FileColumn, PreviewModel::StartsNowColumn,
+                             PreviewModel::WouldStartColumn}) {
+        tblFiles->resizeColumnToContents(column);
+    }
+    const int half = tblFiles->viewport()->width() / 2;
+    if (tblFiles->columnWidth(PreviewModel::FileColumn) > half) {
+        tblFiles->setColumnWidth(PreviewModel::FileColumn, half);
+    }
     if (model_->rowCount() > 0) {
         tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
     }
@@ -192,47 +215,33 @@ void Preview::cmdConvertChecked_Click() {
         messages_.warn(this, line.error(), tr("Not Converted"));
         return;
     }
-    ScenarioFolderResult result{source_.path};
-    std::optional<ScenarioFailure> ended;
+    ScenarioFolderResult result;
+    result.folder = source_.path;
+    std::optional<ScenarioFailure> refused;
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     {
         const WaitCursor wait;
         for (const std::string& path : checked) {
-            auto outcome = rewriteListedFile(path, *line, fs_, &journal);
-            if (outcome) {
-                result.files.push_back(std::move(*outcome));
-            } else if (endsPass(outcome.error().kind)) {
-                ended = std::move(outcome.error());
+            auto outcome = rewriteScenarioFile(path, *line, fs_, &journal);
+            if (!outcome) {
+                refused = std::move(outcome.error());
                 break;
-            } else {
-                result.refused.push_back(std::move(outcome.error()));
             }
-        }
-        if (source_.folder) {
-            result.leftovers = leftoverTemporaries(source_.path, fs_);
+            result.files.push_back(std::move(*outcome));
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
-    if (ended) {
-        ended->folderPass = source_.folder;
-        ended->filesWritten = result.counts().written;
-        messages_.warn(this, ScenarioWords::failure(*ended), tr("Not Converted"));
+    if (refused) {
+        refused->folderPass = source_.folder;
+        refused->filesRewritten = result.files.size();
+        messages_.warn(this, failureText(*refused), tr("Not Converted"));
     } else if (!source_.folder) {
-        // One file reports as "Convert File" does.
-        if (!result.refused.empty()) {
-            messages_.warn(this, ScenarioWords::failure(result.refused.front()),
-                           tr("Not Converted"));
-        } else {
-            PassMessage message = ScenarioWords::file(result.files.front());
-            messages_.inform(this, message.prompt, tr("Finished"),
-                             note.isEmpty() ? message.detail : message.detail + '\n' + note);
-        }
+        messages_.inform(this, tr("File Converted"), tr("Finished"),
+                         withNote(fromStd(describeResult(result.files.front())), note));
     } else {
-        PassMessage message = ScenarioWords::folder(result);
-        if (!note.isEmpty()) {
-            message.detail += QLatin1Char('\n') + note;
-        }
-        messages_.inform(this, message.prompt, tr("Finished"), message.detail, message.details);
+        messages_.inform(this, tr("Folder Converted"), tr("Finished"),
+                         withNote(fromStd(describeResult(result)), note),
+                         fromStd(describeResultDetails(result)));
     }
     reload();
 }
@@ -250,7 +259,7 @@ void Preview::tblFiles_Activate(int row) {
     const PreviewRow& chosen = rows[static_cast<std::size_t>(row)];
     if (!chosen.reading) {
         if (chosen.refusal) {
-            messages_.warn(this, ScenarioWords::failure(*chosen.refusal), windowTitle());
+            messages_.warn(this, failureText(*chosen.refusal), windowTitle());
         }
         return;
     }

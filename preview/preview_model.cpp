@@ -1,7 +1,6 @@
 #include "preview/preview_model.h"
 
 #include "preview/reading_words.h"
-#include "widgets/scenario_words.h"
 
 #include <QFile>
 
@@ -32,7 +31,7 @@ void PreviewModel::refreshDates() {
         startsNow_[i] = startsNowText(rows_[i]);
     }
     if (!rows_.empty()) {
-        emit dataChanged(index(0, StartsNowColumn), index(rowCount() - 1, WouldStartColumn),
+        Q_EMIT dataChanged(index(0, StartsNowColumn), index(rowCount() - 1, WouldStartColumn),
                          {Qt::DisplayRole});
     }
 }
@@ -83,7 +82,7 @@ bool PreviewModel::setData(const QModelIndex& index, const QVariant& value, int 
     }
     rows_[static_cast<std::size_t>(index.row())].checked =
         value.value<Qt::CheckState>() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
+    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
 
@@ -135,7 +134,7 @@ QString PreviewModel::wouldStartText(const PreviewRow& row) const {
 QStringList PreviewModel::notes(const PreviewRow& row) {
     QStringList notes;
     if (row.refusal) {
-        notes.append(ScenarioWords::failure(*row.refusal));
+        notes.append(QString::fromStdString(describeFailure(*row.refusal)));
     }
     if (row.reading) {
         for (const QString& note : ReadingWords::notes(*row.reading)) {

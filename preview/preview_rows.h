@@ -19,8 +19,8 @@ struct PreviewRow {
     std::string name; // the path below the folder listed, or the file's name
     // Why a pass would leave it as it is; a link out of the folder, a folder
     // that cannot be listed, or a file the rewrite refuses.
-    std::optional<ScenarioFailure> refusal;
-    std::optional<ScenarioReading> reading; // when it could be read
+    std::optional<ScenarioFailure> refusal{};
+    std::optional<ScenarioReading> reading{}; // when it could be read
     std::size_t dateLines = 0;              // the lines a pass would replace
     bool checked = false;
 };
