@@ -32,7 +32,7 @@ void PreviewModel::refreshDates() {
     }
     if (!rows_.empty()) {
         Q_EMIT dataChanged(index(0, StartsNowColumn), index(rowCount() - 1, WouldStartColumn),
-                         {Qt::DisplayRole});
+                           {Qt::DisplayRole});
     }
 }
 
