@@ -66,7 +66,6 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
         const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTADIAL_JOURNAL"), journal().path());
     // The system's forms are C, which the program reads as English (United
     // States), and the clock is GMT, whatever the machine is set to.
     env.insert(QStringLiteral("LC_ALL"), locale);
@@ -155,6 +154,7 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void convertOneEntry_data();
     void convertOneEntry();
     void convertAsJson();
@@ -182,6 +182,12 @@ private Q_SLOTS:
     void undoAndHistory_data();
     void undoAndHistory();
 };
+
+// Every program started here, by QProcess or by hand, inherits it.
+void TestCli::initTestCase() {
+    QVERIFY(journal().isValid());
+    qputenv("ZENTADIAL_JOURNAL", QFile::encodeName(journal().path()));
+}
 
 void TestCli::convertOneEntry_data() {
     QTest::addColumn<QStringList>("arguments");
