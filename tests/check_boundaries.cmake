@@ -18,14 +18,18 @@ endfunction()
 
 check_includes("core;scenario" "^#include [<\"]Q"
     "the plain C++ libraries link no Qt")
-check_includes("core;scenario" "^#include \"(platform|widgets|converter|picker|help|cli)/"
+check_includes("core;scenario" "^#include \"(platform|widgets|preview|converter|picker|help|cli)/"
     "the plain C++ libraries depend on nothing above them")
-check_includes("platform" "^#include \"(widgets|converter|picker|help|cli)/"
+check_includes("platform" "^#include \"(widgets|preview|converter|picker|help|cli)/"
     "the platform layer serves the window and the command line, on Qt Core only")
 check_includes("platform;cli" "^#include <Qt?Widgets|^#include <Q(Widget|Dialog|MessageBox|Application)>"
     "no widgets below the windows")
-check_includes("cli" "^#include \"(converter|picker|help|widgets)/"
+check_includes("cli" "^#include \"(converter|preview|picker|help|widgets)/"
     "the command line never reaches into a window library")
+check_includes("widgets" "^#include \"(preview|converter|picker|help|cli)/"
+    "what the windows share knows nothing of the windows")
+check_includes("preview" "^#include \"(converter|picker|help|cli)/"
+    "the preview is opened by the converter and knows nothing of it")
 
 if(EXISTS ${SOURCE_DIR}/core/twips.h)
     list(APPEND _faults "core/twips.h: a window unit belongs in widgets/")
