@@ -2,6 +2,8 @@
 
 #include "preview/journal_messages.h"
 #include "preview/preview_model.h"
+#include "preview/shift_words.h"
+#include "scenario/scenario_shift_file.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -11,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <map>
 
@@ -77,6 +80,19 @@ void Preview::createControls() {
     chkSubfolders = new QCheckBox(tr("Include sub-folders"), this);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
 
+    optSetDate = new QRadioButton(tr("Set every checked file to the date shown"), this);
+    optSetDate->setObjectName(QStringLiteral("optSetDate"));
+    optSetDate->setChecked(true);
+    optShift = new QRadioButton(tr("Move the checked files so that the selected file starts at "
+                                   "the date shown; the others keep their distance"),
+                                this);
+    optShift->setObjectName(QStringLiteral("optShift"));
+    chkKeepElements = new QCheckBox(tr("Keep ELEMENTS epochs"), this);
+    chkKeepElements->setObjectName(QStringLiteral("chkKeepElements"));
+    chkKeepElements->setToolTip(
+        tr("Leave the vessels' orbit epochs as they are, for the simulator to propagate."));
+    chkKeepElements->setEnabled(false);
+
     const auto button = [this](const char* name, const QString& caption) {
         auto* push = new QPushButton(caption, this);
         push->setObjectName(QString::fromLatin1(name));
@@ -100,10 +116,18 @@ void Preview::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSource);
     layout->addWidget(tblFiles, 1);
+    layout->addWidget(optSetDate);
+    auto* shift = new QHBoxLayout;
+    shift->addWidget(optShift, 1);
+    shift->addWidget(chkKeepElements);
+    layout->addLayout(shift);
     layout->addLayout(options);
     layout->addLayout(buttons);
 
-    QWidget::setTabOrder(tblFiles, chkSubfolders);
+    QWidget::setTabOrder(tblFiles, optSetDate);
+    QWidget::setTabOrder(optSetDate, optShift);
+    QWidget::setTabOrder(optShift, chkKeepElements);
+    QWidget::setTabOrder(chkKeepElements, chkSubfolders);
     QWidget::setTabOrder(chkSubfolders, cmdConvertChecked);
     QWidget::setTabOrder(cmdConvertChecked, cmdUndo);
     QWidget::setTabOrder(cmdUndo, cmdClose);
@@ -117,6 +141,9 @@ void Preview::wireEvents() {
     connect(cmdConvertChecked, &QPushButton::clicked, this, &Preview::cmdConvertChecked_Click);
     connect(cmdUndo, &QPushButton::clicked, this, &Preview::cmdUndo_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(optShift, &QRadioButton::toggled, this, &Preview::optShift_Click);
+    connect(tblFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &Preview::optShift_Click);
     connect(tblFiles, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { tblFiles_Activate(index.row()); });
 }
@@ -192,6 +219,88 @@ void Preview::reload() {
 
 void Preview::datesChanged() {
     model_->refreshDates();
+    optShift_Click();
+}
+
+void Preview::optShift_Click() {
+    chkKeepElements->setEnabled(optShift->isChecked());
+    model_->setShift(optShift->isChecked(), shiftSpan());
+}
+
+std::optional<double> Preview::shiftSpan() const {
+    const int row = tblFiles->currentIndex().row();
+    const std::vector<PreviewRow>& rows = model_->rows();
+    if (!optShift->isChecked() || row < 0 || static_cast<std::size_t>(row) >= rows.size()) {
+        return std::nullopt;
+    }
+    const PreviewRow& anchor = rows[static_cast<std::size_t>(row)];
+    auto line = host_.dateLineToWrite();
+    if (!anchor.reading || !anchor.reading->date || !line) {
+        return std::nullopt;
+    }
+    // The MJD the pass would write, exactly as the fields show it.
+    const auto text = line->line();
+    const auto shown = text ? dateLineOf(*text) : std::nullopt;
+    const auto mjd = shown ? shown->mjd() : std::nullopt;
+    if (!mjd) {
+        return std::nullopt;
+    }
+    return *mjd - anchor.reading->date->mjd;
+}
+
+void Preview::shiftChecked(const std::vector<std::string>& paths) {
+    const auto days = shiftSpan();
+    if (!days) {
+        messages_.warn(this,
+                       tr("Select the file that is to start at the date shown; it must have a "
+                          "date of its own."),
+                       tr("Not Converted"));
+        return;
+    }
+    // Moving a folder twice by the same span is the classic slip: ask.
+    const auto passes = listJournalPasses(JournalMessages::root());
+    QStringList again;
+    for (const std::string& path : paths) {
+        if (passes && lastSameShift(*passes, path, *days)) {
+            again.append(QFile::decodeName(QByteArray::fromStdString(path)));
+        }
+    }
+    if (!again.isEmpty() &&
+        !messages_.ask(this,
+                       tr("The last conversion of these files already moved them by this span:\n"
+                          "%1\nMove them once more?")
+                           .arg(again.join(QLatin1Char('\n'))),
+                       tr("Move Again?"))) {
+        return;
+    }
+    ShiftOptions options;
+    options.keepElements = chkKeepElements->isChecked();
+    options.comment = [this](double mjd) { return host_.dateTextOf(mjd).toStdString(); };
+    JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
+    journal.markShift(*days);
+    int moved = 0;
+    QStringList refused;
+    {
+        const WaitCursor wait;
+        for (const std::string& path : paths) {
+            const auto outcome = shiftScenarioFile(path, *days, options, false, fs_, &journal);
+            outcome ? void(++moved) : refused.append(ShiftWords::failure(outcome.error()));
+        }
+    }
+    const QString note = JournalMessages::notKeptNote(journal.finish());
+    const QString summary =
+        tr("%n file(s) moved", "", moved) +
+        (refused.isEmpty() ? QString() : tr(", %n refused", "", int(refused.size()))) +
+        QLatin1Char('.');
+    if (refused.isEmpty()) {
+        messages_.inform(this, tr("Files Moved"), tr("Finished"), withNote(summary, note));
+    } else {
+        messages_.inform(this, tr("Not Every File Moved"), tr("Finished"),
+                         withNote(summary + QLatin1Char(' ') + refused.first(), note),
+                         refused.join(QLatin1Char('\n')));
+    }
+    reload();
+    optShift_Click();
 }
 
 void Preview::chkSubfolders_Click() {
@@ -208,6 +317,10 @@ void Preview::cmdConvertChecked_Click() {
     }
     if (checked.empty()) {
         messages_.inform(this, tr("No file is checked."), tr("Not Converted"));
+        return;
+    }
+    if (optShift->isChecked()) {
+        shiftChecked(checked);
         return;
     }
     auto line = host_.dateLineToWrite();

@@ -6,10 +6,14 @@
 #include "widgets/message_boxes.h"
 
 #include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QTableView;
 
 namespace zentadial {
@@ -43,6 +47,12 @@ private:
     void cmdConvertChecked_Click();
     void cmdUndo_Click();
     void tblFiles_Activate(int row);
+    void optShift_Click();
+
+    // With "move": the span that brings the selected file to the date the
+    // fields show; empty without a selected file that has a date.
+    [[nodiscard]] std::optional<double> shiftSpan() const;
+    void shiftChecked(const std::vector<std::string>& paths);
 
     PreviewHost& host_;
     MessageBoxes& messages_;
@@ -53,6 +63,9 @@ private:
     QLabel* lblSource = nullptr;
     QTableView* tblFiles = nullptr;
     QCheckBox* chkSubfolders = nullptr;
+    QRadioButton* optSetDate = nullptr;
+    QRadioButton* optShift = nullptr;
+    QCheckBox* chkKeepElements = nullptr;
     QPushButton* cmdConvertChecked = nullptr;
     QPushButton* cmdUndo = nullptr;
     QPushButton* cmdClose = nullptr;

@@ -36,6 +36,15 @@ void PreviewModel::refreshDates() {
     }
 }
 
+void PreviewModel::setShift(bool shifting, std::optional<double> days) {
+    shifting_ = shifting;
+    shift_ = days;
+    if (!rows_.empty()) {
+        Q_EMIT dataChanged(index(0, WouldStartColumn), index(rowCount() - 1, WouldStartColumn),
+                           {Qt::DisplayRole});
+    }
+}
+
 void PreviewModel::toggle(int row) {
     const QModelIndex box = index(row, FileColumn);
     const bool checked = data(box, Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
@@ -127,6 +136,13 @@ QString PreviewModel::startsNowText(const PreviewRow& row) const {
 QString PreviewModel::wouldStartText(const PreviewRow& row) const {
     if (row.refusal || row.dateLines == 0) {
         return tr("unchanged");
+    }
+    if (shifting_) {
+        if (!row.reading || !row.reading->date) {
+            return tr("unchanged: no date to move from");
+        }
+        return shift_ ? host_.dateTextOf(row.reading->date->mjd + *shift_)
+                      : tr("(select the file that is to start at the date shown)");
     }
     return wouldStart_.isEmpty() ? tr("(the fields disagree)") : wouldStart_;
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace zentadial {
@@ -22,6 +23,10 @@ public:
     void setRows(std::vector<PreviewRow> rows);
     // The fields or the scale changed: the two date columns follow them.
     void refreshDates();
+    // A shift instead of a set: the files would start at their own date
+    // plus `days`, empty while no file with a date is chosen to start at the
+    // date shown.
+    void setShift(bool shifting, std::optional<double> days);
     [[nodiscard]] const std::vector<PreviewRow>& rows() const { return rows_; }
     void toggle(int row);
 
@@ -42,6 +47,8 @@ private:
     std::vector<PreviewRow> rows_;
     std::vector<QString> startsNow_; // a text per row, kept until the dates change
     QString wouldStart_;             // the date the fields show; empty when they disagree
+    bool shifting_ = false;
+    std::optional<double> shift_;
 };
 
 } // namespace zentadial

@@ -21,7 +21,7 @@ struct PreviewRow {
     // that cannot be listed, or a file the rewrite refuses.
     std::optional<ScenarioFailure> refusal{};
     std::optional<ScenarioReading> reading{}; // when it could be read
-    std::size_t dateLines = 0;              // the lines a pass would replace
+    std::size_t dateLines = 0;                // the lines a pass would replace
     bool checked = false;
 };
 

@@ -4,6 +4,7 @@
 #include "support/file_bytes.h"
 
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -131,6 +132,8 @@ private Q_SLOTS:
     void usingFileDate();
     void undoRestores_data();
     void undoRestores();
+    void shiftKeepsDistances_data();
+    void shiftKeepsDistances();
 };
 
 void TestPreview::listsAndChecks_data() {
@@ -325,6 +328,85 @@ void TestPreview::undoRestores() {
     // The preview shows the files as they are again.
     QCOMPARE(rowsOf(c.table(preview)).front(),
              QStringLiteral("a.scn checked | 1/1/2000 12:00:00 PM"));
+}
+
+namespace {
+
+QByteArray missionFile(const QByteArray& mjd) {
+    return "BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD " + mjd +
+           "\nEND_ENVIRONMENT\nBEGIN_SHIPS\nISS:ProjectAlpha_ISS\n  STATUS Orbiting Earth\n"
+           "  ELEMENTS 6734919 0.0009 74.513 169.034 328.305 122.0 51544.5\nEND\nEND_SHIPS\n";
+}
+
+} // namespace
+
+void TestPreview::shiftKeepsDistances_data() {
+    QTest::addColumn<bool>("keepElements");
+    QTest::addColumn<int>("passes");  // Convert Checked clicked this many times
+    QTest::addColumn<bool>("answer"); // to the question before moving files again
+    QTest::addColumn<QByteArray>("dateA");
+    QTest::addColumn<QByteArray>("dateB");
+    QTest::addColumn<QByteArray>("epoch"); // of a.scn's vessel
+    QTest::newRow("the others keep their distance")
+        << false << 1 << false << QByteArray("52323.5") << QByteArray("52324.25")
+        << QByteArray("52323.5");
+    QTest::newRow("ELEMENTS epochs kept as asked")
+        << true << 1 << false << QByteArray("52323.5") << QByteArray("52324.25")
+        << QByteArray("51544.5");
+    QTest::newRow("moving again asks; No leaves the files")
+        << false << 2 << false << QByteArray("52323.5") << QByteArray("52324.25")
+        << QByteArray("52323.5");
+    QTest::newRow("moving again asks; Yes moves them once more")
+        << false << 2 << true << QByteArray("53102.5") << QByteArray("53103.25")
+        << QByteArray("53102.5");
+}
+
+void TestPreview::shiftKeepsDistances() {
+    QFETCH(bool, keepElements);
+    QFETCH(int, passes);
+    QFETCH(bool, answer);
+    QFETCH(QByteArray, dateA);
+    QFETCH(QByteArray, dateB);
+    QFETCH(QByteArray, epoch);
+    QTemporaryDir dir;
+    const QString a = QDir(dir.path()).filePath("a.scn");
+    const QString b = QDir(dir.path()).filePath("b.scn");
+    QVERIFY(writeBytes(a, missionFile("51544.5")));
+    QVERIFY(writeBytes(b, missionFile("51545.25")));
+    Converter c;
+    c.desktop.messages.answer = answer;
+    Preview* preview = c.openPreview(dir.path(), true);
+    QTableView* table = c.table(preview);
+    auto* txtMJD = c.get<QLineEdit>("txtMJD");
+    QTest::mouseClick(txtMJD, Qt::LeftButton);
+    txtMJD->selectAll();
+    QTest::keyClicks(txtMJD, QStringLiteral("52323.5"));
+    QTest::mouseClick(c.get<QRadioButton>(preview, "optShift"), Qt::LeftButton);
+    if (keepElements) {
+        QTest::mouseClick(c.get<QCheckBox>(preview, "chkKeepElements"), Qt::LeftButton);
+    }
+    for (int pass = 0; pass < passes; ++pass) {
+        if (pass == 1) {
+            // The same span again: the date shown moves on by it too.
+            QTest::mouseClick(txtMJD, Qt::LeftButton);
+            txtMJD->selectAll();
+            QTest::keyClicks(txtMJD, QStringLiteral("53102.5"));
+        }
+        table->setCurrentIndex(table->model()->index(rowNamed(table, "a.scn"), 0));
+        // "Would start at" follows the choice: the selected file at the date
+        // shown, the other as far from it as before.
+        const QModelIndex other = table->model()->index(rowNamed(table, "b.scn"), 2);
+        QCOMPARE(other.data().toString(), c.form->dateTextOf(51545.25 + 779 * (pass + 1)));
+        c.click(preview, "cmdConvertChecked");
+    }
+    QVERIFY(readBytes(a).contains(QByteArray("  Date MJD " + dateA + "     ; ")));
+    QVERIFY(readBytes(b).contains(QByteArray("  Date MJD " + dateB + "     ; ")));
+    QVERIFY(readBytes(a).contains(QByteArray(" 122.0 " + epoch + "\n")));
+    const Message& last = c.desktop.messages.shown.back();
+    QCOMPARE(last.question, passes == 2 && !answer);
+    if (!last.question) {
+        QCOMPARE(last.prompt, QStringLiteral("Files Moved"));
+    }
 }
 
 QTEST_MAIN(TestPreview)
