@@ -1,0 +1,2 @@
+zentadial_add_test(settings_store LIBS Zentadial::platform)
+zentadial_add_test(locale_form LIBS Zentadial::platform)
