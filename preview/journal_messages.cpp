@@ -108,16 +108,14 @@ bool JournalMessages::undoLastConversion(QWidget* over, MessageBoxes& messages, 
             details.append(line);
         }
     }
-    QString detail =
-        tr("%n file(s) put back as they were before the conversion of %1.", "", putBack)
-            .arg(timeText(result->time));
+    QString detail = tr("Files put back as they were before the conversion of %1: %2.")
+                         .arg(timeText(result->time), QString::number(putBack));
     if (!left.isEmpty()) {
-        detail += QLatin1Char(' ') +
-                  tr("%n file(s) left as they are:", "", static_cast<int>(left.size())) +
+        detail += QLatin1Char(' ') + tr("Files left as they are: %1.").arg(left.size()) +
                   QLatin1Char('\n') + left.mid(0, kNamedInDetail).join(QLatin1Char('\n'));
         if (left.size() > kNamedInDetail) {
-            detail += QLatin1Char('\n') + tr("and %n more (see the details)", "",
-                                             static_cast<int>(left.size() - kNamedInDetail));
+            detail += QLatin1Char('\n') +
+                      tr("and %1 more (see the details)").arg(left.size() - kNamedInDetail);
         }
     }
     if (const QString note = notKeptNote(result->journal); !note.isEmpty()) {

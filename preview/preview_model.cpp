@@ -153,9 +153,8 @@ QStringList PreviewModel::notes(const PreviewRow& row) {
         notes.append(QString::fromStdString(describeFailure(*row.refusal)));
     }
     if (row.reading) {
-        for (const QString& note : ReadingWords::notes(*row.reading)) {
-            notes.append(note);
-        }
+        notes.append(ReadingWords::notes(*row.reading));
+        notes.append(ReadingWords::notes(row.notes, row.reading->date));
     }
     if (!row.refusal && row.dateLines == 0) {
         notes.append(tr("no date line: left as it is"));

@@ -25,6 +25,7 @@ PreviewRow fileRow(const std::string& path, std::string name, DateLineSource& da
     PreviewRow row{path, std::move(name)};
     if (auto contents = fs.readFile(path)) {
         row.reading = readScenario(contents->bytes);
+        row.notes = scenarioNotes(contents->bytes);
     }
     // The rewrite's own checks, so that what the table says is what the
     // pass will do.

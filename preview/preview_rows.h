@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/file_system.h"
+#include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_text.h"
@@ -21,6 +22,7 @@ struct PreviewRow {
     // that cannot be listed, or a file the rewrite refuses.
     std::optional<ScenarioFailure> refusal{};
     std::optional<ScenarioReading> reading{}; // when it could be read
+    std::vector<ScenarioNote> notes{};        // what else a new date touches
     std::size_t dateLines = 0;                // the lines a pass would replace
     bool checked = false;
 };

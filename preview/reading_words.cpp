@@ -1,5 +1,9 @@
 #include "preview/reading_words.h"
 
+#include <algorithm>
+#include <cmath>
+#include <map>
+
 namespace zentadial {
 namespace {
 
@@ -65,6 +69,51 @@ QStringList ReadingWords::notes(const ScenarioReading& reading) {
         }
     }
     return notes;
+}
+
+QStringList ReadingWords::notes(const std::vector<ScenarioNote>& notes,
+                                const std::optional<SimulatorDate>& date) {
+    std::map<NoteFamily, int> counts;
+    double farthestEpoch = 0; // days between an elements epoch and the date
+    for (const ScenarioNote& note : notes) {
+        ++counts[note.family];
+        if (note.family == NoteFamily::ElementsEpoch && note.value && date) {
+            farthestEpoch = std::max(farthestEpoch, std::abs(*note.value - date->mjd));
+        }
+    }
+    QStringList words;
+    for (const auto& [family, count] : counts) {
+        switch (family) {
+        case NoteFamily::ElementsEpoch:
+            words.append(date ? tr("vessels given by elements: %1, epochs up to %2 days from the "
+                                   "date")
+                                    .arg(count)
+                                    .arg(farthestEpoch, 0, 'f', 1)
+                              : tr("vessels given by elements: %1").arg(count));
+            break;
+        case NoteFamily::StateVectors:
+            words.append(tr("vessels given by state vectors: %1").arg(count));
+            break;
+        case NoteFamily::Landed:
+            words.append(tr("landed vessels: %1").arg(count));
+            break;
+        case NoteFamily::LaunchMjd:
+            words.append(tr("launch MJDs (LAUNCH_MJD): %1").arg(count));
+            break;
+        case NoteFamily::MetStartMjd:
+            words.append(tr("mission clock starts (MET_STARTING_MJD): %1").arg(count));
+            break;
+        case NoteFamily::TransferPlanDate:
+        case NoteFamily::TransferPlanData:
+            words.append(tr("dates stored by a transfer planner: %1").arg(count));
+            break;
+        case NoteFamily::Playback:
+            words.append(tr("a recorded flight (Playback)"));
+            break;
+        }
+    }
+    words.removeDuplicates();
+    return words;
 }
 
 } // namespace zentadial

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,10 @@ class ReadingWords final {
     Q_DECLARE_TR_FUNCTIONS(zentadial::ReadingWords)
 public:
     [[nodiscard]] static QStringList notes(const ScenarioReading& reading);
+    // What else a new date touches: vessels by elements, by state vectors or
+    // landed, and the MJDs that add-ons keep, counted by kind.
+    [[nodiscard]] static QStringList notes(const std::vector<ScenarioNote>& notes,
+                                           const std::optional<SimulatorDate>& date);
 };
 
 } // namespace zentadial

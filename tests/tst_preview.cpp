@@ -25,6 +25,9 @@ const QByteArray kDated = "BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD 51544.5\n
 const QByteArray kPresent = "BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD ;\nEND_ENVIRONMENT\n";
 const QByteArray kUndated = "BEGIN_ENVIRONMENT\n  System Sol\nEND_ENVIRONMENT\n";
 const QByteArray kJulian = "BEGIN_ENVIRONMENT\r\n  Date JD 2453006\r\nEND_ENVIRONMENT\r\n";
+const QByteArray kVessels = kDated + "BEGIN_SHIPS\nISS:ProjectAlpha_ISS\n  STATUS Orbiting Earth\n"
+                                     "  ELEMENTS 6778000 0.001 51.6 0 0 0 51534.5\nEND\n"
+                                     "GL-01:DeltaGlider\n  STATUS Landed Earth\nEND\nEND_SHIPS\n";
 
 // A folder of scenario files: "name=kind" each, kind one of dated, present,
 // undated, julian, read-only (dated, no write permission).
@@ -37,6 +40,7 @@ void makeFiles(const QString& folder, const QStringList& files) {
         const QByteArray bytes = kind == "present"   ? kPresent
                                  : kind == "undated" ? kUndated
                                  : kind == "julian"  ? kJulian
+                                 : kind == "vessels" ? kVessels
                                                      : kDated;
         QVERIFY(writeBytes(path, bytes));
         if (kind == "read-only") {
@@ -96,7 +100,8 @@ struct Converter {
     QString field(const char* name) const { return get<QLineEdit>(name)->text(); }
 };
 
-// Each row as "name checked" or "name unchecked", then its starts-now text.
+// Each row as "name checked" or "name unchecked", then its starts-now text
+// and its notes, when it has any.
 QStringList rowsOf(QTableView* table) {
     const QAbstractItemModel* model = table->model();
     QStringList rows;
@@ -105,6 +110,9 @@ QStringList rowsOf(QTableView* table) {
         rows.append(model->index(row, 0).data().toString() +
                     (checked ? QStringLiteral(" checked") : QStringLiteral(" unchecked")) +
                     QStringLiteral(" | ") + model->index(row, 1).data().toString());
+        if (const QString notes = model->index(row, 3).data().toString(); !notes.isEmpty()) {
+            rows.last() += QStringLiteral(" | ") + notes;
+        }
     }
     return rows;
 }
@@ -146,13 +154,24 @@ void TestPreview::listsAndChecks_data() {
                               << QStringList{"a.scn checked | " + date};
     QTest::newRow("a read-only file starts unchecked")
         << QStringList{"a.scn=dated", "b.scn=read-only"} << true << false
-        << QStringList{"a.scn checked | " + date, "b.scn unchecked | " + date};
+        << QStringList{"a.scn checked | " + date,
+                       "b.scn unchecked | " + date +
+                           " | The file \"<folder>/b.scn\" is read-only. It was left unchanged."};
     QTest::newRow("present moment and no date line stay checked")
         << QStringList{"p.scn=present", "u.scn=undated"} << true << false
-        << QStringList{"p.scn checked | the present moment", "u.scn checked | the present moment"};
+        << QStringList{"p.scn checked | the present moment | its date line has no number: it "
+                       "starts at the present moment",
+                       "u.scn checked | the present moment | no date line: the simulator starts it "
+                       "at the present moment; no date line: left as it is"};
     QTest::newRow("a JD line read as its MJD")
         << QStringList{"j.scn=julian"} << true << false
-        << QStringList{"j.scn checked | 1/1/2004 12:00:00 PM"};
+        << QStringList{
+               "j.scn checked | 1/1/2004 12:00:00 PM | line 2 gives the date as a Julian Date"};
+    QTest::newRow("what else a new date touches")
+        << QStringList{"v.scn=vessels"} << true << false
+        << QStringList{"v.scn checked | " + date +
+                       " | vessels given by elements: 1, epochs up to 10.0 days from the date; "
+                       "landed vessels: 1"};
     QTest::newRow("sub-folders off: one folder")
         << QStringList{"a.scn=dated", "Sub/b.scn=dated"} << true << false
         << QStringList{"a.scn checked | " + date};
@@ -178,6 +197,7 @@ void TestPreview::listsAndChecks() {
     if (subFolders) {
         QTest::mouseClick(box, Qt::LeftButton);
     }
+    rows.replaceInStrings(QStringLiteral("<folder>"), dir.path());
     QCOMPARE(rowsOf(c.table(preview)), rows);
     QVERIFY(c.desktop.messages.shown.isEmpty());
 }
