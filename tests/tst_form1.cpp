@@ -123,6 +123,9 @@ private Q_SLOTS:
     void convertRefusesFieldsThatDisagree();
     void convertFolderRewritesEveryScenario();
     void convertFolderRefusesEmptyFolder();
+    void convertFileSaysWhatHappened_data();
+    void convertFileSaysWhatHappened();
+    void convertFolderGoesOnPastRefusedFiles();
     void helpOpensBesideTheWindow();
     void timeScaleRecomputesAndRewrites();
     void timeScaleRestored();
@@ -159,6 +162,8 @@ void TestForm1::layout_data() {
     QTest::newRow("Command1") << "Command1" << "Form1" << "Help" << QRect(7800, 5520, 1215, 495) << false;
     QTest::newRow("Frame8") << "Frame8" << "Form1" << "Scale" << QRect(9840, 1920, 1215, 735) << false;
     QTest::newRow("Combo2") << "Combo2" << "Frame8" << "" << QRect(120, 240, 975, 315) << false;
+    QTest::newRow("cmdPreview") << "cmdPreview" << "Form1" << "Preview\u2026" << QRect(9120, 5520, 1935, 495) << true;
+    QTest::newRow("cmdUndo") << "cmdUndo" << "Form1" << "Undo Last Conversion" << QRect(240, 5520, 2520, 495) << false;
     // clang-format on
 }
 
@@ -188,9 +193,9 @@ void TestForm1::layout() {
 void TestForm1::tabOrder() {
     Window w;
     // Hidden and disabled controls are passed over, as the keyboard does.
-    const QStringList expected = {"txtDate",  "txtFile",  "Command3",  "Option1",
-                                  "txtMJD",   "txtEpoch", "txtJulian", "cmdFile",
-                                  "Command1", "btnNow",   "Combo1",    "Combo2"};
+    const QStringList expected = {"txtDate",    "txtFile",   "Command3", "Option1", "txtMJD",
+                                  "txtEpoch",   "txtJulian", "cmdUndo",  "cmdFile", "Command1",
+                                  "cmdPreview", "btnNow",    "Combo1",   "Combo2"};
     QTRY_COMPARE(QApplication::focusWidget(), w.get<QWidget>("txtDate"));
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
@@ -748,8 +753,8 @@ void TestForm1::convertFolderRewritesEveryScenario() {
     }
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(w.desktop.messages.shown.size(), 2);
-    QVERIFY(w.desktop.messages.shown[1].detail.endsWith(QStringLiteral("and 3 more.")));
-    QCOMPARE(w.desktop.messages.shown[1].details.count(QStringLiteral(".scn\n")), 8);
+    QVERIFY(w.desktop.messages.shown[1].detail.contains(QStringLiteral("and 3 more.")));
+    QCOMPARE(w.desktop.messages.shown[1].details.count(QStringLiteral("/plain")), 8);
 }
 
 void TestForm1::convertFolderRefusesEmptyFolder() {
@@ -758,6 +763,87 @@ void TestForm1::convertFolderRefusesEmptyFolder() {
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
+}
+
+// "File Converted" only over a file that was written; the title stays.
+void TestForm1::convertFileSaysWhatHappened_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<bool>("written");
+    const QByteArray line =
+        "BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n";
+    QTest::newRow("written") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << false
+                             << QStringLiteral("File Converted") << true;
+    QTest::newRow("no date line") << QByteArray("BEGIN\r\n") << false
+                                  << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("already at the date")
+        << line << false << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("read-only") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << true
+                               << QStringLiteral("Not Converted") << false;
+}
+
+void TestForm1::convertFileSaysWhatHappened() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, prompt);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.scn");
+    QVERIFY(test::writeBytes(path, content));
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    }
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    w.get("txtFile")->setText(path);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(test::readBytes(path) != content, written);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    const Message& shown = w.desktop.messages.shown[0];
+    QCOMPARE(shown.warning, readOnly);
+    QCOMPARE(readOnly ? shown.title : shown.prompt, prompt);
+    if (!readOnly) {
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
+    }
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+// A refused file is named and the pass goes on; the counts say what the pass
+// did, and a second pass with the same date writes nothing.
+void TestForm1::convertFolderGoesOnPastRefusedFiles() {
+    QTemporaryDir dir;
+    for (const char* name : {"1.scn", "2.scn", "3.scn"}) {
+        QVERIFY(
+            test::writeBytes(dir.filePath(QLatin1String(name)), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    }
+    const QString locked = dir.filePath(QStringLiteral("2.scn"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    w.get("txtFolder")->setText(dir.path());
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    const QByteArray line = "BEGIN_ENVIRONMENT\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n";
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("1.scn"))), line);
+    QCOMPARE(test::readBytes(locked), QByteArray("BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("3.scn"))), line);
+    QCOMPARE(w.desktop.messages.shown.size(), 2);
+    for (const Message& shown : w.desktop.messages.shown) {
+        QVERIFY(!shown.warning);
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
+        QCOMPARE(shown.prompt, QStringLiteral("Folder Partly Converted"));
+        QVERIFY2(shown.details.contains(QStringLiteral("2.scn")), qPrintable(shown.details));
+    }
+    QVERIFY2(w.desktop.messages.shown[0].detail.startsWith(
+                 QStringLiteral("2 files written (2 date lines), 0 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[0].detail));
+    QVERIFY2(w.desktop.messages.shown[1].detail.startsWith(
+                 QStringLiteral("0 files written (0 date lines), 2 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[1].detail));
 }
 
 void TestForm1::helpOpensBesideTheWindow() {
