@@ -1,11 +1,14 @@
 #include "converter/form1.h"
 
 #include "converter/option_button.h"
+#include "converter/scale_box.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
+#include "core/zone_offset.h"
 #include "help/form2.h"
+#include "platform/path_text.h"
 #include "scenario/scenario_rewrite.h"
 #include "widgets/twips.h"
 
@@ -13,7 +16,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -112,13 +114,14 @@ void Form1::createControls() {
     // The time scale of the MJD, JD and Epoch, in the free place of the right
     // column, in the size and style of the zone's frame.
     Frame8 = frame("Frame8", QT_TR_NOOP("Scale"), 9840, 1920, 1215, 735, false);
-    Combo2 = new QComboBox(Frame8);
+    Combo2 = new ScaleBox(Frame8);
     place(Combo2, "Combo2", 120, 240, 975, 315, false);
-    Combo2->addItem(tr("UTC"), QVariant::fromValue(int(TimeScale::Utc)));
-    Combo2->addItem(tr("TDB (simulator clock)"), QVariant::fromValue(int(TimeScale::Tdb)));
-    Combo2->addItem(tr("Simulator's Now (UTC + 66.184 s)"),
-                    QVariant::fromValue(int(TimeScale::SimulatorNow)));
-    // The entries are longer than the box: the list opens wide enough.
+    Combo2->addEntry(tr("UTC"), tr("UTC"), QVariant::fromValue(int(TimeScale::Utc)));
+    Combo2->addEntry(tr("TDB", "short name of the scale"), tr("TDB (simulator clock)"),
+                     QVariant::fromValue(int(TimeScale::Tdb)));
+    Combo2->addEntry(tr("Sim.", "short name of the scale"), tr("Simulator's Now (UTC + 66.184 s)"),
+                     QVariant::fromValue(int(TimeScale::SimulatorNow)));
+    // The full names are longer than the box: the list opens wide enough.
     Combo2->view()->setMinimumWidth(Combo2->view()->sizeHintForColumn(0) + px(240));
     Combo2->setAccessibleName(tr("Time scale of the MJD, JD and Epoch"));
 
@@ -167,6 +170,7 @@ void Form1::wireEvents() {
     connect(txtJulian, &QLineEdit::textChanged, this, &Form1::txtJulian_Change);
     connect(btnNow, &QPushButton::clicked, this, &Form1::btnNow_Click);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &Form1::keepTypedZone);
     connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
@@ -230,6 +234,23 @@ void Form1::apply(const FieldWrites& writes) {
     showScaleNotes();
 }
 
+// Outside UTC the numeric frames name their scale, so that a figure copied
+// from them is never taken for a UTC one.
+void Form1::showScaleInCaptions() {
+    if (timeScale_ == TimeScale::Utc) {
+        Frame4->setTitle(tr("MJD"));
+        Frame6->setTitle(tr("Julian Date"));
+        Frame5->setTitle(tr("Epoch"));
+        return;
+    }
+    const QString scale = timeScale_ == TimeScale::Tdb
+                              ? tr("TDB", "short name of the scale")
+                              : tr("Sim. Now", "name of the scale in a caption");
+    Frame4->setTitle(tr("MJD (%1)").arg(scale));
+    Frame6->setTitle(tr("Julian Date (%1)").arg(scale));
+    Frame5->setTitle(tr("Epoch (%1)").arg(scale));
+}
+
 const MjdScale& Form1::mjdScale() const {
     return mjdScaleOf(timeScale_);
 }
@@ -248,11 +269,12 @@ void Form1::showScaleNotes() {
 void Form1::Form_Load() {
     QDir::setCurrent(seams_.settings.programFolder());
     if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
-        storedFolder_ = fromStd(stored->folder);
+        storedFolder_ = pathFromUtf8(stored->folder);
         storedTimeZone_ = fromStd(stored->timeZone);
         // A scale this version does not know reads as UTC.
         timeScale_ = scaleWithKey(stored->timeScale).value_or(TimeScale::Utc);
         Combo2->setCurrentIndex(Combo2->findData(int(timeScale_)));
+        showScaleInCaptions();
         txtFolder->setText(storedFolder_);
         seams_.fileChooser.setInitialFolder(storedFolder_);
     }
@@ -274,10 +296,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+    keepTypedZone();
     QDir::setCurrent(seams_.settings.programFolder());
     const std::string scale =
         timeScale_ == TimeScale::Utc ? std::string() : std::string(keyOf(timeScale_));
-    const auto saved = seams_.settings.save({toStd(storedFolder_), toStd(storedTimeZone_), scale});
+    const auto saved =
+        seams_.settings.save({pathToUtf8(storedFolder_), toStd(storedTimeZone_), scale});
     if (!saved) {
         seams_.messages.warn(this, saved.error(), windowTitle());
     }
@@ -336,8 +360,14 @@ void Form1::txtJulian_Change() {
 }
 
 void Form1::setDateToNow() {
-    const Conv<std::string> now =
-        nowDateText(seams_.clock.localNow(), toStd(Combo1->currentText()), form_);
+    // "5:30" is hours and minutes; any other text reads by its leading
+    // number, as the converter has always read the zone.
+    std::string zone = toStd(Combo1->currentText());
+    if (const std::optional<double> hours = zoneOffsetHours(zone)) {
+        zone = spacedNumberText(*hours);
+        keepTypedZone();
+    }
+    const Conv<std::string> now = nowDateText(seams_.clock.localNow(), zone, form_);
     // A zone that moves the present out of the date range leaves the fields
     // as they were.
     if (!now) {
@@ -364,10 +394,19 @@ void Form1::Combo1_Click() {
     storedTimeZone_ = Combo1->currentText();
 }
 
+// A zone the user typed counts as chosen once it reads as an offset and is
+// used, left or the window closed; a half-typed one leaves the last choice.
+void Form1::keepTypedZone() {
+    if (Combo1->lineEdit()->isModified() && zoneOffsetHours(toStd(Combo1->currentText()))) {
+        storedTimeZone_ = Combo1->currentText();
+    }
+}
+
 // The date field holds civil UTC in every scale: the three numeric fields
 // are worked out from it again, as after an edit of the date.
 void Form1::Combo2_Click() {
     timeScale_ = static_cast<TimeScale>(Combo2->currentData().toInt());
+    showScaleInCaptions();
     dateActive = true;
     mjdActive = false;
     epochActive = false;
@@ -403,17 +442,11 @@ void Form1::Command3_Click() {
         return;
     }
     txtFile->setText(chosen->fileName);
-    const qsizetype folderLength = chosen->fileName.size() - chosen->fileTitle.size() - 1;
-    if (folderLength < 0) {
-        return;
+    // A file in a root keeps the root with its separator: "C:" alone would
+    // name the current folder of drive C at the next start.
+    if (const QString folder = folderOfPath(chosen->fileName); !folder.isEmpty()) {
+        storedFolder_ = folder;
     }
-    QString folder = chosen->fileName.left(folderLength);
-    // A file in the top folder keeps the root itself, not an empty folder
-    // that would mean "here" at the next start.
-    if (folder.isEmpty() && chosen->fileName.startsWith(QDir::separator())) {
-        folder = QDir::separator();
-    }
-    storedFolder_ = folder;
 }
 
 void Form1::Command2_Click() {
@@ -429,11 +462,11 @@ DateLineSource Form1::scenarioDateLine() const {
 }
 
 void Form1::cmdFile_Click() {
-    const QByteArray path = QFile::encodeName(txtFile->text());
+    const std::string path = pathToUtf8(txtFile->text());
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
         DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFile(path.toStdString(), dateLine);
+        return rewriteScenarioFile(path, dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
@@ -445,11 +478,11 @@ void Form1::cmdFile_Click() {
 }
 
 void Form1::cmdFolder_Click() {
-    const QByteArray folder = QFile::encodeName(txtFolder->text());
+    const std::string folder = pathToUtf8(txtFolder->text());
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
         DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFolder(folder.toStdString(), dateLine);
+        return rewriteScenarioFolder(folder, dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),

@@ -1,3 +1,4 @@
 zentadial_add_test(form1 LIBS Zentadial::converter)
 zentadial_add_test(settings_store LIBS Zentadial::platform)
 zentadial_add_test(locale_form LIBS Zentadial::platform)
+zentadial_add_test(path_text LIBS Zentadial::platform)
