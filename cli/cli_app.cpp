@@ -1,7 +1,9 @@
 #include "cli/cli_app.h"
 
 #include "cli/convert_command.h"
+#include "cli/history_command.h"
 #include "cli/rewrite_command.h"
+#include "cli/undo_command.h"
 
 namespace zentadial {
 namespace {
@@ -18,6 +20,8 @@ constexpr std::string_view kHelp =
     "  convert   Show one instant on the four scales, or convert entries read from\n"
     "            standard input (--batch).\n"
     "  rewrite   Rewrite the Date MJD line of scenario files and folders.\n"
+    "  undo      Put the files of the last rewrite (or undo) back as they were.\n"
+    "  history   List the passes that can be undone.\n"
     "\n"
     "Options:\n"
     "  -h, --help  Show this help.\n"
@@ -29,8 +33,9 @@ constexpr std::string_view kHelp =
 
 int runCli(const QStringList& arguments, CliStreams& io) {
     if (arguments.size() < 2) {
-        return reportUsage(io, usageError(QStringLiteral("give a command: convert or rewrite.")),
-                           {});
+        return reportUsage(
+            io, usageError(QStringLiteral("give a command: convert, rewrite, undo or history.")),
+            {});
     }
     const QString& command = arguments.at(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
@@ -48,6 +53,12 @@ int runCli(const QStringList& arguments, CliStreams& io) {
     }
     if (command == QLatin1String("rewrite")) {
         return runRewrite(rest, io);
+    }
+    if (command == QLatin1String("undo")) {
+        return runUndo(rest, io);
+    }
+    if (command == QLatin1String("history")) {
+        return runHistory(rest, io);
     }
     return reportUsage(io,
                        usageError(command.startsWith(QLatin1Char('-'))

@@ -1,6 +1,7 @@
 #include "cli/argument_bytes.h"
 #include "cli/cli_app.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <csignal>
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
     // status says the output was lost.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // The window's names, so that both find the same undo journal.
+    QCoreApplication::setApplicationName(QStringLiteral("Zentadial"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Zentadial"));
     const QStringList arguments = commandLineArguments(argc, argv);
     zentadial::FdLineReader in(STDIN_FILENO);
     zentadial::FdWriter out(STDOUT_FILENO);

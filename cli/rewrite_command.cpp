@@ -2,6 +2,8 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
+#include "cli/journal_words.h"
+#include "scenario/journal_pass.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
@@ -24,7 +26,8 @@ constexpr std::string_view kMore =
     "files in the same folder. --mjd is written to the digits given; numbers take '.' as\n"
     "the decimal point in every locale. --now without --zone is the true UTC time. With\n"
     "--scale tdb or sim-now the MJD written is in that scale (--mjd is taken in it), and\n"
-    "the comment after it names the scale.\n"
+    "the comment after it names the scale. The files' former versions are kept in the\n"
+    "undo journal: 'zentadial-cli undo' puts them back.\n"
     "\n"
     "Exit status: 0 when every file was rewritten (or, with --dry-run, would be), 1 when\n"
     "one failed, 2 for a wrong call.\n";
@@ -161,6 +164,7 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     RewriteReport report(io, dryRun);
+    JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
             if (!entry) {
@@ -169,13 +173,17 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
                 const auto preview = previewScenarioFile(*entry, dateLine);
                 preview ? report.previewed(*preview) : report.failed(preview.error());
             } else {
-                const auto result = rewriteScenarioFile(*entry, dateLine);
+                const auto result =
+                    rewriteScenarioFile(*entry, dateLine, systemFileSystem(), &journal);
                 result ? report.rewritten(*result) : report.failed(result.error());
             }
         }
     }
     report.summary();
     reportNotes(io, date->notes());
+    if (const std::string note = notKeptNote(journal.finish()); !note.empty()) {
+        io.err.write("zentadial-cli: note: " + note + "\n");
+    }
     return report.allSucceeded() ? kExitSuccess : kExitSomeFailed;
 }
 

@@ -12,6 +12,11 @@ install(FILES ${zentadial_qt_root}/plugins/styles/qwindowsvistastyle.dll DESTINA
 # The window's icon and image formats Qt reads without a plugin; the ICO
 # plugin lets the file dialog show program icons.
 install(FILES ${zentadial_qt_root}/plugins/imageformats/qico.dll DESTINATION imageformats)
+# Qt's own words for its standard dialogs and buttons, in the languages the
+# program speaks, where the program looks for them: translations/ beside it.
+foreach(language ${ZENTADIAL_LANGUAGES})
+    install(FILES ${ZENTADIAL_QT_TRANSLATIONS}/qtbase_${language}.qm DESTINATION translations)
+endforeach()
 file(GLOB zentadial_mingw_runtime "${ZENTADIAL_WINDOWS_SDK}/mingw-runtime/*.dll")
 install(FILES ${zentadial_mingw_runtime} DESTINATION .)
 

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/file_settings_store.h"
 #include "platform/locale_form.h"
+#include "translations/program_translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,6 +17,7 @@ int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentadial"));
     QApplication::setOrganizationName(QStringLiteral("Zentadial"));
+    const ProgramTranslations translations(QLocale::system());
 
     SystemClock clock;
     DialogMessageBoxes messages;

@@ -3,6 +3,7 @@
 #include "converter/option_button.h"
 #include "converter/scale_box.h"
 #include "core/date_text.h"
+#include "core/field_agreement.h"
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -189,10 +191,21 @@ void Form1::wireEvents() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
-// A field becomes active only by the mouse: reaching it with the keyboard
-// leaves the flags alone.
+// A field becomes active by a click, or when the user moves the keyboard
+// focus into it (Tab, Backtab, a shortcut): typing then recomputes the other
+// fields whichever way the field was reached. The focus the window gives a
+// field at start or on activation leaves the flags alone.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    const bool clicked = event->type() == QEvent::MouseButtonPress;
+    const bool reachedByKeyboard = [event] {
+        if (event->type() != QEvent::FocusIn) {
+            return false;
+        }
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+               reason == Qt::ShortcutFocusReason;
+    }();
+    if (clicked || reachedByKeyboard) {
         if (watched == txtDate) {
             txtDate_Click();
         } else if (watched == txtMJD) {
@@ -269,7 +282,8 @@ void Form1::showScaleNotes() {
 void Form1::Form_Load() {
     QDir::setCurrent(seams_.settings.programFolder());
     if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
-        storedFolder_ = pathFromUtf8(stored->folder);
+        storedFolderBytes_ = stored->folder;
+        storedFolder_ = folderFromSettingsBytes(storedFolderBytes_);
         storedTimeZone_ = fromStd(stored->timeZone);
         // A scale this version does not know reads as UTC.
         timeScale_ = scaleWithKey(stored->timeScale).value_or(TimeScale::Utc);
@@ -278,6 +292,7 @@ void Form1::Form_Load() {
         txtFolder->setText(storedFolder_);
         seams_.fileChooser.setInitialFolder(storedFolder_);
     }
+    warnAboutSettings();
     Combo1->clear();
     constexpr int kZoneHours = 12;
     for (int hours = 0; hours <= kZoneHours; ++hours) {
@@ -300,10 +315,22 @@ void Form1::Form_Unload() {
     QDir::setCurrent(seams_.settings.programFolder());
     const std::string scale =
         timeScale_ == TimeScale::Utc ? std::string() : std::string(keyOf(timeScale_));
-    const auto saved =
-        seams_.settings.save({pathToUtf8(storedFolder_), toStd(storedTimeZone_), scale});
+    // A folder kept as it was goes back byte for byte: a name that is not
+    // UTF-8 would not survive the way through the text.
+    const std::string folder = storedFolder_ == folderFromSettingsBytes(storedFolderBytes_)
+                                   ? storedFolderBytes_
+                                   : pathToUtf8(storedFolder_);
+    const auto saved = seams_.settings.save({folder, toStd(storedTimeZone_), scale});
     if (!saved) {
         seams_.messages.warn(this, saved.error(), windowTitle());
+        return;
+    }
+    warnAboutSettings();
+}
+
+void Form1::warnAboutSettings() {
+    if (const QString warning = seams_.settings.takeWarning(); !warning.isEmpty()) {
+        seams_.messages.warn(this, warning, windowTitle());
     }
 }
 
@@ -454,19 +481,68 @@ void Form1::Command2_Click() {
     storedFolder_ = txtFolder->text();
 }
 
-// The date field's text, its MJD in the chosen scale, and the scale named
-// after the text when it is not UTC.
-DateLineSource Form1::scenarioDateLine() const {
-    return DateLineSource(toStd(txtDate->text()), form_, mjdScale(),
-                          std::string(commentSuffixOf(timeScale_)));
+QString Form1::fieldName(Field field) {
+    switch (field) {
+    case Field::Date:
+        return tr("date");
+    case Field::Mjd:
+        return tr("MJD");
+    case Field::Epoch:
+        return tr("Epoch");
+    case Field::Julian:
+        break;
+    }
+    return tr("Julian Date");
+}
+
+QString Form1::describeDisagreement(const FieldDisagreement& disagreement) const {
+    const QString name = fieldName(disagreement.field);
+    switch (disagreement.problem) {
+    case FieldProblem::Empty:
+        return tr("Nothing was converted: the %1 field is empty, so the four fields do not show "
+                  "one instant. Type a date or a number into one field and the others follow.")
+            .arg(name);
+    case FieldProblem::Unreadable:
+        if (disagreement.field == Field::Date) {
+            return tr("Nothing was converted: \"%1\" in the date field is not a date.")
+                .arg(txtDate->text());
+        }
+        return tr("Nothing was converted: \"%1\" in the %2 field is not a number.")
+            .arg(fieldFor(disagreement.field)->text(), name);
+    case FieldProblem::OutOfStep:
+        break;
+    }
+    return tr("Nothing was converted: the %1 field and the MJD field do not show the same "
+              "instant. Type into one field again and the others follow.")
+        .arg(name);
+}
+
+// The MJD the MJD field shows, exactly as it reads, with the date text as
+// the comment and the scale named after it when it is not UTC; nothing, once
+// the user has been told why, when the four fields do not show one instant.
+std::optional<DateLineSource> Form1::shownDateLine() {
+    FieldTexts shown;
+    for (const Field field : {Field::Date, Field::Mjd, Field::Epoch, Field::Julian}) {
+        shown[field] = toStd(fieldFor(field)->text());
+    }
+    const std::expected<double, FieldDisagreement> mjd = agreedMjd(shown, form_, mjdScale());
+    if (!mjd) {
+        seams_.messages.warn(this, describeDisagreement(mjd.error()), tr(kNotConvertedTitle));
+        return std::nullopt;
+    }
+    return DateLineSource::forMjd(*mjd, shown[Field::Date],
+                                  std::string(commentSuffixOf(timeScale_)));
 }
 
 void Form1::cmdFile_Click() {
+    std::optional<DateLineSource> dateLine = shownDateLine();
+    if (!dateLine) {
+        return;
+    }
     const std::string path = pathToUtf8(txtFile->text());
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
-        DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFile(path, dateLine);
+        return rewriteScenarioFile(path, *dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
@@ -478,11 +554,14 @@ void Form1::cmdFile_Click() {
 }
 
 void Form1::cmdFolder_Click() {
-    const std::string folder = pathToUtf8(txtFolder->text());
+    std::optional<DateLineSource> dateLine = shownDateLine();
+    if (!dateLine) {
+        return;
+    }
+    const std::string folder = folderPathBytes(txtFolder->text(), storedFolderBytes_);
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
-        DateLineSource dateLine = scenarioDateLine();
-        return rewriteScenarioFolder(folder, dateLine);
+        return rewriteScenarioFolder(folder, *dateLine);
     }();
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),

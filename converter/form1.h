@@ -1,12 +1,14 @@
 #pragma once
 
 #include "converter/seams.h"
+#include "core/field_agreement.h"
 #include "core/linked_fields.h"
 #include "core/regional_form.h"
 #include "scenario/scenario_text.h"
 #include "timescale/time_scale.h"
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -47,10 +49,13 @@ private:
     void showScaleInCaptions();
     void keepTypedZone();
     void showScaleNotes();
-    [[nodiscard]] DateLineSource scenarioDateLine() const;
+    [[nodiscard]] static QString fieldName(Field field);
+    [[nodiscard]] QString describeDisagreement(const FieldDisagreement& disagreement) const;
+    [[nodiscard]] std::optional<DateLineSource> shownDateLine();
 
     void Form_Load();
     void Form_Unload();
+    void warnAboutSettings();
 
     void txtDate_Click();
     void txtMJD_Click();
@@ -80,6 +85,7 @@ private:
     bool julianActive = false;
 
     QString storedFolder_;
+    std::string storedFolderBytes_; // as the settings file held it
     QString storedTimeZone_;
     TimeScale timeScale_ = TimeScale::Utc;
 

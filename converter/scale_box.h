@@ -13,9 +13,15 @@ public:
 
     void addEntry(const QString& shortName, const QString& fullName, const QVariant& data);
     [[nodiscard]] QString currentShortName() const;
+    // The box's font, made smaller where a short name would not fit whole
+    // otherwise: a translation, or the font of another system, may be wider.
+    [[nodiscard]] QFont shortNameFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    [[nodiscard]] QRect textField() const;
 };
 
 } // namespace zentadial

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <algorithm>
 
 namespace zentadial {
 
@@ -40,6 +41,19 @@ const char* const paragraph6 = QT_TRANSLATE_NOOP(
     "zentadial::Form2",
     "This program will change the date in your specified .scn file(s) to the date you have "
     "selected.");
+// What the window has gained since the text above was written. The text above
+// stays as it always was; this follows it as a paragraph of its own.
+const char* const paragraph7 = QT_TRANSLATE_NOOP(
+    "zentadial::Form2",
+    "Scale sets the time scale of the MJD, Julian Date and Epoch; the date stays in GMT. Click "
+    "or tab into any field and type: the other three follow it. 'Preview…' opens "
+    "a table of what a conversion would change, and 'Undo Last Conversion' puts back the "
+    "files of the last conversion.");
+
+// The label's place in twips; the window is 6345 high around it.
+constexpr int kLabelTop = 240;
+constexpr int kLabelHeight = 5895;
+constexpr int kBottomMargin = 210;
 
 // LF LF CR: the CR is part of the text that the label holds, see HelpLabel.
 const QString separator = QStringLiteral("\n\n\r");
@@ -48,24 +62,39 @@ const QString separator = QStringLiteral("\n\n\r");
 // paragraph after the first by one space. The label keeps its text exactly and
 // paints a copy in which a CR beside a LF joins that line break and any other CR
 // is one. Folding the CR away rather than adding a second empty line also keeps
-// the last paragraph inside the fixed label box with the default font.
+// the text as short as it can be.
+QString shownText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+int textFlags(const QLabel& label) {
+    return int(QStyle::visualAlignment(label.layoutDirection(), label.alignment())) |
+           (label.wordWrap() ? int(Qt::TextWordWrap) : 0);
+}
+
+// The height the label's text takes at the label's width, as it is painted.
+int shownHeight(const QLabel& label) {
+    const QRect room(0, 0, label.contentsRect().width(), QWIDGETSIZE_MAX);
+    const int margins = label.height() - label.contentsRect().height();
+    return label.fontMetrics()
+               .boundingRect(room, textFlags(label), shownText(label.text()))
+               .height() +
+           margins;
+}
+
 class HelpLabel final : public QLabel {
 public:
     using QLabel::QLabel;
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        QString shown = text();
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-
         QPainter painter(this);
         drawFrame(&painter);
-        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
-                          (wordWrap() ? int(Qt::TextWordWrap) : 0);
-        style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shown,
-                              foregroundRole());
+        style()->drawItemText(&painter, contentsRect(), textFlags(*this), palette(), isEnabled(),
+                              shownText(text()), foregroundRole());
     }
 };
 
@@ -82,11 +111,12 @@ Form2::Form2() : QWidget(nullptr), Label1(new HelpLabel(this)) {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     // The label does not follow the window's size, so the window keeps its own.
-    setFixedSize(twipsToPixels(7605, dpiX), twipsToPixels(6345, dpiY));
+    setFixedSize(twipsToPixels(7605, dpiX),
+                 twipsToPixels(kLabelTop + kLabelHeight + kBottomMargin, dpiY));
 
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsToPixels(240, dpiX), twipsToPixels(240, dpiY),
-                        twipsToPixels(7095, dpiX), twipsToPixels(5895, dpiY));
+    Label1->setGeometry(twipsToPixels(240, dpiX), twipsToPixels(kLabelTop, dpiY),
+                        twipsToPixels(7095, dpiX), twipsToPixels(kLabelHeight, dpiY));
     QFont font = QApplication::font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
@@ -115,6 +145,15 @@ void Form2::Form_Load() {
     Label1->setText(Label1->text() % tr(paragraph4) % separator);
     Label1->setText(Label1->text() % tr(paragraph5) % separator);
     Label1->setText(Label1->text() % tr(paragraph6));
+    Label1->setText(Label1->text() % separator % tr(paragraph7));
+
+    // The classic box is the least; where the text needs more room (the
+    // added paragraph, a longer language), the label and the window grow
+    // downwards rather than cut the text off.
+    const int labelHeight =
+        std::max(twipsToPixels(kLabelHeight, logicalDpiY()), shownHeight(*Label1));
+    Label1->resize(Label1->width(), labelHeight);
+    setFixedSize(width(), Label1->y() + labelHeight + twipsToPixels(kBottomMargin, logicalDpiY()));
 }
 
 void showHelpWindow() {

@@ -7,7 +7,8 @@ class QLabel;
 
 namespace zentadial {
 
-// The help window: one label with a fixed text of six paragraphs. It owns
+// The help window: one label with a fixed text of six paragraphs, and a
+// seventh on what the window has gained since. It owns
 // nothing but its label; the text is assembled afresh each time it loads.
 class Form2 final : public QWidget {
     Q_OBJECT

@@ -1,51 +1,60 @@
 #include "platform/file_settings_store.h"
 
+#include "platform/owned_file.h"
+
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <utility>
 
 namespace zentadial {
 namespace {
 
 const QString kFileName = QString::fromUtf8(kSettingsFileName.data(), kSettingsFileName.size());
 
-bool isPlainFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+// A settings file holds three short items; a longer one is read no further.
+constexpr qsizetype kMaxSettingsBytes = 64 * 1024;
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("zentadial::FileSettingsStore", text);
+}
+
+bool isReadable(OwnedFileState state) {
+    return state == OwnedFileState::Usable || state == OwnedFileState::ReadOnly;
+}
+
+bool isRefused(OwnedFileState state) {
+    return state == OwnedFileState::Link || state == OwnedFileState::NotPlain ||
+           state == OwnedFileState::OtherOwner;
+}
+
+// Why a file is left alone, to follow "it" in a sentence.
+QString whyLeftAlone(OwnedFileState state) {
+    switch (state) {
+    case OwnedFileState::Link:
+        return translated("it is a link");
+    case OwnedFileState::NotPlain:
+        return translated("it is not a plain file");
+    case OwnedFileState::OtherOwner:
+        return translated("it belongs to another user");
+    case OwnedFileState::ReadOnly:
+        return translated("it is read-only");
+    case OwnedFileState::Missing:
+    case OwnedFileState::Usable:
+        break;
+    }
+    return {};
 }
 
 // A file that is there but cannot be read still counts as there: its items
 // are simply empty.
 StoredSettings readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = readOwnedFile(path, kMaxSettingsBytes);
+    if (!bytes) {
         return {};
     }
-    const QByteArray bytes = file.readAll();
     return readSettings(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-std::expected<void, QString> writeFile(const QString& path, const StoredSettings& settings) {
-    const std::string bytes = writeSettings(settings);
-    // Written beside the old file and renamed over it, so a crash or a full
-    // disk never leaves half a settings file. Unbuffered, and flushed and
-    // checked before the rename: a buffered write that fails only at the
-    // commit would put an empty file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return std::unexpected(reason);
-    }
-    if (!file.commit()) {
-        return std::unexpected(file.errorString());
-    }
-    return {};
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 bool folderIsWritable(const QString& folder) {
@@ -66,11 +75,29 @@ QString FileSettingsStore::userFile() const {
     return QDir(userConfigFolder_).filePath(kFileName);
 }
 
+QString FileSettingsStore::takeWarning() {
+    return std::exchange(warning_, QString());
+}
+
+// The program folder's file is left alone when it is no plain file of the
+// user's; the user hears of it once, whether the start or the close finds it.
+OwnedFileState FileSettingsStore::programFileState() {
+    const OwnedFileState state = ownedFileState(programFile());
+    if (isRefused(state) && !warned_) {
+        warned_ = true;
+        warning_ = translated("The settings file %1 is left alone: %2. Your settings are kept in "
+                              "%3 instead.")
+                       .arg(QDir::toNativeSeparators(programFile()), whyLeftAlone(state),
+                            QDir::toNativeSeparators(userFile()));
+    }
+    return state;
+}
+
 std::optional<StoredSettings> FileSettingsStore::load() {
     // Whichever file was saved last holds the settings: a save that fell
     // back to the user's folder leaves an older copy in the program folder.
-    const bool programFileThere = isPlainFile(programFile());
-    const bool userFileThere = isPlainFile(userFile());
+    const bool programFileThere = isReadable(programFileState());
+    const bool userFileThere = isReadable(ownedFileState(userFile()));
     if (programFileThere && userFileThere) {
         const bool userNewer =
             QFileInfo(userFile()).lastModified() > QFileInfo(programFile()).lastModified();
@@ -86,17 +113,25 @@ std::optional<StoredSettings> FileSettingsStore::load() {
 }
 
 std::expected<void, QString> FileSettingsStore::save(const StoredSettings& settings) {
-    if (folderIsWritable(programFolder_) && writeFile(programFile(), settings)) {
+    const std::string text = writeSettings(settings);
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    // A read-only file there is the user's choice: it stays as it is, and
+    // the settings go to the user's folder.
+    const OwnedFileState program = programFileState();
+    if ((program == OwnedFileState::Missing || program == OwnedFileState::Usable) &&
+        folderIsWritable(programFolder_) && writeOwnedFile(programFile(), bytes)) {
         return {};
     }
     if (!QDir().mkpath(userConfigFolder_)) {
         return std::unexpected(
-            QStringLiteral("The settings could not be saved: the folder %1 could not be created.")
+            translated("The settings could not be saved: the folder %1 could not be created.")
                 .arg(QDir::toNativeSeparators(userConfigFolder_)));
     }
-    if (auto written = writeFile(userFile(), settings); !written) {
-        return std::unexpected(QStringLiteral("The settings could not be saved to %1: %2")
-                                   .arg(QDir::toNativeSeparators(userFile()), written.error()));
+    if (auto written = writeOwnedFile(userFile(), bytes); !written) {
+        const QString why = written.error().reason.isEmpty() ? whyLeftAlone(written.error().state)
+                                                             : written.error().reason;
+        return std::unexpected(translated("The settings could not be saved to %1: %2")
+                                   .arg(QDir::toNativeSeparators(userFile()), why));
     }
     return {};
 }

@@ -2,7 +2,9 @@
 
 #include "scenario/folder_path.h"
 
+#include <QByteArrayView>
 #include <QDir>
+#include <QStringDecoder>
 
 namespace zentadial {
 namespace {
@@ -88,6 +90,22 @@ std::string pathToUtf8(const QString& path) {
     }
     flushRun(path.size());
     return bytes;
+}
+
+QString folderFromSettingsBytes(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = utf8(view);
+    return utf8.hasError() ? QString::fromLatin1(view) : text;
+}
+
+std::string folderPathBytes(const QString& text, const std::string& settingsBytes) {
+#ifndef Q_OS_WIN
+    if (!settingsBytes.empty() && text == folderFromSettingsBytes(settingsBytes)) {
+        return settingsBytes;
+    }
+#endif
+    return pathToUtf8(text);
 }
 
 QString folderOfPath(const QString& path) {

@@ -16,6 +16,17 @@ namespace zentadial {
 [[nodiscard]] QString pathFromUtf8(std::string_view bytes);
 [[nodiscard]] std::string pathToUtf8(const QString& path);
 
+// A folder as a settings file holds it, for the user to read: UTF-8, or
+// else one byte a letter, as older versions and other tools wrote it
+// ("f\xfcr" reads "für").
+[[nodiscard]] QString folderFromSettingsBytes(const std::string& bytes);
+
+// The bytes that name the folder shown as text. While the text is still the
+// one read from settingsBytes, on Linux those very bytes: a name in one byte
+// a letter is the folder's own there. Elsewhere, and for any other text, its
+// UTF-8; on Windows that is the name the older versions' ANSI text meant.
+[[nodiscard]] std::string folderPathBytes(const QString& text, const std::string& settingsBytes);
+
 // The folder that holds the file at path, a root with its separator ("/",
 // "C:\"); empty for a bare name, which names no folder.
 [[nodiscard]] QString folderOfPath(const QString& path);

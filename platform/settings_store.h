@@ -19,6 +19,9 @@ public:
     [[nodiscard]] virtual std::optional<StoredSettings> load() = 0;
     // What failed, where and why, when the settings could not be saved.
     [[nodiscard]] virtual std::expected<void, QString> save(const StoredSettings& settings) = 0;
+    // What the user should hear of the settings file after a load or a
+    // save, once; empty when there is nothing to say.
+    [[nodiscard]] virtual QString takeWarning() = 0;
 };
 
 } // namespace zentadial

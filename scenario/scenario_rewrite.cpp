@@ -15,7 +15,8 @@ namespace {
 // How many files the informative line names before it only counts them.
 constexpr std::size_t kNamedInLine = 5;
 
-ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs) {
+ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs,
+                               ReplaceRecorder* recorder) {
     auto contents = fs.readFile(path);
     if (!contents) {
         return fileFailure(failureKindOf(contents.error().kind), path,
@@ -29,9 +30,15 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (text->dateLineCount == 0) {
         return ScenarioFileResult{path, text->lineCount, 0, {}};
     }
+    if (recorder != nullptr) {
+        recorder->aboutToReplace(path, contents->bytes, text->bytes);
+    }
     if (auto written = fs.replaceFile(path, text->bytes, contents->identity); !written) {
         return fileFailure(failureKindOf(written.error().kind), path,
                            std::move(written.error().reason), dateLine);
+    }
+    if (recorder != nullptr) {
+        recorder->replaced(path);
     }
     return ScenarioFileResult{path, text->lineCount, text->dateLineCount, {}};
 }
@@ -125,14 +132,15 @@ std::vector<std::string> ScenarioFolderResult::filesWithoutDateLine() const {
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, std::string_view dateText,
-                                        const RegionalForm& form, FileSystem& fs) {
+                                        const RegionalForm& form, FileSystem& fs,
+                                        ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFile(path, dateLine, fs);
+    return rewriteScenarioFile(path, dateLine, fs, recorder);
 }
 
 ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& dateLine,
-                                        FileSystem& fs) {
-    auto result = rewriteOne(std::string(path), dateLine, fs);
+                                        FileSystem& fs, ReplaceRecorder* recorder) {
+    auto result = rewriteOne(std::string(path), dateLine, fs, recorder);
     if (result) {
         result->leftovers = leftoverTemporaries(folderOf(path), fs);
     }
@@ -203,13 +211,14 @@ std::vector<std::string> leftoverTemporaries(std::string_view folderText, FileSy
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
-                                            const RegionalForm& form, FileSystem& fs) {
+                                            const RegionalForm& form, FileSystem& fs,
+                                            ReplaceRecorder* recorder) {
     DateLineSource dateLine{std::string(dateText), form};
-    return rewriteScenarioFolder(folderText, dateLine, fs);
+    return rewriteScenarioFolder(folderText, dateLine, fs, recorder);
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLineSource& dateLine,
-                                            FileSystem& fs) {
+                                            FileSystem& fs, ReplaceRecorder* recorder) {
     auto listing = listScenarioFiles(folderText, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
@@ -218,7 +227,7 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
         std::string(folderText), {}, std::move(listing->skipped), leftoverTemporaries(folderText)};
     result.files.reserve(listing->files.size());
     for (const auto& path : listing->files) {
-        auto file = rewriteOne(path, dateLine, fs);
+        auto file = rewriteOne(path, dateLine, fs, recorder);
         if (!file) {
             file.error().folderPass = true;
             file.error().filesRewritten = result.files.size();

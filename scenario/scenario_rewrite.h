@@ -2,6 +2,7 @@
 
 #include "core/regional_form.h"
 #include "scenario/file_system.h"
+#include "scenario/replace_recorder.h"
 #include "scenario/scenario_text.h"
 
 #include <cstddef>
@@ -74,15 +75,16 @@ using ScenarioFolderOutcome = std::expected<ScenarioFolderResult, ScenarioFailur
 
 // Replaces every date line of one file by the line built from dateText, read
 // in the user's forms; every other line goes back byte for byte. The path is
-// used as given, relative to the current directory.
-[[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
-                                                      std::string_view dateText,
-                                                      const RegionalForm& form,
-                                                      FileSystem& fs = systemFileSystem());
+// used as given, relative to the current directory. A recorder, when given,
+// is told of the replace before and after it (the undo journal).
+[[nodiscard]] ScenarioFileOutcome
+rewriteScenarioFile(std::string_view path, std::string_view dateText, const RegionalForm& form,
+                    FileSystem& fs = systemFileSystem(), ReplaceRecorder* recorder = nullptr);
 // The same with the date line given by the caller.
 [[nodiscard]] ScenarioFileOutcome rewriteScenarioFile(std::string_view path,
                                                       DateLineSource& dateLine,
-                                                      FileSystem& fs = systemFileSystem());
+                                                      FileSystem& fs = systemFileSystem(),
+                                                      ReplaceRecorder* recorder = nullptr);
 
 // The scenario files of one folder, not of its sub-folders: names ending in
 // .scn in any case, regular files or links to regular files in the same
@@ -104,11 +106,13 @@ listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem
 [[nodiscard]] ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText,
                                                           std::string_view dateText,
                                                           const RegionalForm& form,
-                                                          FileSystem& fs = systemFileSystem());
+                                                          FileSystem& fs = systemFileSystem(),
+                                                          ReplaceRecorder* recorder = nullptr);
 // The same with the date line given by the caller.
 [[nodiscard]] ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText,
                                                           DateLineSource& dateLine,
-                                                          FileSystem& fs = systemFileSystem());
+                                                          FileSystem& fs = systemFileSystem(),
+                                                          ReplaceRecorder* recorder = nullptr);
 
 // Plain English for the user: what was not done, which file or folder, why,
 // and in a folder pass how far it had got.

@@ -51,10 +51,22 @@ QByteArray withLfEnds(const QByteArray& text) {
     return QByteArray(text).replace(kLineEnd, "\n");
 }
 
+// The undo journal of every run here: never the user's own.
+const QTemporaryDir& journal() {
+    static const QTemporaryDir folder;
+    return folder;
+}
+
+void emptyJournal() {
+    QDir(journal().path()).removeRecursively();
+    QDir().mkpath(journal().path());
+}
+
 Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {},
         const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZENTADIAL_JOURNAL"), journal().path());
     // The system's forms are C, which the program reads as English (United
     // States), and the clock is GMT, whatever the machine is set to.
     env.insert(QStringLiteral("LC_ALL"), locale);
@@ -163,6 +175,8 @@ private Q_SLOTS:
     void rewriteTreeDryRunThenRecursive();
     void rewriteFromMjdOutsideFolderOnly();
     void failingFileAmongGoodOnes();
+    void undoAndHistory_data();
+    void undoAndHistory();
 };
 
 void TestCli::convertOneEntry_data() {
@@ -282,7 +296,7 @@ void TestCli::wrongCalls_data() {
     const auto row = [](const char* tag, const QStringList& arguments, const QByteArray& named) {
         QTest::newRow(tag) << arguments << named;
     };
-    row("no command", {}, "convert or rewrite");
+    row("no command", {}, "convert, rewrite, undo or history");
     row("unknown command", {QStringLiteral("konvert")}, "'konvert'");
     row("unknown option", {QStringLiteral("convert"), QStringLiteral("--mdj"), QStringLiteral("1")},
         "'mdj'");
@@ -340,6 +354,8 @@ void TestCli::wrongCalls_data() {
         "'--mjd'");
     row("rewrite without path",
         {QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("53005")}, "PATH");
+    row("undo takes no path", {QStringLiteral("undo"), QStringLiteral("a.scn")}, "'a.scn'");
+    row("history takes no option", {QStringLiteral("history"), QStringLiteral("--all")}, "'all'");
 }
 
 void TestCli::wrongCalls() {
@@ -364,6 +380,10 @@ void TestCli::helpAndVersion_data() {
                              << QByteArray("--batch");
     QTest::newRow("rewrite") << QStringList{QStringLiteral("rewrite"), QStringLiteral("-h")}
                              << QByteArray("--dry-run");
+    QTest::newRow("undo") << QStringList{QStringLiteral("undo"), QStringLiteral("--help")}
+                          << QByteArray("ZENTADIAL_JOURNAL");
+    QTest::newRow("history") << QStringList{QStringLiteral("history"), QStringLiteral("-h")}
+                             << QByteArray("20 passes or 64 MiB");
     QTest::newRow("version") << QStringList{QStringLiteral("--version")}
                              << QByteArray("zentadial-cli 0.");
 }
@@ -551,6 +571,70 @@ void TestCli::failingFileAmongGoodOnes() {
                              QStringLiteral("53005.5"), QStringLiteral("--dry-run"), locked});
     QCOMPARE(preview.exitCode, 1);
     QVERIFY(preview.out.contains("would fail"));
+}
+
+void TestCli::undoAndHistory_data() {
+    QTest::addColumn<QStringList>("steps"); // "edit" is another program's save
+    QTest::addColumn<int>("exitCode");      // of the last step
+    QTest::addColumn<QByteArray>("shows");  // in its output and standard error
+    QTest::addColumn<QString>("file");      // at the end: original, rewritten or edited
+
+    const auto row = [](const char* tag, const char* steps, int code, const QByteArray& shows,
+                        const char* file) {
+        QTest::newRow(tag) << QString::fromLatin1(steps).split(u',') << code << shows
+                           << QString::fromLatin1(file);
+    };
+    row("undo puts the file back", "rewrite,undo", 0,
+        "put back as it was before pass 1\nUndid pass 1 (", "original");
+    row("undo dry run writes nothing", "rewrite,undo --dry-run", 0, "would be put back",
+        "rewritten");
+    row("undo names a file changed since", "rewrite,edit,undo", 1,
+        "changed since pass 1, left as it is", "edited");
+    row("undo of an undo writes the pass again", "rewrite,undo,undo", 0,
+        "Undid pass 2 (the undo of pass 1)", "rewritten");
+    row("nothing to undo", "undo", 1, "nothing to undo", "original");
+    row("a dry-run rewrite is no pass", "rewrite --dry-run,undo", 1, "nothing to undo", "original");
+    row("history lists the passes", "rewrite,undo,history", 0, "  rewrite  1 file, ", "original");
+    row("history names an undo", "rewrite,undo,history", 0, "  undo of pass 1  1 file", "original");
+    row("history of an empty journal", "history", 0, "It holds no pass.", "original");
+}
+
+void TestCli::undoAndHistory() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, shows);
+    QFETCH(QString, file);
+    emptyJournal();
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString scenario = folder.filePath(QStringLiteral("a.scn"));
+    QVERIFY(copyFixture(kDockedAtIss, scenario));
+    const QByteArray original = readBytes(scenario);
+    const QByteArray edited = original + "BEGIN_SHIPS\r\nEND_SHIPS\r\n";
+
+    Run last;
+    for (const QString& step : steps) {
+        QStringList arguments = step.split(u' ');
+        if (step == QStringLiteral("edit")) {
+            QVERIFY(writeBytes(scenario, edited));
+            continue;
+        }
+        if (arguments.first() == QStringLiteral("rewrite")) {
+            arguments << QStringLiteral("--mjd") << QStringLiteral("53005.5") << scenario;
+        }
+        last = run(arguments);
+    }
+    QCOMPARE(last.exitCode, exitCode);
+    const QByteArray said = last.out + last.err;
+    QVERIFY2(said.contains(shows), said.constData());
+    const QByteArray now = readBytes(scenario);
+    if (file == QStringLiteral("original")) {
+        QCOMPARE(now, original);
+    } else if (file == QStringLiteral("edited")) {
+        QCOMPARE(now, edited);
+    } else {
+        QVERIFY(now.contains(kNewDateLine));
+    }
 }
 
 // "." must never be taken for a group separator, whatever LANG says.

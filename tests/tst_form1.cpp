@@ -74,6 +74,17 @@ struct Window {
             QTest::keyClicks(edit, text);
         }
     }
+    // Click into the date field, then press Tab until the field has the
+    // focus, and type over its text (Tab selects it) as a user would.
+    void tabInto(const char* name, const QString& text) const {
+        QLineEdit* edit = get(name);
+        QTest::mouseClick(get("txtDate"), Qt::LeftButton);
+        for (int presses = 0; presses < 16 && QApplication::focusWidget() != edit; ++presses) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClicks(edit, text);
+    }
 };
 
 QStringList fieldTexts(const Window& w) {
@@ -121,21 +132,27 @@ private Q_SLOTS:
     void typingRecomputes();
     void flagsGuardEveryEdit_data();
     void flagsGuardEveryEdit();
-    void keyboardFocusDoesNotActivate();
+    void keyboardFocusActivates_data();
+    void keyboardFocusActivates();
     void nowLeavesOnlyDateActive();
     void zoneOutOfRangeKeepsFields();
     void choosingZoneIsRemembered();
     void typedZone_data();
     void typedZone();
+    void closingSavesStoredValues_data();
     void closingSavesStoredValues();
+    void closingReportsSaveFailure_data();
     void closingReportsSaveFailure();
     void modesSwitch();
     void fileChoiceSetsStoredFolder_data();
     void fileChoiceSetsStoredFolder();
     void cancelledFileChoiceChangesNothing();
     void folderPickerClosingCopiesField();
+    void convertFileRewritesDateLines_data();
     void convertFileRewritesDateLines();
     void convertFileReportsFailure();
+    void convertRefusesFieldsThatDisagree_data();
+    void convertRefusesFieldsThatDisagree();
     void convertFolderRewritesEveryScenario();
     void convertFolderRefusesEmptyFolder();
     void convertsPathsInAnyScript_data();
@@ -389,18 +406,45 @@ void TestForm1::flagsGuardEveryEdit() {
     QCOMPARE(counted, changes);
 }
 
-void TestForm1::keyboardFocusDoesNotActivate() {
+// A field reached with the keyboard becomes the active one, as a click makes
+// it: typing there moves the other three.
+void TestForm1::keyboardFocusActivates_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("from"); // the control that has the focus then, if not that field
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("reached");
+    QTest::addColumn<QString>("typed");
+    const QString none;
+    // clang-format off
+    QTest::newRow("Tab from MJD to Epoch") << "txtMJD" << none << int(Qt::Key_Tab) << "txtEpoch"
+                                           << "2000";
+    QTest::newRow("Tab from Epoch to JD") << "txtEpoch" << none << int(Qt::Key_Tab) << "txtJulian"
+                                          << "2451545";
+    QTest::newRow("Backtab from Epoch to MJD") << "txtEpoch" << none << int(Qt::Key_Backtab)
+                                               << "txtMJD" << "51544.5";
+    QTest::newRow("Tab from an option to MJD") << "txtDate" << "Option1" << int(Qt::Key_Tab)
+                                               << "txtMJD" << "51544.5";
+    QTest::newRow("Backtab from JD to Epoch") << "txtJulian" << none << int(Qt::Key_Backtab)
+                                              << "txtEpoch" << "2000";
+    // clang-format on
+}
+
+void TestForm1::keyboardFocusActivates() {
+    QFETCH(QString, clicked);
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, reached);
+    QFETCH(QString, typed);
     Window w;
-    QTest::mouseClick(w.get("txtMJD"), Qt::LeftButton);
-    const QStringList before = fieldTexts(w);
-    // Reach the Epoch field with Tab; typing there changes its text only.
-    QTest::keyClick(w.get("txtMJD"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.get<QWidget>("txtEpoch"));
-    QTest::keyClicks(w.get("txtEpoch"), QStringLiteral("9"));
-    // Tab selects the field's text, so the digit replaces it.
-    QStringList after = before;
-    after[2] = QStringLiteral("9");
-    QCOMPARE(fieldTexts(w), after);
+    QTest::mouseClick(w.get(clicked.toLatin1().constData()), Qt::LeftButton);
+    if (!from.isEmpty()) {
+        w.get<QWidget>(from.toLatin1().constData())->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), w.get<QWidget>(reached.toLatin1().constData()));
+    // The keyboard focus selects the field's text, so typing replaces it.
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QCOMPARE(fieldTexts(w), (QStringList{"1/1/2000 12:00:00 PM", "51544.5", "2000", "2451545"}));
 }
 
 void TestForm1::nowLeavesOnlyDateActive() {
@@ -487,20 +531,47 @@ void TestForm1::typedZone() {
     QCOMPARE(QString::fromStdString(w.desktop.settings.saved.at(0).timeZone), stored);
 }
 
+// What the settings held goes back byte for byte, a folder name in another
+// encoding than UTF-8 included.
+void TestForm1::closingSavesStoredValues_data() {
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << QByteArray("/srv/a") << QStringLiteral("/srv/a");
+    QTest::newRow("UTF-8") << QByteArray("/srv/Szenarien f\xc3\xbcr J\xc3\xb6rg")
+                           << QStringLiteral("/srv/Szenarien f\u00fcr J\u00f6rg");
+    QTest::newRow("Latin-1") << QByteArray("/srv/Szenarien f\xfcr J\xf6rg")
+                             << QStringLiteral("/srv/Szenarien f\u00fcr J\u00f6rg");
+}
+
 void TestForm1::closingSavesStoredValues() {
-    Window w(StoredSettings{"/srv/a", "-2"});
+    QFETCH(QByteArray, folder);
+    QFETCH(QString, shown);
+    Window w(StoredSettings{folder.toStdString(), "-2"});
+    QCOMPARE(w.text("txtFolder"), shown);
     // Typing into the folder field is not a choice of folder.
     w.get("txtFolder")->setText(QStringLiteral("/typed"));
     w.form->close();
     QCOMPARE(w.desktop.settings.saved.size(), 1);
-    QCOMPARE(w.desktop.settings.saved[0], (StoredSettings{"/srv/a", "-2"}));
+    QCOMPARE(w.desktop.settings.saved[0], (StoredSettings{folder.toStdString(), "-2"}));
     QVERIFY(w.desktop.messages.shown.isEmpty());
 }
 
+// A failed save, or a settings file the store left alone, is said once.
+void TestForm1::closingReportsSaveFailure_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("not saved") << "The settings could not be saved to /x: denied"
+                               << "";
+    QTest::newRow("saved elsewhere") << ""
+                                     << "The settings file /x is left alone: it is a link.";
+}
+
 void TestForm1::closingReportsSaveFailure() {
+    QFETCH(QString, failure);
+    QFETCH(QString, warning);
     Window w;
-    w.desktop.settings.saveFailure =
-        QStringLiteral("The settings could not be saved to /x: denied");
+    w.desktop.settings.saveFailure = failure;
+    w.desktop.settings.warning = warning;
     w.form->close();
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
@@ -598,18 +669,45 @@ void TestForm1::folderPickerClosingCopiesField() {
 
 namespace {} // namespace
 
+// The file gets the MJD the MJD field shows, exactly, and the date text.
+void TestForm1::convertFileRewritesDateLines_data() {
+    QTest::addColumn<bool>("tdb");
+    QTest::addColumn<bool>("byTab");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("line");
+    // clang-format off
+    QTest::newRow("date typed") << false << false << "txtDate" << "1/1/2004 12:00:00 PM"
+        << QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM");
+    QTest::newRow("MJD reached by Tab") << false << true << "txtMJD" << "51000"
+        << QByteArray("  Date MJD 51000     ; 7/6/1998");
+    // The date text holds the second; the MJD is written as typed.
+    QTest::newRow("MJD in TDB") << true << false << "txtMJD" << "60000.5"
+        << QByteArray("  Date MJD 60000.5     ; 2/25/2023 11:58:51 AM UTC, MJD in TDB");
+    QTest::newRow("TDB MJD in a leap second") << true << true << "txtMJD" << "57754.0007949531"
+        << QByteArray("  Date MJD 57754.0007949531     ; 12/31/2016 11:59:59 PM UTC, MJD in TDB");
+    // clang-format on
+}
+
 void TestForm1::convertFileRewritesDateLines() {
+    QFETCH(bool, tdb);
+    QFETCH(bool, byTab);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, line);
     QTemporaryDir dir;
     const QString path = dir.filePath("a.scn");
     QVERIFY(
         test::writeBytes(path, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
-    Window w;
-    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    Window w(tdb ? std::optional(StoredSettings{"", "", "tdb"}) : std::nullopt);
+    if (byTab) {
+        w.tabInto(field.toLatin1().constData(), typed);
+    } else {
+        w.typeInto(field.toLatin1().constData(), typed);
+    }
     w.get("txtFile")->setText(path);
     QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-    QCOMPARE(test::readBytes(path),
-             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
-                        "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
+    QCOMPARE(test::readBytes(path), "BEGIN_ENVIRONMENT\r\n" + line + "\r\nEND_ENVIRONMENT\r\n");
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     const Message& shown = w.desktop.messages.shown[0];
     QCOMPARE(shown.prompt, QStringLiteral("File Converted"));
@@ -621,17 +719,75 @@ void TestForm1::convertFileRewritesDateLines() {
 void TestForm1::convertFileReportsFailure() {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.scn");
-    const QByteArray original("  Date MJD 51982.5\r\n");
-    QVERIFY(test::writeBytes(path, original));
     Window w;
-    w.typeInto("txtDate", QStringLiteral("not a date"));
     w.get("txtFile")->setText(path);
     QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-    QCOMPARE(test::readBytes(path), original);
+    QVERIFY(!QFile::exists(path));
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY(w.desktop.messages.shown[0].warning);
     QCOMPARE(w.desktop.messages.shown[0].title, QStringLiteral("Not Converted"));
     QVERIFY(w.desktop.messages.shown[0].prompt.contains(QStringLiteral("a.scn")));
+}
+
+// Fields that do not show one instant reach no file, in either pass, and the
+// message says which field is at fault.
+void TestForm1::convertRefusesFieldsThatDisagree_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("programEdit"); // set without the field being active
+    QTest::addColumn<QString>("saying");
+    // clang-format off
+    QTest::newRow("JD letters, read as 0") << false << "txtJulian" << "abc" << false
+        << "\"abc\" in the Julian Date field is not a number";
+    QTest::newRow("JD letters, folder") << true << "txtJulian" << "abc" << false
+        << "\"abc\" in the Julian Date field is not a number";
+    QTest::newRow("date not a date") << false << "txtDate" << "not a date" << false
+        << "\"not a date\" in the date field is not a date";
+    QTest::newRow("MJD with a letter") << false << "txtMJD" << "53005x" << false
+        << "\"53005x\" in the MJD field is not a number";
+    QTest::newRow("MJD emptied") << false << "txtMJD" << "" << false
+        << "the date field is empty";
+    QTest::newRow("MJD past year 9999") << true << "txtMJD" << "3000000" << false
+        << "the date field is empty";
+    QTest::newRow("epoch changed alone") << false << "txtEpoch" << "1999" << true
+        << "the Epoch field and the MJD field do not show the same instant";
+    QTest::newRow("date a second on, alone") << false << "txtDate" << "1/1/2004 10:00:01 AM" << true
+        << "the date field and the MJD field do not show the same instant";
+    // clang-format on
+}
+
+void TestForm1::convertRefusesFieldsThatDisagree() {
+    QFETCH(bool, folder);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, programEdit);
+    QFETCH(QString, saying);
+    QTemporaryDir dir;
+    const QByteArray original("  Date MJD 51982.5\r\n");
+    QVERIFY(test::writeBytes(dir.filePath("a.scn"), original));
+    Window w;
+    if (programEdit) {
+        // The Julian Date is the active field; the edit recomputes nothing.
+        QTest::mouseClick(w.get("txtJulian"), Qt::LeftButton);
+        w.get(field.toLatin1().constData())->setText(typed);
+    } else {
+        w.typeInto(field.toLatin1().constData(), typed);
+    }
+    if (folder) {
+        QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+        w.get("txtFolder")->setText(dir.path());
+        QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    } else {
+        w.get("txtFile")->setText(dir.filePath("a.scn"));
+        QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    }
+    QCOMPARE(test::readBytes(dir.filePath("a.scn")), original);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    const Message& shown = w.desktop.messages.shown[0];
+    QVERIFY(shown.warning);
+    QCOMPARE(shown.title, QStringLiteral("Not Converted"));
+    QVERIFY2(shown.prompt.contains(saying), qPrintable(shown.prompt));
 }
 
 void TestForm1::convertFolderRewritesEveryScenario() {
@@ -737,7 +893,8 @@ void TestForm1::helpOpensBesideTheWindow() {
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QCOMPARE(help->parentWidget(), nullptr);
-    QCOMPARE(help->label()->text().size(), 923);
+    // The text once: the six classic paragraphs (923 characters), then the added one.
+    QCOMPARE(help->label()->text().size(), 923 + 3 + 279);
     // The converter stays usable while help is open.
     w.typeInto("txtMJD", QStringLiteral("51544.5"));
     QCOMPARE(w.text("txtEpoch"), QStringLiteral("2000"));
@@ -821,14 +978,17 @@ void TestForm1::scaleNamedWhereShown() {
     auto* box = restored.get<ScaleBox>("Combo2");
     QCOMPARE(box->currentShortName(), shortName);
     QCOMPARE(shown(restored), captions);
+    // Whole, in a font no smaller than can be read.
+    const QFont font = box->shortNameFont();
     QStyleOptionComboBox option;
     option.initFrom(box);
     const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                      QStyle::SC_ComboBoxEditField, box);
-    QVERIFY2(box->fontMetrics().horizontalAdvance(shortName) <= field.width(),
+    QVERIFY2(QFontMetrics(font).horizontalAdvance(shortName) <= field.width(),
              qPrintable(QStringLiteral("%1 px in %2 px")
-                            .arg(box->fontMetrics().horizontalAdvance(shortName))
+                            .arg(QFontMetrics(font).horizontalAdvance(shortName))
                             .arg(field.width())));
+    QVERIFY(font.pointSizeF() >= 6.0);
 
     Window chosen;
     auto* fresh = chosen.get<ScaleBox>("Combo2");

@@ -1,4 +1,5 @@
 #include "help/form2.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -39,9 +41,39 @@ const QStringList expectedParagraphs = {
                    "you have selected."),
 };
 
-QString expectedText() {
+// Follows the six, unchanged, as a paragraph of its own.
+const QString addedParagraph = QStringLiteral(
+    "Scale sets the time scale of the MJD, Julian Date and Epoch; the date stays in GMT. Click or "
+    "tab into any field and type: the other three follow it. 'Preview\u2026' opens a table of "
+    "what a conversion would change, and 'Undo Last Conversion' puts back the files of the last "
+    "conversion.");
+
+QString classicText() {
     return expectedParagraphs.join(sep);
 }
+
+QString expectedText() {
+    return classicText() % sep % addedParagraph;
+}
+
+// A language whose texts are longer or shorter than English by a factor.
+class StretchingTranslator final : public QTranslator {
+public:
+    explicit StretchingTranslator(double factor) : factor_(factor) {}
+    [[nodiscard]] QString translate(const char*, const char* sourceText, const char*,
+                                    int) const override {
+        const QString source = QString::fromUtf8(sourceText);
+        QString stretched;
+        while (stretched.size() < qsizetype(double(source.size()) * factor_)) {
+            stretched += source % QLatin1Char(' ');
+        }
+        return stretched.left(qsizetype(double(source.size()) * factor_));
+    }
+    [[nodiscard]] bool isEmpty() const override { return false; }
+
+private:
+    double factor_;
+};
 
 QString labelText(const Form2* window) {
     const auto* label = window->findChild<QLabel*>(QStringLiteral("Label1"));
@@ -74,6 +106,8 @@ private Q_SLOTS:
     void paragraphs();
     void wholeText();
     void layout();
+    void fitsInAnyLanguage_data();
+    void fitsInAnyLanguage();
     void painting();
 
     void pressAgain_data();
@@ -101,6 +135,7 @@ void TestHelp::paragraphs_data() {
     QTest::newRow("4 single file") << 3 << qsizetype(162);
     QTest::newRow("5 folder") << 4 << qsizetype(152);
     QTest::newRow("6 result") << 5 << qsizetype(95);
+    QTest::newRow("7 scale, fields, preview and undo") << 6 << qsizetype(279);
 }
 
 void TestHelp::paragraphs() {
@@ -108,17 +143,19 @@ void TestHelp::paragraphs() {
     QFETCH(qsizetype, length);
     showHelpWindow();
     // The length checks the expected text itself, before it is the oracle.
-    QCOMPARE(expectedParagraphs.at(index).size(), length);
+    const QStringList expected = QStringList(expectedParagraphs) << addedParagraph;
+    QCOMPARE(expected.at(index).size(), length);
     const QStringList parts = labelText(helpWindow()).split(sep);
-    QCOMPARE(parts.size(), 6);
-    QCOMPARE(parts.at(index), expectedParagraphs.at(index));
+    QCOMPARE(parts.size(), 7);
+    QCOMPARE(parts.at(index), expected.at(index));
 }
 
 void TestHelp::wholeText() {
     showHelpWindow();
-    QCOMPARE(expectedText().size(), 923);
+    QCOMPARE(classicText().size(), 923);
     const QString text = labelText(helpWindow());
     QCOMPARE(text, expectedText());
+    QVERIFY(text.startsWith(classicText() % sep));
     // The second paragraph's closing blanks run straight into the separator.
     QVERIFY(text.contains(QStringLiteral("daylight savings.  \n\n\rThis program can also")));
 }
@@ -141,8 +178,41 @@ void TestHelp::layout() {
     if (window->logicalDpiX() != 96 || window->logicalDpiY() != 96) {
         QSKIP("pixel sizes below are for 96 dpi");
     }
-    QCOMPARE(window->size(), QSize(507, 423));
-    QCOMPARE(label->geometry(), QRect(16, 16, 473, 393));
+    // The classic box, taller by what the text needs beyond it.
+    QCOMPARE(window->width(), 507);
+    QCOMPARE(label->geometry().topLeft(), QPoint(16, 16));
+    QCOMPARE(label->width(), 473);
+    QVERIFY(label->height() >= 393);
+    QCOMPARE(window->height(), label->geometry().bottom() + 1 + 14);
+}
+
+void TestHelp::fitsInAnyLanguage_data() {
+    QTest::addColumn<double>("lengthFactor");
+    QTest::newRow("as long as English") << 1.0;
+    QTest::newRow("half as long again") << 1.5;
+    QTest::newRow("twice as long") << 2.0;
+    QTest::newRow("a third shorter") << 0.66;
+}
+
+void TestHelp::fitsInAnyLanguage() {
+    QFETCH(double, lengthFactor);
+    StretchingTranslator stretching(lengthFactor);
+    QCoreApplication::installTranslator(&stretching);
+    showHelpWindow();
+    Form2* window = helpWindow();
+    QCoreApplication::removeTranslator(&stretching);
+    auto* label = window->findChild<QLabel*>(QStringLiteral("Label1"));
+    QVERIFY(label);
+
+    QLabel reference;
+    reference.setFont(label->font());
+    reference.setWordWrap(true);
+    reference.setText(label->text().replace(QStringLiteral("\n\n\r"), QStringLiteral("\n\n")));
+    // Never cut off, never smaller than the classic box, and inside the window.
+    QVERIFY2(reference.heightForWidth(label->width()) <= label->height(),
+             qPrintable(QString::number(reference.heightForWidth(label->width()))));
+    QVERIFY(label->height() >= zentadial::twipsToPixels(5895, window->logicalDpiY()));
+    QVERIFY(window->rect().contains(label->geometry()));
 }
 
 void TestHelp::painting() {
@@ -155,10 +225,11 @@ void TestHelp::painting() {
     reference.setFont(label->font());
     reference.setAlignment(label->alignment());
     reference.setWordWrap(true);
-    reference.setText(expectedParagraphs.join(QStringLiteral("\n\n")));
+    reference.setText(
+        (QStringList(expectedParagraphs) << addedParagraph).join(QStringLiteral("\n\n")));
     reference.resize(label->size());
 
-    // All six paragraphs fit; none is cut off at the bottom of the label.
+    // All seven paragraphs fit; none is cut off at the bottom of the label.
 #ifdef Q_OS_WIN
     if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
         QSKIP("Wine draws with wider stand-ins for Windows' own fonts");

@@ -389,7 +389,9 @@ void TestPickerLists::cutNamesShowInFull() {
     const QString folder = at("/vol/") + name;
     QVERIFY(QDir().mkpath(folder));
 
-    FolderList list({top()});
+    // A volume of its own, so that the entries are as deep as in any
+    // folder, whatever the depth of the temporary one.
+    FolderList list({top(), at("/vol")});
     list.resize(193, 156);
     QVERIFY(list.setPath(at("/vol")));
     list.show();

@@ -9,6 +9,8 @@
 #include <csignal>
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace zentadial;
@@ -25,7 +27,10 @@ class TestSettingsStore : public QObject {
 private Q_SLOTS:
     void noFileMeansNothingStored();
     void firstCloseWritesTwoEmptyLines();
+    void programFolderFileRoundTrips_data();
     void programFolderFileRoundTrips();
+    void leavesOthersFilesAlone_data();
+    void leavesOthersFilesAlone();
     void folderOfTheSettingsNameIsNoFile();
     void unwritableProgramFolderUsesUserFolder();
     void newerFileWins_data();
@@ -49,12 +54,108 @@ void TestSettingsStore::firstCloseWritesTwoEmptyLines() {
     QVERIFY(!QDir(dir.filePath("user")).exists());
 }
 
+// Folder names go through as bytes, whatever their encoding.
+void TestSettingsStore::programFolderFileRoundTrips_data() {
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("comma") << QByteArray("/home/a, b") << QByteArray("\"/home/a, b\"\r\n-8\r\n");
+    QTest::newRow("Latin-1") << QByteArray("/srv/Szenarien f\xfcr J\xf6rg")
+                             << QByteArray("/srv/Szenarien f\xfcr J\xf6rg\r\n-8\r\n");
+}
+
 void TestSettingsStore::programFolderFileRoundTrips() {
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     FileSettingsStore store(dir.path(), dir.filePath("user"));
-    QVERIFY(store.save({"/home/a, b", "-8"}));
-    QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), QByteArray("\"/home/a, b\"\r\n-8\r\n"));
-    QCOMPARE(store.load(), (StoredSettings{"/home/a, b", "-8"}));
+    QVERIFY(store.save({folder.toStdString(), "-8"}));
+    QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), bytes);
+    QCOMPARE(store.load(), (StoredSettings{folder.toStdString(), "-8"}));
+    QCOMPARE(store.takeWarning(), QString());
+}
+
+// A settings file in the program folder that is no plain file of the user's
+// (planted by another user in a folder both may write) is neither read nor
+// written: the user's own file takes the settings, and the user hears of it
+// once. A file the user made read-only is read, and stays as it is.
+void TestSettingsStore::leavesOthersFilesAlone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("warning");
+#ifndef Q_OS_WIN
+    QTest::newRow("link to another file") << "link" << false << "it is a link";
+    QTest::newRow("link to nowhere") << "dangling link" << false << "it is a link";
+    QTest::newRow("another user's file") << "other owner" << false << "another user";
+    QTest::newRow("a pipe") << "pipe" << false << "not a plain file";
+#endif
+    QTest::newRow("read-only") << "read-only" << true << "";
+}
+
+void TestSettingsStore::leavesOthersFilesAlone() {
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    QFETCH(QString, warning);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("program"));
+    const QString planted = dir.filePath("program/Zentadial.dat");
+    const QString target = dir.filePath("victim");
+    const QByteArray victim = "/victim\r\n-5\r\nline three\r\n";
+    QVERIFY(writeBytes(target, victim));
+    if (kind == "link") {
+        QVERIFY(QFile::link(target, planted));
+    } else if (kind == "dangling link") {
+        QVERIFY(QFile::link(dir.filePath("created-through-the-link"), planted));
+    } else if (kind == "pipe") {
+#ifndef Q_OS_WIN
+        QCOMPARE(::mkfifo(QFile::encodeName(planted).constData(), 0666), 0);
+#endif
+    } else {
+        QVERIFY(QFile::rename(target, planted));
+        const QDateTime older = QDateTime::currentDateTime().addDays(-1);
+        QFile file(planted);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(older, QFileDevice::FileModificationTime));
+        file.close();
+        if (kind == "other owner") {
+#ifndef Q_OS_WIN
+            if (::chown(QFile::encodeName(planted).constData(), 65534, 65534) != 0) {
+                QSKIP("only root can give a file to another user");
+            }
+#endif
+        } else {
+            QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        }
+    }
+    const QFileInfo before(planted);
+
+    FileSettingsStore store(dir.filePath("program"), dir.filePath("user"));
+    const std::optional<StoredSettings> loaded = store.load();
+    QCOMPARE(loaded.has_value(), read);
+    if (read) {
+        QCOMPARE(loaded->folder, std::string("/victim"));
+    }
+    QVERIFY(store.save({"/mine", "-8"}));
+    const QString said = store.takeWarning();
+    QCOMPARE(said.isEmpty(), warning.isEmpty());
+    QVERIFY2(said.contains(warning), qPrintable(said));
+    QVERIFY(said.isEmpty() || said.contains(QDir::toNativeSeparators(dir.filePath("user"))));
+    QVERIFY(store.save({"/mine", "-9"}));
+    QCOMPARE(store.takeWarning(), QString()); // once
+
+    // The planted entry, or the file a link names, is as it was.
+    const QFileInfo after(planted);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.ownerId(), before.ownerId());
+    QCOMPARE(after.groupId(), before.groupId());
+    QCOMPARE(after.permissions(), before.permissions());
+    if (kind == "link") {
+        QCOMPARE(readBytes(target), victim);
+    } else if (kind == "other owner" || kind == "read-only") {
+        QCOMPARE(readBytes(planted), victim);
+    }
+    QVERIFY(!QFile::exists(dir.filePath("created-through-the-link")));
+    QCOMPARE(readBytes(dir.filePath("user/Zentadial.dat")), QByteArray("/mine\r\n-9\r\n"));
+    QCOMPARE(store.load(), (StoredSettings{"/mine", "-9"}));
 }
 
 void TestSettingsStore::folderOfTheSettingsNameIsNoFile() {

@@ -1,4 +1,5 @@
 #include "core/date_text.h"
+#include "core/field_agreement.h"
 #include "core/linked_fields.h"
 #include "core/number_text.h"
 #include "timescale/time_scale.h"
@@ -80,6 +81,9 @@ void TestTimeScale::leapSecondShowsAsItsLastSecond() {
     QCOMPARE(dateToText(*date, kEnUs), std::string("12/31/2016 11:59:59 PM"));
     QVERIFY(notesForMjd(inLeapSecond, TimeScale::Tdb).inLeapSecond);
     QVERIFY(!notesForMjd(57754.00080074017, TimeScale::Tdb).inLeapSecond);
+    // The fields then show one instant: the MJD lies in the second shown.
+    const MjdScale& tdb = mjdScaleOf(TimeScale::Tdb);
+    QVERIFY(agreedMjd(fieldsAfterEntry(Field::Mjd, "57754.0007949531", kEnUs, tdb), kEnUs, tdb));
 }
 
 void TestTimeScale::roundTripsToTheSecond_data() {
@@ -105,6 +109,11 @@ void TestTimeScale::roundTripsToTheSecond() {
         const auto back = conversions.dateOfMjd(*mjd);
         QVERIFY2(back.has_value(), dateToText(date, kEnUs).c_str());
         QCOMPARE(dateToText(*back, kEnUs), dateToText(date, kEnUs));
+        // What the fields show for the date is one instant a scenario may get.
+        QVERIFY2(
+            agreedMjd(fieldsAfterEntry(Field::Date, dateToText(date, kEnUs), kEnUs, conversions),
+                      kEnUs, conversions),
+            dateToText(date, kEnUs).c_str());
     }
 }
 

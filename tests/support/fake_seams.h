@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 // Stand-ins for the desktop, so tests see every message and answer every
 // dialog without a window blocking them.
@@ -52,6 +53,7 @@ public:
     std::optional<StoredSettings> stored;
     QList<StoredSettings> saved;
     QString saveFailure;
+    QString warning; // said once, after the load
     [[nodiscard]] QString programFolder() const override { return folder; }
     [[nodiscard]] std::optional<StoredSettings> load() override { return stored; }
     [[nodiscard]] std::expected<void, QString> save(const StoredSettings& settings) override {
@@ -61,6 +63,7 @@ public:
         }
         return {};
     }
+    [[nodiscard]] QString takeWarning() override { return std::exchange(warning, QString()); }
 };
 
 struct FakeDesktop {
