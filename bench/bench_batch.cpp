@@ -90,7 +90,7 @@ int main() {
         zentadial::FdLineReader in(fds.in);
         zentadial::FdWriter out(fds.out);
         while (const auto line = in.next()) {
-            out.write(*line);
+            out.write(line->text);
             out.write("\n");
             ++copied;
         }

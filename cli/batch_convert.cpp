@@ -1,5 +1,6 @@
 #include "cli/batch_convert.h"
 
+#include "cli/argument_bytes.h"
 #include "cli/entry_fields.h"
 #include "cli/field_output.h"
 
@@ -8,19 +9,35 @@
 namespace zentadial {
 namespace {
 
+constexpr std::string_view kBlanks = " \t";
+
+EntryResult failedLine(TimeScale scale, std::string problem) {
+    EntryResult result;
+    result.scale = scale;
+    result.problem = std::move(problem);
+    return result;
+}
+
 EntryResult convertLine(std::string_view line, const RegionalForm& form, TimeScale scale) {
-    const std::size_t gap = line.find_first_of(" \t");
+    const std::size_t gap = line.find_first_of(kBlanks);
     const std::string_view keyword = line.substr(0, gap);
     const std::string_view text = gap == std::string_view::npos ? "" : line.substr(gap + 1);
     if (const auto field = fieldNamed(keyword)) {
         return convertPlainEntry(*field, text, form, scale);
     }
-    EntryResult result;
-    result.scale = scale;
-    result.problem = line.empty() ? std::string("an empty line is no entry")
-                                  : "\"" + std::string(keyword) +
-                                        "\" is no kind of entry (date, mjd, epoch or jd)";
-    return result;
+    return failedLine(scale, "\"" + printableBytes(keyword) +
+                                 "\" is no kind of entry (date, mjd, epoch or jd)");
+}
+
+bool isNoEntry(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(kBlanks);
+    return first == std::string_view::npos || line[first] == '#';
+}
+
+void addNotes(ScaleNotes& all, const ScaleNotes& one) {
+    all.approximate = all.approximate || one.approximate;
+    all.afterLastLeapSecond = all.afterLastLeapSecond || one.afterLastLeapSecond;
+    all.inLeapSecond = all.inLeapSecond || one.inLeapSecond;
 }
 
 } // namespace
@@ -28,19 +45,35 @@ EntryResult convertLine(std::string_view line, const RegionalForm& form, TimeSca
 BatchOutcome convertBatch(FdLineReader& in, FdWriter& out, FdWriter& err, const RegionalForm& form,
                           BatchFormat format, TimeScale scale) {
     BatchOutcome outcome;
-    while (const auto line = in.next()) {
+    std::size_t lineNumber = 0;
+    for (;;) {
+        if (!in.lineReady()) {
+            // Whoever feeds the batch line by line sees each answer at once.
+            out.flush();
+            err.flush();
+        }
+        // Once the output is gone nothing more can be told: stop reading
+        // rather than convert the rest of the input for nobody.
+        const auto line = out.error() ? std::nullopt : in.next();
+        if (!line) {
+            break;
+        }
+        ++lineNumber;
+        if (!line->tooLong && isNoEntry(line->text)) {
+            continue;
+        }
         ++outcome.entries;
-        const EntryResult result = convertLine(*line, form, scale);
-        outcome.notes.approximate = outcome.notes.approximate || result.notes.approximate;
-        outcome.notes.afterLastLeapSecond =
-            outcome.notes.afterLastLeapSecond || result.notes.afterLastLeapSecond;
-        outcome.notes.inLeapSecond = outcome.notes.inLeapSecond || result.notes.inLeapSecond;
+        const EntryResult result =
+            line->tooLong ? failedLine(scale, "a line of more than " + std::to_string(in.limit()) +
+                                                  " bytes is no entry")
+                          : convertLine(line->text, form, scale);
+        addNotes(outcome.notes, result.notes);
         out.write(format == BatchFormat::JsonLines ? fieldJson(result, form)
-                                                   : fieldRow(result.fields));
+                                                   : fieldRow(result, form));
         if (!result.problem.empty()) {
             ++outcome.failed;
-            err.write("zentadial-cli: line " + std::to_string(outcome.entries) + ": " +
-                      result.problem + "\n");
+            err.write("zentadial-cli: line " + std::to_string(lineNumber) + ": " + result.problem +
+                      "\n");
         }
     }
     return outcome;

@@ -1,10 +1,29 @@
 #include "cli/cli_support.h"
 
+#include "cli/argument_bytes.h"
 #include "platform/locale_form.h"
 
 #include <QLocale>
 
 namespace zentadial {
+namespace {
+
+// "utc, tdb or sim-now (UTC + 66.184 s)": a fixed offset is worth saying.
+QString scaleChoices() {
+    QStringList choices;
+    for (const ScaleInfo& info : timeScales()) {
+        QString choice =
+            QString::fromUtf8(info.key.data(), static_cast<qsizetype>(info.key.size()));
+        if (info.secondsAfterName != 0) {
+            choice += QStringLiteral(" (%1)").arg(QString::fromStdString(scaleName(info.scale)));
+        }
+        choices << choice;
+    }
+    const QString last = choices.takeLast();
+    return choices.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+} // namespace
 
 UsageError usageError(const QString& message) {
     return {message.toStdString()};
@@ -15,7 +34,9 @@ int reportUsage(CliStreams& io, const UsageError& error, std::string_view comman
     if (!command.empty()) {
         help.append(" ").append(command);
     }
-    io.err.write("zentadial-cli: " + error.message + "\nTry '" + help + " --help'.\n");
+    // The message quotes what was given, which may hold control characters.
+    io.err.write("zentadial-cli: " + printableBytes(error.message) + "\nTry '" + help +
+                 " --help'.\n");
     return kExitUsage;
 }
 
@@ -70,12 +91,12 @@ void addDateOptions(QCommandLineParser& parser, const QString& description,
                         "hours (-8, 5.5) or as +H:MM (default: the system's zone)."),
          QStringLiteral("Z")},
         {QStringLiteral("scale"),
-         QStringLiteral("The time scale of the MJD, JD and Epoch: utc, tdb (the simulator's "
-                        "clock) or sim-now (UTC + 66.184 s); the date is always UTC (default: "
-                        "utc)."),
+         QStringLiteral("The time scale of the MJD, JD and Epoch: %1, tdb being the "
+                        "simulator's clock; the date is always UTC (default: utc).")
+             .arg(scaleChoices()),
          QStringLiteral("S")},
         {QStringLiteral("locale"),
-         QStringLiteral("The date forms and the forms of the output, e.g. en_US, de_DE or C "
+         QStringLiteral("The forms of the dates read and printed, e.g. en_US, de_DE or C "
                         "(default: the system's)."),
          QStringLiteral("NAME")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
@@ -103,9 +124,9 @@ Usage<TimeScale> scaleOption(const QCommandLineParser& parser) {
     if (const auto scale = scaleWithKey(*key)) {
         return *scale;
     }
-    return std::unexpected(usageError(
-        QStringLiteral("option '--scale': '%1' is no time scale; give utc, tdb or sim-now.")
-            .arg(QString::fromStdString(*key))));
+    return std::unexpected(
+        usageError(QStringLiteral("option '--scale': '%1' is no time scale; give %2.")
+                       .arg(QString::fromStdString(*key), QString::fromStdString(scaleKeyList()))));
 }
 
 void reportNotes(CliStreams& io, const ScaleNotes& notes) {

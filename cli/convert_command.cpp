@@ -18,23 +18,31 @@ constexpr std::string_view kUsage =
     "       zentadial-cli convert --batch [--scale S] [--locale NAME] [--json] < ENTRIES";
 
 constexpr std::string_view kMore =
-    "Prints the four fields as the converter window shows them after the entry is typed\n"
-    "into its field: date, mjd, epoch and jd, one a line, a tab before each value.\n"
+    "Prints the instant on the four scales as the converter window shows it after the\n"
+    "entry is typed into its field: date, mjd, epoch and jd, one a line, a tab before\n"
+    "each value. The date is in the forms of --locale; the numbers always have '.' as\n"
+    "the decimal point and no group separators, whatever the locale.\n"
     "\n"
-    "With --batch, each input line is an entry: a keyword (date, mjd, epoch or jd), one\n"
-    "blank, and the text, e.g. \"mjd 51544.5\" or \"date 1/1/2004 6:00:00 PM\". Each gives one\n"
-    "output line: date, mjd, epoch and jd separated by tabs, an emptied field as an empty\n"
-    "column; with --json, one object a line.\n"
+    "With --batch, each input line is an entry: a keyword (date, mjd, epoch or jd, in\n"
+    "any case), one blank, and the text, e.g. \"mjd 51544.5\", \"date 1/1/2004 6:00:00 PM\"\n"
+    "or \"date 1969-07-20T20:17:40Z\". Blank lines and lines starting with '#' are\n"
+    "skipped; a line over 64 KiB fails as one entry. Each entry gives one output line:\n"
+    "date, mjd, epoch and jd separated by tabs, a value that failed as an empty column.\n"
     "\n"
-    "Numbers (--mjd, --jd, --epoch, --zone and batch entries) take '.' as the decimal\n"
-    "point and no group separators in every locale; --locale sets the date forms and\n"
-    "the printed output. With --json the numbers are JSON numbers and a failed entry\n"
-    "has an \"error\" member and each object names its scale. --now without --zone is the\n"
-    "true UTC time. With --scale tdb or sim-now the MJD, JD and Epoch are in that scale\n"
-    "and the date stays UTC; a note on standard error says when a figure is approximate.\n"
+    "Numbers given (--mjd, --jd, --epoch, --zone and batch entries) take '.' as the\n"
+    "decimal point and no group separators in every locale. With --json, one object (a\n"
+    "line each with --batch) holds the date in the locale's form, \"utc\" the same\n"
+    "instant in ISO 8601 (\"2004-01-01T18:00:00Z\"), the numbers as JSON numbers, the\n"
+    "scale, null for each value that failed, and an \"error\" when the entry failed.\n"
+    "--now without --zone is the true UTC time. With --scale tdb or sim-now the MJD, JD\n"
+    "and Epoch are in that scale and the date stays UTC; a note on standard error says\n"
+    "when a figure is approximate.\n"
     "\n"
-    "Exit status: 0 when every entry converted, 1 when one did not (its fields are\n"
-    "emptied and standard error names it), 2 for a wrong call.\n";
+    "Exit status: 0 when every entry converted; 1 when one did not (a date that cannot\n"
+    "be read, an instant outside 1 January 100 to 31 December 9999, a batch line that\n"
+    "is no entry): the values it has not got are empty, and standard error names it\n"
+    "once; 2 for a wrong call, such as an unknown option or an --mjd, --jd or --epoch\n"
+    "that is not a number.\n";
 
 struct EntryOption {
     const char* name;
@@ -159,7 +167,7 @@ int runConvert(const QStringList& arguments, CliStreams& io) {
         return outcome.failed == 0 ? kExitSuccess : kExitSomeFailed;
     }
     const EntryResult result = convertEntry(request->field, request->text, request->form, *scale);
-    io.out.write(json ? fieldJson(result, request->form) : fieldLines(result.fields));
+    io.out.write(json ? fieldJson(result, request->form) : fieldLines(result, request->form));
     reportNotes(io, result.notes);
     if (!result.problem.empty()) {
         io.err.write("zentadial-cli: " + result.problem + "\n");

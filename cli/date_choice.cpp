@@ -83,9 +83,20 @@ Usage<RewriteDate> rewriteDate(const RewriteDateChoice& choice, const RegionalFo
         return std::unexpected(usageError(QStringLiteral("option '--zone' needs '--now'.")));
     }
     if (choice.date) {
-        if (!dateFromText(*choice.date, form)) {
+        const Conv<SerialDate> date = dateFromText(*choice.date, form);
+        if (!date) {
             return std::unexpected(usageError(
                 QStringLiteral("option '--date': '%1' is not a date.").arg(fromStd(*choice.date))));
+        }
+        // The MJD written must read back as this date, or the file would
+        // carry a figure the program itself refuses.
+        const MjdScale& conversions = mjdScaleOf(choice.scale);
+        const Conv<double> mjd = conversions.mjdOfDate(*date);
+        if (!mjd || !conversions.dateOfMjd(*mjd)) {
+            return std::unexpected(usageError(
+                QStringLiteral("option '--date': '%1' has no MJD in %2 within the dates from 1 "
+                               "January 100 to 31 December 9999.")
+                    .arg(fromStd(*choice.date), QString::fromStdString(scaleName(choice.scale)))));
         }
         return RewriteDate{*choice.date, std::nullopt, form, choice.scale};
     }

@@ -66,17 +66,41 @@ bool FdLineReader::fill() {
     }
 }
 
-std::optional<std::string_view> FdLineReader::next() {
+bool FdLineReader::lineReady() const {
+    return atEnd_ || buffer_.find('\n', start_) != std::string::npos;
+}
+
+std::optional<InputLine> FdLineReader::skipLongLine() {
+    for (;;) {
+        const std::size_t end = buffer_.find('\n', start_);
+        if (end != std::string::npos) {
+            start_ = end + 1;
+            return InputLine{{}, true};
+        }
+        start_ = buffer_.size();
+        if (!fill()) {
+            return InputLine{{}, true};
+        }
+    }
+}
+
+std::optional<InputLine> FdLineReader::next() {
+    const auto line = [this](std::string_view text) {
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
+        }
+        return text.size() > limit_ ? InputLine{{}, true} : InputLine{text, false};
+    };
     std::size_t searched = start_;
     for (;;) {
         const std::size_t end = buffer_.find('\n', searched);
         if (end != std::string::npos) {
-            std::string_view line(buffer_.data() + start_, end - start_);
+            const std::string_view text(buffer_.data() + start_, end - start_);
             start_ = end + 1;
-            if (line.ends_with('\r')) {
-                line.remove_suffix(1);
-            }
-            return line;
+            return line(text);
+        }
+        if (buffer_.size() - start_ > limit_ + 1) { // the limit, and a CR
+            return skipLongLine();
         }
         // fill() moves the unread rest to the front of the buffer.
         const std::size_t scanned = buffer_.size() - start_;
@@ -88,12 +112,9 @@ std::optional<std::string_view> FdLineReader::next() {
     if (start_ == buffer_.size()) {
         return std::nullopt;
     }
-    std::string_view line(buffer_.data() + start_, buffer_.size() - start_);
+    const std::string_view text(buffer_.data() + start_, buffer_.size() - start_);
     start_ = buffer_.size();
-    if (line.ends_with('\r')) {
-        line.remove_suffix(1);
-    }
-    return line;
+    return line(text);
 }
 
 } // namespace zentadial

@@ -1,13 +1,30 @@
 #include "cli/field_output.h"
 
 #include "cli/utf8.h"
+#include "core/date_text.h"
 #include "core/number_text.h"
 
 #include <array>
+#include <cstdio>
 
 namespace zentadial {
 namespace {
 
+constexpr int kLastYear = 9999;
+
+std::string dateText(const std::optional<SerialDate>& date, const RegionalForm& form) {
+    return date ? dateToText(*date, form) : std::string();
+}
+
+std::string numberText(const std::optional<double>& x) {
+    return x ? plainNumberText(*x) : std::string();
+}
+
+std::string jsonNumber(const std::optional<double>& x) {
+    return x ? plainNumberText(*x) : std::string("null");
+}
+
+// A locale's date text may hold a tab; the columns must stay four.
 void appendColumn(std::string& out, std::string_view text) {
     for (const char c : text) {
         out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
@@ -15,6 +32,23 @@ void appendColumn(std::string& out, std::string_view text) {
 }
 
 } // namespace
+
+std::string plainNumberText(double x) {
+    std::string digits = spacedNumberText(x);
+    return digits.starts_with(' ') ? digits.substr(1) : digits;
+}
+
+std::string isoUtcText(SerialDate date) {
+    CivilTime t = civilFromSerial(date);
+    if (date < kSerialDateEnd && t.year > kLastYear) {
+        // The last half second of the range, as the date field shows it.
+        t = {kLastYear, 12, 31, 23, 59, 59};
+    }
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month,
+                  t.day, t.hour, t.minute, t.second);
+    return text.data();
+}
 
 std::string jsonString(std::string_view text) {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
@@ -44,47 +78,41 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string fieldLines(const FieldTexts& fields) {
-    std::string out;
-    const std::array<std::pair<std::string_view, Field>, 4> rows = {{
-        {"date", Field::Date},
-        {"mjd", Field::Mjd},
-        {"epoch", Field::Epoch},
-        {"jd", Field::Julian},
+std::string fieldLines(const EntryResult& entry, const RegionalForm& form) {
+    const std::array<std::pair<std::string_view, std::string>, 4> rows = {{
+        {"date", dateText(entry.date, form)},
+        {"mjd", numberText(entry.mjd)},
+        {"epoch", numberText(entry.epoch)},
+        {"jd", numberText(entry.julian)},
     }};
-    for (const auto& [name, field] : rows) {
+    std::string out;
+    for (const auto& [name, text] : rows) {
         out.append(name).append("\t");
-        appendColumn(out, fields[field]);
+        appendColumn(out, text);
         out += '\n';
     }
     return out;
 }
 
-std::string fieldRow(const FieldTexts& fields) {
+std::string fieldRow(const EntryResult& entry, const RegionalForm& form) {
     std::string out;
-    for (const Field field : {Field::Date, Field::Mjd, Field::Epoch, Field::Julian}) {
-        appendColumn(out, fields[field]);
-        out += field == Field::Julian ? '\n' : '\t';
-    }
+    appendColumn(out, dateText(entry.date, form));
+    out.append("\t")
+        .append(numberText(entry.mjd))
+        .append("\t")
+        .append(numberText(entry.epoch))
+        .append("\t")
+        .append(numberText(entry.julian))
+        .append("\n");
     return out;
 }
 
 std::string fieldJson(const EntryResult& entry, const RegionalForm& form) {
-    const FieldTexts& fields = entry.fields;
-    const auto number = [&](const std::string& text) -> std::string {
-        const Conv<double> value = valueOfFieldText(text, form);
-        if (text.empty() || !value) {
-            return "null";
-        }
-        std::string digits = spacedNumberText(*value);
-        return digits.front() == ' ' ? digits.substr(1) : digits;
-    };
-    const std::string& date = fields[Field::Date];
-    std::string out = "{\"date\":" + (date.empty() ? "null" : jsonString(date)) +
-                      ",\"mjd\":" + number(fields[Field::Mjd]) +
-                      ",\"epoch\":" + number(fields[Field::Epoch]) +
-                      ",\"jd\":" + number(fields[Field::Julian]) + ",\"scale\":\"" +
-                      std::string(keyOf(entry.scale)) + "\"";
+    std::string out = "{\"date\":" + (entry.date ? jsonString(dateToText(*entry.date, form))
+                                                 : std::string("null"));
+    out += ",\"utc\":" + (entry.date ? "\"" + isoUtcText(*entry.date) + "\"" : std::string("null"));
+    out += ",\"mjd\":" + jsonNumber(entry.mjd) + ",\"epoch\":" + jsonNumber(entry.epoch) +
+           ",\"jd\":" + jsonNumber(entry.julian) + ",\"scale\":" + jsonString(keyOf(entry.scale));
     if (!entry.problem.empty()) {
         out += ",\"error\":" + jsonString(entry.problem);
     }

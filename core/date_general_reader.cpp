@@ -143,6 +143,10 @@ std::optional<Lexed> lex(std::string text, const FormClues& clues,
                 out.components.push_back({true, *month, 0});
             } else if (equalsIgnoringCase(word, "T")) {
                 link += ' '; // ISO 8601 between date and time
+            } else if (equalsIgnoringCase(word, "Z") && j == text.size() && i > 0 &&
+                       isDigit(text[i - 1])) {
+                // ISO 8601's mark of UTC right after the time: the date field
+                // holds UTC already.
             } else if (isDayName(word) || clues.words.contains(lowerAscii(word))) {
                 link += '#';
             } else {

@@ -10,7 +10,9 @@
 namespace zentadial {
 
 // A date, a time, or a date then a time, in the user's forms, in 24-hour or
-// AM/PM time, or in ISO 8601 ("2004-01-01 18:00:00", "2004-01-01T18:00").
+// AM/PM time, or in ISO 8601 ("2004-01-01 18:00:00", "2004-01-01T18:00",
+// "1969-07-20T20:17:40Z": a "Z" right after the time marks UTC, which the
+// date is in already).
 // Reads every text dateToText writes back to the same second. A time alone
 // falls on 30 December 1899. Anything else fails with TypeMismatch.
 //

@@ -10,7 +10,6 @@ namespace {
 namespace chr = std::chrono;
 
 constexpr chr::sys_days kDayZero{chr::year{1899} / chr::December / 30};
-constexpr double kSecondsPerDay = 86400.0;
 constexpr int kFirstYear = 100;
 constexpr int kLastYear = 9999;
 // civilFromSerial clamps to this many days either side of day 0 (about 27000
@@ -60,9 +59,9 @@ CivilTime civilFromSerial(SerialDate date) {
     const double fraction = date - whole; // exact, in [0, 1)
     auto day = static_cast<long long>(whole);
     long long seconds = std::llround(fraction * kSecondsPerDay);
-    if (seconds >= 86400) {
+    if (seconds >= static_cast<long long>(kSecondsPerDay)) {
         ++day;
-        seconds -= 86400;
+        seconds -= static_cast<long long>(kSecondsPerDay);
     }
     const chr::year_month_day ymd{kDayZero + chr::days{day}};
     CivilTime t;

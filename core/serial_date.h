@@ -10,6 +10,7 @@ using SerialDate = double;
 
 inline constexpr SerialDate kFirstSerialDate = -657434.0; // 1 January 100, 00:00
 inline constexpr SerialDate kSerialDateEnd = 2958466.0;   // end of 31 December 9999, excluded
+inline constexpr double kSecondsPerDay = 86400.0;
 
 // A calendar date and time of day in the proleptic Gregorian calendar.
 struct CivilTime {

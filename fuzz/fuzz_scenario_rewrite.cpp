@@ -47,9 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DateLineSource source{std::string(dateText), form};
     const auto rewritten = rewriteScenarioText(file, source);
     const std::vector<Line> before = splitLines(file);
+    const ScenarioReading reading = readScenario(file);
+    const auto inSection = [&](std::size_t index) {
+        return reading.section && index + 1 >= reading.section->first &&
+               index + 1 <= reading.section->last;
+    };
     bool hasDateLine = false;
-    for (const Line& line : before) {
-        hasDateLine = hasDateLine || isDateLine(line.text);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        hasDateLine = hasDateLine || (inSection(i) && isDateLine(before[i].text));
     }
     DateLineSource probe{std::string(dateText), form};
     const auto replacement = probe.line();
@@ -66,6 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
         const bool tooLong = before.size() > kMaxScenarioLines;
+        if (rewritten.error() == TextFailure::DateNotRead) {
+            require(hasDateLine && rewritten.error().unread.has_value(),
+                    "a date the simulator would miss is refused with the reason");
+            return 0;
+        }
         require(tooLong || (hasDateLine && !replacement),
                 "a rewrite fails only for a long file or a date that does not convert");
         require(rewritten.error() == TextFailure::TooManyLines || !replacement,
@@ -81,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.find('\r') == std::string_view::npos && file.find('\n') != std::string_view::npos;
     std::size_t dateLines = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
-        if (isDateLine(before[i].text)) {
+        if (inSection(i) && isDateLine(before[i].text)) {
             ++dateLines;
             require(replacement && after[i].text == *replacement,
                     "a date line becomes the built line");
@@ -91,5 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(after[i].end == (allLf ? "\n" : "\r\n"), "line ends are LF or CR LF throughout");
     }
     require(rewritten->dateLineCount == dateLines, "the date line count is right");
+    if (dateLines > 0) {
+        const auto date = readScenario(rewritten->bytes).date;
+        require(date && date->value == dateLineOf(*replacement)->value,
+                "the simulator starts the new text at the MJD written");
+    }
     return 0;
 }

@@ -15,6 +15,7 @@ const QString kFileName = QString::fromUtf8(kSettingsFileName.data(), kSettingsF
 // A settings file holds three short items; a longer one is read no further.
 constexpr qsizetype kMaxSettingsBytes = 64 * 1024;
 
+// The words are the window's, marked for translation where they stand.
 QString translated(const char* text) {
     return QCoreApplication::translate("zentadial::FileSettingsStore", text);
 }
@@ -32,13 +33,15 @@ bool isRefused(OwnedFileState state) {
 QString whyLeftAlone(OwnedFileState state) {
     switch (state) {
     case OwnedFileState::Link:
-        return translated("it is a link");
+        return translated(QT_TRANSLATE_NOOP("zentadial::FileSettingsStore", "it is a link"));
     case OwnedFileState::NotPlain:
-        return translated("it is not a plain file");
+        return translated(
+            QT_TRANSLATE_NOOP("zentadial::FileSettingsStore", "it is not a plain file"));
     case OwnedFileState::OtherOwner:
-        return translated("it belongs to another user");
+        return translated(
+            QT_TRANSLATE_NOOP("zentadial::FileSettingsStore", "it belongs to another user"));
     case OwnedFileState::ReadOnly:
-        return translated("it is read-only");
+        return translated(QT_TRANSLATE_NOOP("zentadial::FileSettingsStore", "it is read-only"));
     case OwnedFileState::Missing:
     case OwnedFileState::Usable:
         break;
@@ -85,10 +88,13 @@ OwnedFileState FileSettingsStore::programFileState() {
     const OwnedFileState state = ownedFileState(programFile());
     if (isRefused(state) && !warned_) {
         warned_ = true;
-        warning_ = translated("The settings file %1 is left alone: %2. Your settings are kept in "
-                              "%3 instead.")
-                       .arg(QDir::toNativeSeparators(programFile()), whyLeftAlone(state),
-                            QDir::toNativeSeparators(userFile()));
+        warning_ =
+            translated(QT_TRANSLATE_NOOP(
+                           "zentadial::FileSettingsStore",
+                           "The settings file %1 is left alone: %2. Your settings are kept in "
+                           "%3 instead."))
+                .arg(QDir::toNativeSeparators(programFile()), whyLeftAlone(state),
+                     QDir::toNativeSeparators(userFile()));
     }
     return state;
 }
@@ -124,14 +130,18 @@ std::expected<void, QString> FileSettingsStore::save(const StoredSettings& setti
     }
     if (!QDir().mkpath(userConfigFolder_)) {
         return std::unexpected(
-            translated("The settings could not be saved: the folder %1 could not be created.")
+            translated(QT_TRANSLATE_NOOP(
+                           "zentadial::FileSettingsStore",
+                           "The settings could not be saved: the folder %1 could not be created."))
                 .arg(QDir::toNativeSeparators(userConfigFolder_)));
     }
     if (auto written = writeOwnedFile(userFile(), bytes); !written) {
         const QString why = written.error().reason.isEmpty() ? whyLeftAlone(written.error().state)
                                                              : written.error().reason;
-        return std::unexpected(translated("The settings could not be saved to %1: %2")
-                                   .arg(QDir::toNativeSeparators(userFile()), why));
+        return std::unexpected(
+            translated(QT_TRANSLATE_NOOP("zentadial::FileSettingsStore",
+                                         "The settings could not be saved to %1: %2"))
+                .arg(QDir::toNativeSeparators(userFile()), why));
     }
     return {};
 }

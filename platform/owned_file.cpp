@@ -1,7 +1,6 @@
 #include "platform/owned_file.h"
 
 #ifdef Q_OS_WIN
-#include <QFile>
 #include <QSaveFile>
 #include <windows.h>
 #else
@@ -22,11 +21,9 @@ namespace zentadial {
 // Windows: the attributes tell links (any reparse point) and folders apart;
 // a file's owner is left to the folder's access rules, which Windows checks
 // on every open. A file made read-only has the attribute.
-OwnedFileState ownedFileState(const QString& path) {
-    const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return OwnedFileState::Missing;
-    }
+namespace {
+
+OwnedFileState stateOf(DWORD attributes) {
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         return OwnedFileState::Link;
     }
@@ -37,16 +34,49 @@ OwnedFileState ownedFileState(const QString& path) {
                                                        : OwnedFileState::Usable;
 }
 
+} // namespace
+
+OwnedFileState ownedFileState(const QString& path) {
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+    return attributes == INVALID_FILE_ATTRIBUTES ? OwnedFileState::Missing : stateOf(attributes);
+}
+
+// Opened as the entry itself, a reparse point included, and judged by the
+// handle's own attributes: nothing swapped in after a look is followed.
 std::optional<QByteArray> readOwnedFile(const QString& path, qsizetype maxBytes) {
-    const OwnedFileState state = ownedFileState(path);
-    if (state != OwnedFileState::Usable && state != OwnedFileState::ReadOnly) {
+    const HANDLE file = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    std::optional<QByteArray> bytes;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileInformationByHandle(file, &info) != 0 &&
+        (stateOf(info.dwFileAttributes) == OwnedFileState::Usable ||
+         stateOf(info.dwFileAttributes) == OwnedFileState::ReadOnly)) {
+        QByteArray read(maxBytes, Qt::Uninitialized);
+        qsizetype size = 0;
+        bool failed = false;
+        while (size < maxBytes) {
+            DWORD n = 0;
+            if (ReadFile(file, read.data() + size, static_cast<DWORD>(maxBytes - size), &n,
+                         nullptr) == 0) {
+                failed = true;
+                break;
+            }
+            if (n == 0) {
+                break;
+            }
+            size += static_cast<qsizetype>(n);
+        }
+        if (!failed) {
+            read.truncate(size);
+            bytes = std::move(read);
+        }
     }
-    return file.read(maxBytes);
+    CloseHandle(file);
+    return bytes;
 }
 
 std::expected<void, OwnedWriteFailure> writeOwnedFile(const QString& path, QByteArrayView bytes) {
@@ -54,9 +84,10 @@ std::expected<void, OwnedWriteFailure> writeOwnedFile(const QString& path, QByte
     if (state != OwnedFileState::Missing && state != OwnedFileState::Usable) {
         return std::unexpected(OwnedWriteFailure{state, {}});
     }
-    // Unbuffered, and flushed and checked before the rename: a buffered
-    // write that fails only at the commit would put an empty file in place
-    // of the old one.
+    // QSaveFile would write to what a link names: the look just above keeps
+    // it to plain files. Unbuffered, and flushed and checked before the
+    // rename: a buffered write that fails only at the commit would put an
+    // empty file in place of the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||

@@ -32,6 +32,8 @@ ScenarioFailureKind failureKindOf(TextFailure failure) {
         return ScenarioFailureKind::TooManyLines;
     case TextFailure::DateOutOfRange:
         return ScenarioFailureKind::DateOutOfRange;
+    case TextFailure::DateNotRead:
+        return ScenarioFailureKind::DateNotRead;
     case TextFailure::DateNotADate:
         break;
     }

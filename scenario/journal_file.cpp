@@ -92,8 +92,10 @@ std::error_code writeAll(int fd, std::string_view bytes, off_t offset) {
 
 std::expected<JournalFile, std::error_code> JournalFile::create(const std::string& path) {
 #ifdef _WIN32
-    const HANDLE handle = ::CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Readable meanwhile, so that a history taken during a pass shows it.
+    const HANDLE handle =
+        ::CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::unexpected(lastError());
     }
@@ -168,7 +170,8 @@ readJournalBytes(const std::string& path, std::uint64_t offset, std::uint64_t si
     std::string bytes(static_cast<std::size_t>(size), '\0');
     std::size_t used = 0;
 #ifdef _WIN32
-    const HANDLE handle = ::CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+    const HANDLE handle = ::CreateFileW(widePath(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::unexpected(lastError());

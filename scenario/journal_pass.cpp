@@ -204,10 +204,10 @@ void JournalPass::aboutToReplace(const std::string& path, std::string_view befor
 }
 
 void JournalPass::replaced(const std::string& path) {
-    // Only a help to the person reading the manifest: undo tells a replaced
-    // file by its bytes, so this is not flushed.
+    // Flushed with the pass's end: undo trusts the marks of a finished pass
+    // and judges a pass cut short by its files' bytes.
     if (state_ == JournalState::Kept && path == lastPath_) {
-        (void)manifest_->writeAt(lastStateAt_, stateWord(true));
+        marksWritten_ = !manifest_->writeAt(lastStateAt_, stateWord(true)) && marksWritten_;
         lastPath_.clear();
     }
 }
@@ -244,7 +244,11 @@ JournalOutcome JournalPass::finish() {
     if (state_ != JournalState::Kept) {
         return outcome;
     }
-    (void)calls_.append(*manifest_, kManifestEndLine);
+    // Without every mark, the pass stays one cut short, so that no replaced
+    // file is taken for one the pass refused.
+    if (marksWritten_) {
+        (void)calls_.append(*manifest_, kManifestEndLine);
+    }
     (void)calls_.sync(*manifest_);
     manifest_.reset();
     versions_.reset();

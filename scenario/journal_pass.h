@@ -90,6 +90,7 @@ private:
     std::size_t files_ = 0;
     std::string lastPath_;
     std::uint64_t lastStateAt_ = 0;
+    bool marksWritten_ = true;
 };
 
 struct KeptPass {

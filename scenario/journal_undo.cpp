@@ -91,6 +91,12 @@ std::expected<UndoResult, UndoFailure> undoLastPass(const std::string& root, Fil
     JournalPass journal(root, PassKind::Undo, last.pass);
     const std::string versionsPath = joinPath(last.folder, kVersionsFileName);
     for (auto entry = manifest.files.rbegin(); entry != manifest.files.rend(); ++entry) {
+        // In a pass that ran to its end, a file not marked replaced was
+        // refused by the replace, which left it as it was; the mark is on
+        // disk with the end. Only a pass cut short needs the bytes to tell.
+        if (manifest.finished && !entry->replaced) {
+            continue;
+        }
         result.files.push_back(
             undoFile(*entry, versionsPath, fs, &journal, dryRun ? &dryRunVersions : nullptr));
     }

@@ -31,7 +31,9 @@ struct UndoResult {
     std::optional<std::uint64_t> undoes; // when the pass undone was itself an undo
     std::string time;
     bool dryRun = false;
-    std::vector<UndoFileResult> files; // in the order the pass replaced them
+    // In the order the pass replaced them; a file the pass refused is not
+    // among them.
+    std::vector<UndoFileResult> files;
     // The undo is a pass of its own, kept so that it can be undone in turn;
     // NothingReplaced for a dry run.
     JournalOutcome journal;

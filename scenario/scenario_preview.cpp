@@ -4,6 +4,8 @@
 #include "scenario/file_system.h"
 #include "scenario/scenario_text.h"
 
+#include <algorithm>
+
 namespace zentadial {
 
 ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSource& dateLine,
@@ -20,7 +22,9 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
     // The rewrite itself decides what fails, so the preview cannot disagree.
     const auto text = rewriteScenarioText(contents->bytes, dateLine);
     if (!text) {
-        return fail(failureKindOf(text.error()), {});
+        auto failure = fail(failureKindOf(text.error().kind), {});
+        failure.error().unread = text.error().unread;
+        return failure;
     }
     ScenarioPreview preview{path, text->lineCount, {}};
     if (text->dateLineCount == 0) {
@@ -30,7 +34,8 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
         return fail(failureKindOf(refused.error().kind), std::move(refused.error().reason));
     }
     forEachLine(contents->bytes, [&](std::size_t number, std::string_view line) {
-        if (isDateLine(line)) {
+        if (std::find(text->dateLines.begin(), text->dateLines.end(), number) !=
+            text->dateLines.end()) {
             // Built already: the rewrite met this very line.
             preview.changes.push_back({number, std::string(line), std::string(*dateLine.line())});
         }

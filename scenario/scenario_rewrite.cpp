@@ -24,11 +24,15 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     }
     auto text = rewriteScenarioText(contents->bytes, dateLine);
     if (!text) {
-        return fileFailure(failureKindOf(text.error()), path, {}, dateLine);
+        auto failure = fileFailure(failureKindOf(text.error().kind), path, {}, dateLine);
+        failure.error().unread = text.error().unread;
+        return failure;
     }
+    ScenarioFileResult result{path, text->lineCount,         text->dateLineCount,
+                              {},   std::move(text->before), text->after};
     // Nothing to change: writing it back could only alter its line ends.
     if (text->dateLineCount == 0) {
-        return ScenarioFileResult{path, text->lineCount, 0, {}};
+        return result;
     }
     if (recorder != nullptr) {
         recorder->aboutToReplace(path, contents->bytes, text->bytes);
@@ -40,7 +44,7 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (recorder != nullptr) {
         recorder->replaced(path);
     }
-    return ScenarioFileResult{path, text->lineCount, text->dateLineCount, {}};
+    return result;
 }
 
 bool hasScenarioSuffix(std::string_view name) {
@@ -104,6 +108,42 @@ std::vector<std::string> pathsOf(const std::vector<ScenarioFailure>& failures) {
         paths.push_back(failure.path);
     }
     return paths;
+}
+
+// Why the simulator would miss the date written, as the user reads it.
+std::string unreadReason(const std::optional<HiddenDateLine>& unread) {
+    if (!unread) {
+        return "the simulator would not read the date written";
+    }
+    const std::string at = std::to_string(unread->causeLine);
+    switch (unread->by) {
+    case DateHiddenBy::NoSection:
+        return "it has no environment section (BEGIN_ENVIRONMENT) for the simulator to read";
+    case DateHiddenBy::MarkBeforeSection:
+        return "a byte-order mark before BEGIN_ENVIRONMENT hides the environment section from "
+               "the simulator";
+    case DateHiddenBy::IndentedSection:
+        return "BEGIN_ENVIRONMENT on line " + at +
+               " is indented, so the simulator finds no environment section";
+    case DateHiddenBy::EndOfFileBeforeSection:
+        return "a Ctrl-Z character on line " + at +
+               " ends the file for the simulator before the environment section";
+    case DateHiddenBy::LongLine:
+        return "a line of " + std::to_string(unread->causeLength) +
+               " characters earlier in the environment section (line " + at +
+               ") hides the date from the simulator";
+    case DateHiddenBy::EndOfFileMark:
+        return "a Ctrl-Z character on line " + at +
+               " ends the file for the simulator before the date";
+    case DateHiddenBy::BeforeSection:
+    case DateHiddenBy::AfterSection:
+        return "its date line lies outside the environment section";
+    case DateHiddenBy::SharedLine:
+        return "a lone carriage return joins the date line to the line before it";
+    case DateHiddenBy::LaterDateLine:
+        break;
+    }
+    return "the simulator would read the date on line " + at + " instead";
 }
 
 std::string leftoverSentence(const std::vector<std::string>& leftovers) {
@@ -301,6 +341,9 @@ std::string describeFailure(const ScenarioFailure& failure) {
         break;
     case ScenarioFailureKind::CannotWrite:
         text = "The file " + where + " could not be written" + because + ".";
+        break;
+    case ScenarioFailureKind::DateNotRead:
+        text = "The file " + where + " was not converted: " + unreadReason(failure.unread) + ".";
         break;
     }
     if (aboutFile) {

@@ -3,10 +3,12 @@
 #include "core/regional_form.h"
 #include "scenario/file_system.h"
 #include "scenario/replace_recorder.h"
+#include "scenario/scenario_reader.h"
 #include "scenario/scenario_text.h"
 
 #include <cstddef>
 #include <expected>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,7 @@ enum class ScenarioFailureKind {
     Changed,     // another program changed or replaced it meanwhile
     LinkOutside, // a folder's link to a file outside that folder
     CannotWrite,
+    DateNotRead, // the simulator would not start the new text at the date written: see unread
 };
 
 struct ScenarioFailure {
@@ -41,7 +44,8 @@ struct ScenarioFailure {
     std::string reason{};   // the system's words, when it gave any
     std::string dateText{}; // the date field's text, for the date kinds
     bool folderPass = false;
-    std::size_t filesRewritten = 0; // folder pass: files done before this one
+    std::size_t filesRewritten = 0;         // folder pass: files done before this one
+    std::optional<HiddenDateLine> unread{}; // DateNotRead: which date line, and what hides it
 };
 
 // A file without a date line is left as it is, not written.
@@ -51,6 +55,12 @@ struct ScenarioFileResult {
     std::size_t dateLineCount = 0;
     // Temporary files of an interrupted earlier rewrite found beside it.
     std::vector<std::string> leftovers;
+    ScenarioReading before{};             // the file as the simulator read it
+    std::optional<SimulatorDate> after{}; // the date it now reads, when written
+
+    // Its date lines had no readable number: it started at the present
+    // moment and now starts at the date written.
+    [[nodiscard]] bool wasPresentMoment() const { return dateLineCount > 0 && !before.date; }
 };
 
 struct ScenarioFolderResult {

@@ -12,7 +12,6 @@ namespace zentadial {
 namespace {
 
 constexpr std::string_view kIndentedPrefix = "  Date MJD";
-constexpr std::string_view kBarePrefix = "Date MJD";
 constexpr std::string_view kCommentGap = "     ; ";
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -63,10 +62,31 @@ bool startsWithWideMark(std::string_view bytes) {
     return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
 }
 
+// The simulator must start the new text at the number a replaced line
+// carries, as it reads those digits back.
+std::optional<HiddenDateLine> unreadDate(const ScenarioReading& after, std::string_view line,
+                                         const std::vector<std::size_t>& replaced) {
+    const auto isReplaced = [&](std::size_t number) {
+        return std::find(replaced.begin(), replaced.end(), number) != replaced.end();
+    };
+    const auto written = dateLineOf(line);
+    if (after.date && written && written->value && after.date->kind == DateKind::Mjd &&
+        *written->value == after.date->value && isReplaced(after.date->lineNumber)) {
+        return std::nullopt;
+    }
+    for (const HiddenDateLine& hidden : after.hidden) {
+        if (isReplaced(hidden.lineNumber)) {
+            return hidden;
+        }
+    }
+    const std::size_t other = after.date ? after.date->lineNumber : 0;
+    return HiddenDateLine{replaced.back(), DateHiddenBy::LaterDateLine, other, 0, true};
+}
+
 } // namespace
 
 bool isDateLine(std::string_view line) {
-    return line.starts_with(kIndentedPrefix) || line.starts_with(kBarePrefix);
+    return dateLineOf(line).has_value();
 }
 
 std::string dateLineFor(double mjd, std::string_view comment, std::string_view suffix) {
@@ -107,10 +127,10 @@ std::expected<std::string_view, ConvError> DateLineSource::line() {
     return std::string_view(**built_);
 }
 
-std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view bytes,
+std::expected<RewrittenText, TextRefusal> rewriteScenarioText(std::string_view bytes,
                                                               DateLineSource& dateLine) {
     if (startsWithWideMark(bytes) || bytes.find('\0') != std::string_view::npos) {
-        return std::unexpected(TextFailure::NotText);
+        return std::unexpected(TextRefusal{TextFailure::NotText});
     }
     // Any CR is a line end of its own or half of a CR LF, so LF alone rules
     // exactly when there is no CR and at least one LF.
@@ -119,6 +139,8 @@ std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view b
     const std::string_view lineEnd = allLf ? "\n" : kLineEnd;
 
     RewrittenText out;
+    out.before = readScenario(bytes);
+    const LineRange section = out.before.section.value_or(LineRange{});
     out.bytes.reserve(bytes.size() + bytes.size() / 16 + 64);
     std::optional<TextFailure> failed;
     forEachLine(bytes, [&](std::size_t number, std::string_view line) {
@@ -127,7 +149,7 @@ std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view b
             failed = TextFailure::TooManyLines;
             return false;
         }
-        if (isDateLine(line)) {
+        if (number >= section.first && number <= section.last && isDateLine(line)) {
             const auto replacement = dateLine.line();
             if (!replacement) {
                 failed = replacement.error() == ConvError::Overflow ? TextFailure::DateOutOfRange
@@ -135,7 +157,7 @@ std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view b
                 return false;
             }
             out.bytes.append(*replacement);
-            ++out.dateLineCount;
+            out.dateLines.push_back(number);
         } else {
             out.bytes.append(line);
         }
@@ -143,7 +165,15 @@ std::expected<RewrittenText, TextFailure> rewriteScenarioText(std::string_view b
         return true;
     });
     if (failed) {
-        return std::unexpected(*failed);
+        return std::unexpected(TextRefusal{*failed});
+    }
+    out.dateLineCount = out.dateLines.size();
+    if (out.dateLineCount > 0) {
+        const ScenarioReading after = readScenario(out.bytes);
+        if (auto unread = unreadDate(after, *dateLine.line(), out.dateLines)) {
+            return std::unexpected(TextRefusal{TextFailure::DateNotRead, *unread});
+        }
+        out.after = after.date;
     }
     return out;
 }

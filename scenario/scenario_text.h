@@ -3,12 +3,14 @@
 #include "core/conv_error.h"
 #include "core/mjd_scale.h"
 #include "core/regional_form.h"
+#include "scenario/scenario_reader.h"
 
 #include <cstddef>
 #include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentadial {
 
@@ -16,9 +18,9 @@ namespace zentadial {
 // has existed; a longer file is refused rather than cut.
 inline constexpr std::size_t kMaxScenarioLines = 10000;
 
-// True for the lines the simulator reads its start date from: "  Date MJD" or
-// "Date MJD" at the very start, compared byte for byte. Other indents, tabs
-// and other cases are left alone on purpose: they are not lines we own.
+// True for a line the simulator would take its start date from inside the
+// environment section: "Date" then "MJD", "JD" or "JE", in any case and any
+// indent, with or without a number (dateLineOf).
 [[nodiscard]] bool isDateLine(std::string_view line);
 
 // The simulator reads at most this many characters of a line, its end
@@ -59,7 +61,23 @@ private:
     std::optional<std::expected<std::string, ConvError>> built_;
 };
 
-enum class TextFailure { NotText, TooManyLines, DateNotADate, DateOutOfRange };
+enum class TextFailure {
+    NotText,
+    TooManyLines,
+    DateNotADate,
+    DateOutOfRange,
+    DateNotRead, // the simulator would not start the new text at the date written
+};
+
+struct TextRefusal {
+    TextFailure kind = TextFailure::NotText;
+    // With DateNotRead: the written date line it misses and why, or with
+    // LaterDateLine the line it would read instead.
+    std::optional<HiddenDateLine> unread{};
+    friend bool operator==(const TextRefusal& refusal, TextFailure kind) {
+        return refusal.kind == kind;
+    }
+};
 
 // The lines as a rewrite reads them: CR LF, CR and LF each end one, and a
 // last line without an end is still a line. visit(number, line) counts from 1
@@ -85,15 +103,22 @@ struct RewrittenText {
     std::string bytes;
     std::size_t lineCount = 0;
     std::size_t dateLineCount = 0;
+    std::vector<std::size_t> dateLines; // the numbers of the lines replaced
+    ScenarioReading before;             // the file as the simulator read it
+    std::optional<SimulatorDate> after; // the date it reads from bytes, with date lines
 };
 
-// The whole file rewritten in memory. CR LF, CR and LF each end a line. A
+// The whole file rewritten in memory: every date line of the environment
+// section (ScenarioReading::section) becomes the built line, in whatever
+// form, case or indent it stood; no line outside the section changes. The
+// new text is read back as the simulator reads it: unless it starts at the
+// MJD written, the rewrite is refused (DateNotRead). CR LF, CR and LF each end a line. A
 // file whose every line end is LF keeps LF; any other file is written with
 // CR LF, and a last line without an end gains one. Every other byte goes
 // back as it came, whatever its 8-bit encoding. A file that starts with a
 // UTF-16 or UTF-32 byte-order mark, or holds a NUL byte, is no text scenario
 // (NotText): its "lines" would be cut apart.
-[[nodiscard]] std::expected<RewrittenText, TextFailure>
+[[nodiscard]] std::expected<RewrittenText, TextRefusal>
 rewriteScenarioText(std::string_view bytes, DateLineSource& dateLine);
 
 } // namespace zentadial

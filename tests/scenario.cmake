@@ -1,6 +1,7 @@
 zentadial_add_test(scenario_rewrite LIBS Zentadial::scenario)
 zentadial_add_test(scenario_folder LIBS Zentadial::scenario)
 zentadial_add_test(scenario_corpus LIBS Zentadial::scenario)
+zentadial_add_test(scenario_reader LIBS Zentadial::scenario)
 zentadial_add_test(journal LIBS Zentadial::scenario)
 
 # Further real scenario files are optional (ZENTADIAL_SHARED_SCENARIOS): by

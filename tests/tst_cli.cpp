@@ -66,7 +66,6 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
         const QString& zone = QStringLiteral("UTC"), const QString& locale = QStringLiteral("C")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTADIAL_JOURNAL"), journal().path());
     // The system's forms are C, which the program reads as English (United
     // States), and the clock is GMT, whatever the machine is set to.
     env.insert(QStringLiteral("LC_ALL"), locale);
@@ -96,7 +95,7 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, const QStrin
 #ifndef Q_OS_WIN
 // Runs the program with arguments as raw bytes and standard output on the
 // given descriptor, SIGPIPE as a shell would leave it; the exit status, or -1.
-int runRaw(const std::vector<std::string>& arguments, int out) {
+int runRaw(const std::vector<std::string>& arguments, int out, int in = -1) {
     std::vector<char*> argv;
     std::string program = ZENTADIAL_CLI;
     argv.push_back(program.data());
@@ -109,6 +108,9 @@ int runRaw(const std::vector<std::string>& arguments, int out) {
     if (pid == 0) {
         std::signal(SIGPIPE, SIG_DFL);
         ::dup2(out, STDOUT_FILENO);
+        if (in >= 0) {
+            ::dup2(in, STDIN_FILENO);
+        }
         const int devNull = ::open("/dev/null", O_WRONLY);
         ::dup2(devNull, STDERR_FILENO);
         ::execv(argv[0], argv.data());
@@ -152,6 +154,7 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void convertOneEntry_data();
     void convertOneEntry();
     void convertAsJson();
@@ -170,6 +173,7 @@ private Q_SLOTS:
     void helpAndVersion_data();
     void helpAndVersion();
     void batchWithBadLines();
+    void batchAnswersEachLine();
     void batchKeepsFourColumns();
     void batchAsJsonLines();
     void rewriteTreeDryRunThenRecursive();
@@ -178,6 +182,12 @@ private Q_SLOTS:
     void undoAndHistory_data();
     void undoAndHistory();
 };
+
+// Every program started here, by QProcess or by hand, inherits it.
+void TestCli::initTestCase() {
+    QVERIFY(journal().isValid());
+    qputenv("ZENTADIAL_JOURNAL", QFile::encodeName(journal().path()));
+}
 
 void TestCli::convertOneEntry_data() {
     QTest::addColumn<QStringList>("arguments");
@@ -205,13 +215,31 @@ void TestCli::convertOneEntry_data() {
     row("jd typed into its field", {QStringLiteral("--jd"), QStringLiteral("2453005.5")},
         fieldLines("1/1/2004", "53005", "2003.99863107461", "2453005.5"), 0);
     row("date that is no date empties", {QStringLiteral("--date"), QStringLiteral("abc")},
-        fieldLines("abc", "", "", ""), 1);
+        fieldLines("", "", "", ""), 1);
+    row("iso date with Z", {QStringLiteral("--date"), QStringLiteral("1969-07-20T20:17:40Z")},
+        fieldLines("7/20/1969 8:17:40 PM", "40422.8456018518", "1969.55056975182",
+                   "2440423.34560185"),
+        0);
+    // A figure of the window's chains that rests on a step that overflowed
+    // is no value of the entry: it is left out, never shown as 11/17/1858.
+    for (const char* scale : {"utc", "tdb", "sim-now"}) {
+        for (const char* mjd : {"1.7976931348623157e308", "-1.7976931348623157e308"}) {
+            QTest::addRow("mjd %s in %s", mjd, scale)
+                << QStringList{QStringLiteral("--mjd"), QLatin1String(mjd),
+                               QStringLiteral("--scale"), QLatin1String(scale)}
+                << fieldLines("", "", "", "") << 1;
+        }
+    }
+    row("epoch beyond the doubles' JD", {QStringLiteral("--epoch"), QStringLiteral("1e308")},
+        fieldLines("", "", "1E+308", ""), 1);
+    row("jd far beyond the dates", {QStringLiteral("--jd"), QStringLiteral("-1.7e308")},
+        fieldLines("", "-1.7E+308", "-4.65434633812457E+305", "-1.7E+308"), 1);
     row("jd 0 lies before year 100", {QStringLiteral("--jd"), QStringLiteral("0")},
         fieldLines("", "-2400000.5", "-4711.96440793977", "0"), 1);
     row("german output, plain input",
         {QStringLiteral("--mjd"), QStringLiteral("53005.75"), QStringLiteral("--locale"),
          QStringLiteral("de_DE")},
-        fieldLines("01.01.2004 18:00:00", "53005,75", "2004,0006844627", "2453006,25"), 0);
+        fieldLines("01.01.2004 18:00:00", "53005.75", "2004.0006844627", "2453006.25"), 0);
     row("C locale is English (United States)",
         {QStringLiteral("--epoch"), QStringLiteral("2000"), QStringLiteral("--locale"),
          QStringLiteral("C")},
@@ -237,9 +265,9 @@ void TestCli::convertAsJson() {
     const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject object = document.object();
-    QCOMPARE(object.value(QStringLiteral("date")).toString(),
-             QStringLiteral("1/1/2004 \"6\":00 PM"));
-    QVERIFY(object.value(QStringLiteral("mjd")).isNull());
+    for (const char* key : {"date", "utc", "mjd", "epoch", "jd"}) {
+        QVERIFY2(object.value(QLatin1String(key)).isNull(), key);
+    }
     QVERIFY(
         object.value(QStringLiteral("error")).toString().contains(QStringLiteral("not a date")));
 
@@ -248,7 +276,8 @@ void TestCli::convertAsJson() {
         run({QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("53005.75"),
              QStringLiteral("--json"), QStringLiteral("--locale"), QStringLiteral("de_DE")});
     QCOMPARE(good.out,
-             QByteArray("{\"date\":\"01.01.2004 18:00:00\",\"mjd\":53005.75,"
+             QByteArray("{\"date\":\"01.01.2004 18:00:00\",\"utc\":\"2004-01-01T18:00:00Z\","
+                        "\"mjd\":53005.75,"
                         "\"epoch\":2004.0006844627,\"jd\":2453006.25,\"scale\":\"utc\"}\n"));
 }
 
@@ -344,6 +373,10 @@ void TestCli::wrongCalls_data() {
         {QStringLiteral("rewrite"), QStringLiteral("--date"), QStringLiteral("abc"),
          QStringLiteral(".")},
         "'--date'");
+    row("rewrite date with control characters, escaped",
+        {QStringLiteral("rewrite"), QStringLiteral("--date"), QStringLiteral("\x1b[2J\r"),
+         QStringLiteral(".")},
+        "'\\x1b[2J\\r' is not a date");
     row("rewrite mjd that is no number",
         {QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("5x"),
          QStringLiteral(".")},
@@ -398,31 +431,70 @@ void TestCli::helpAndVersion() {
 }
 
 void TestCli::batchWithBadLines() {
-    const QByteArray input = "mjd 51544.5\n"
+    const QByteArray tooLong = "mjd 1" + QByteArray(70 * 1024, '0') + "\n";
+    const QByteArray input = "# made by hand\n"
+                             "mjd 51544.5\n"
                              "date 1/1/2004 6:00:00 PM\r\n" // a line written on Windows
                              "mjd 53005x\n"
                              "time 12\n"
                              "\n"
+                             "  \t\n"
                              "jd 2453005.5x\n"
-                             "date abc\n"
+                             "date abc\n" +
+                             tooLong +
+                             "MJD 51544.5\n"
+                             "Date 1969-07-20T20:17:40Z\n"
+                             "date 1/1/2004\t18:00\n"
+                             "date \x1b[2Jx\n"
                              "epoch 2004"; // no line end on the last line
     const Run result = run({QStringLiteral("convert"), QStringLiteral("--batch")}, input);
     QCOMPARE(result.out, QByteArray("1/1/2000 12:00:00 PM\t51544.5\t2000\t2451545\n"
                                     "1/1/2004 6:00:00 PM\t53005.75\t2004.0006844627\t2453006.25\n"
-                                    "\t53005x\t\t\n"
                                     "\t\t\t\n"
                                     "\t\t\t\n"
-                                    "\t\t\t2453005.5x\n"
-                                    "abc\t\t\t\n"
+                                    "\t\t\t\n"
+                                    "\t\t\t\n"
+                                    "\t\t\t\n"
+                                    "1/1/2000 12:00:00 PM\t51544.5\t2000\t2451545\n"
+                                    "7/20/1969 8:17:40 PM\t40422.8456018518\t1969.55056975182\t"
+                                    "2440423.34560185\n"
+                                    "1/1/2004 6:00:00 PM\t53005.75\t2004.0006844627\t2453006.25\n"
+                                    "\t\t\t\n"
                                     "1/1/2004 12:00:00 PM\t53005.5\t2004\t2453006\n"));
     QCOMPARE(result.exitCode, 1);
-    const QList<QByteArray> errors = result.err.trimmed().split('\n');
-    QCOMPARE(errors.size(), 5);
-    QVERIFY(errors[0].contains("line 3:"));
-    QVERIFY(errors[1].contains("line 4:"));
-    QVERIFY(errors[2].contains("line 5:"));
-    QVERIFY(errors[3].contains("line 6:"));
-    QVERIFY(errors[4].contains("line 7:"));
+    // Each failure once, on standard error, by its input line; control
+    // characters escaped.
+    QCOMPARE(result.err, QByteArray("zentadial-cli: line 4: \"53005x\" is not a number; write it "
+                                    "with '.' as the decimal point and no group separators\n"
+                                    "zentadial-cli: line 5: \"time\" is no kind of entry (date, "
+                                    "mjd, epoch or jd)\n"
+                                    "zentadial-cli: line 8: \"2453005.5x\" is not a number; write "
+                                    "it with '.' as the decimal point and no group separators\n"
+                                    "zentadial-cli: line 9: \"abc\" is not a date\n"
+                                    "zentadial-cli: line 10: a line of more than 65536 bytes is "
+                                    "no entry\n"
+                                    "zentadial-cli: line 14: \"\\x1b[2Jx\" is not a date\n"));
+}
+
+// Whoever feeds the batch a line at a time gets each answer before the
+// next line: nothing waits for a buffer to fill.
+void TestCli::batchAnswersEachLine() {
+    QProcess process;
+    process.start(QStringLiteral(ZENTADIAL_CLI),
+                  {QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--locale"),
+                   QStringLiteral("C")});
+    QVERIFY(process.waitForStarted());
+    for (const QByteArray& mjd : {QByteArray("51544.5"), QByteArray("bad"), QByteArray("0")}) {
+        process.write("mjd " + mjd + "\n");
+        QByteArray line;
+        while (!line.endsWith('\n') && process.waitForReadyRead(10000)) {
+            line += process.readAllStandardOutput();
+        }
+        QVERIFY2(line.count('\n') == 1, line.constData());
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 1);
 }
 
 void TestCli::batchKeepsFourColumns() {
@@ -446,8 +518,10 @@ void TestCli::batchAsJsonLines() {
         QJsonDocument::fromJson(line, &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
     }
-    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(QStringLiteral("date")).toString(),
-             QStringLiteral("\uFFFD\u0001"));
+    const QJsonObject failed = QJsonDocument::fromJson(lines[1]).object();
+    QVERIFY(failed.value(QStringLiteral("date")).isNull());
+    QCOMPARE(failed.value(QStringLiteral("error")).toString(),
+             QStringLiteral("\"\uFFFD\\x01\" is not a date"));
 }
 
 void TestCli::rewriteTreeDryRunThenRecursive() {
@@ -465,7 +539,7 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                                                   FILE_ATTRIBUTE_HIDDEN));
 #endif
     QDir().mkpath(QFileInfo(deeper).absolutePath());
-    QVERIFY(writeBytes(deeper, "BEGIN\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
+    QVERIFY(writeBytes(deeper, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n  Date MJD 2\r\n"));
     // A link back up the tree must not be walked into.
     QVERIFY(QFile::link(tree.path(), tree.filePath(QStringLiteral("sub/loop"))));
     const QStringList files = {top, sub, deeper, hidden};
@@ -509,7 +583,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
                               printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
                               "3 files rewritten, 4 date lines.\n");
-    QCOMPARE(readBytes(deeper), "BEGIN\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
+    QCOMPARE(readBytes(deeper),
+             "BEGIN_ENVIRONMENT\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
     expectedTop.replace("  Date MJD 51982.6744190574", kNewDateLine);
     QCOMPARE(readBytes(top), expectedTop);
@@ -651,12 +726,13 @@ void TestCli::numbersReadAlikeInEveryLocale() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("f.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite =
         run({QStringLiteral("rewrite"), QStringLiteral("--mjd"), QStringLiteral("60000.5"), file},
             {}, {}, QStringLiteral("UTC"), locale);
     QCOMPARE(rewrite.exitCode, 0);
-    QVERIFY2(readBytes(file).startsWith("  Date MJD 60000.5     ; "), readBytes(file).constData());
+    QVERIFY2(readBytes(file).startsWith("BEGIN_ENVIRONMENT\r\n  Date MJD 60000.5     ; "),
+             readBytes(file).constData());
 
     const Run batch =
         run({QStringLiteral("convert"), QStringLiteral("--batch"), QStringLiteral("--json")},
@@ -669,6 +745,14 @@ void TestCli::numbersReadAlikeInEveryLocale() {
     QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(QStringLiteral("mjd")).toDouble(),
              53005.0);
     QVERIFY(QJsonDocument::fromJson(lines[2]).object().contains(QStringLiteral("error")));
+
+    // The numbers of the text output read back in every locale too.
+    const Run text =
+        run({QStringLiteral("convert"), QStringLiteral("--mjd"), QStringLiteral("51544.25")}, {},
+            {}, QStringLiteral("UTC"), locale);
+    QCOMPARE(text.exitCode, 0);
+    QVERIFY2(text.out.endsWith("\nmjd\t51544.25\nepoch\t1999.9993155373\njd\t2451544.75\n"),
+             text.out.constData());
 }
 
 // A reader that goes away must not stop the pass half-way: every file is
@@ -680,7 +764,8 @@ void TestCli::closedPipeFinishesThePass() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)), "Date MJD 1\n"));
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("%1.scn").arg(i)),
+                           "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     }
     int fds[2];
     QCOMPARE(::pipe(fds), 0);
@@ -689,8 +774,28 @@ void TestCli::closedPipeFinishesThePass() {
     ::close(fds[1]);
     QCOMPARE(status, 1);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))), kNewDateLine + "\n");
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("%1.scn").arg(i))),
+                 "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
     }
+
+    // A batch has nothing to finish for nobody: it stops, with status 1,
+    // rather than convert the rest of its input.
+    QTemporaryFile entries;
+    QVERIFY(entries.open());
+    QByteArray lines;
+    for (int i = 0; i < 20000; ++i) {
+        lines += "mjd 51544.5\n";
+    }
+    QCOMPARE(entries.write(lines), lines.size());
+    QVERIFY(entries.flush() && entries.seek(0));
+    QCOMPARE(::pipe(fds), 0);
+    ::close(fds[0]);
+    const int in = ::open(entries.fileName().toLocal8Bit().constData(), O_RDONLY);
+    QVERIFY(in >= 0);
+    QCOMPARE(runRaw({"convert", "--batch"}, fds[1], in), 1);
+    ::close(fds[1]);
+    QVERIFY(::lseek(in, 0, SEEK_CUR) < lines.size());
+    ::close(in);
 #endif
 }
 
@@ -716,7 +821,7 @@ void TestCli::oddFileNames() {
     const std::string name = folder.path().toStdString() + "/bad\xff\n.scn";
     const int created = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(created >= 0);
-    QCOMPARE(::write(created, "Date MJD 1\n", 11), ssize_t(11));
+    QCOMPARE(::write(created, "BEGIN_ENVIRONMENT\nDate MJD 1\n", 29), ssize_t(29));
     ::close(created);
     QTemporaryFile output;
     QVERIFY(output.open());
@@ -730,7 +835,7 @@ void TestCli::oddFileNames() {
     QFile scenario;
     const int fd = ::open(name.c_str(), O_RDONLY);
     QVERIFY(fd >= 0 && scenario.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-    QCOMPARE(scenario.readAll(), kNewDateLine + "\n");
+    QCOMPARE(scenario.readAll(), "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
 #endif
 }
 
@@ -751,7 +856,7 @@ void TestCli::dryRunForeseesRefusals() {
                         pass + QStringLiteral("/away.scn")));
     refused << QStringLiteral("/away.scn");
 #endif
-    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "Date MJD 1\n"));
+    QVERIFY(writeBytes(pass + QStringLiteral("/good.scn"), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
 
     for (const char* dryRun : {"--dry-run", ""}) {
         QStringList arguments{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
@@ -808,10 +913,11 @@ void TestCli::timeScales() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + date + QStringList{file});
     QCOMPARE(rewrite.exitCode, 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD " + mjd + "     ; " + comment + "\r\n"));
+    QCOMPARE(readBytes(file),
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD " + mjd + "     ; " + comment + "\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -228,6 +228,8 @@ void TestDateText::dateFromText_data() {
         row("iso date time", "2004-01-01 18:00:00", newYear18);
         row("iso T", "2004-01-01T18:00", newYear18);
         row("iso T seconds", "2004-01-01T18:00:05", newYear18 + 5.0 / 86400);
+        row("iso T Z", "1969-07-20T20:17:40Z", serial(1969, 7, 20, 20, 17, 40));
+        row("iso T z", "2004-01-01T18:00z", newYear18);
         row("24h time", "18:00", 0.75);
         row("24h time seconds", "18:00:30", 0.75 + 30.0 / 86400);
         row("6 PM", "6 PM", 0.75);
@@ -353,6 +355,11 @@ void TestDateText::dateFromTextFails_data() {
         row("6PMx");
         row("Jan Feb 2004");
         row("123:00");
+        row("2004-01-01T18:00 Z");
+        row("2004-01-01T18:00ZZ");
+        row("2004-01-01Z18:00");
+        row("Z2004-01-01T18:00");
+        row("2004-01-01T18:00:00+02:00");
     }
     // "p.m." is no marker of the English (United States) form.
     QTest::addRow("en: '1/1/2004 6:00 p.m.'")

@@ -764,7 +764,7 @@ void TestForm1::convertRefusesFieldsThatDisagree() {
     QFETCH(bool, programEdit);
     QFETCH(QString, saying);
     QTemporaryDir dir;
-    const QByteArray original("  Date MJD 51982.5\r\n");
+    const QByteArray original("BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\n");
     QVERIFY(test::writeBytes(dir.filePath("a.scn"), original));
     Window w;
     if (programEdit) {
@@ -792,8 +792,8 @@ void TestForm1::convertRefusesFieldsThatDisagree() {
 
 void TestForm1::convertFolderRewritesEveryScenario() {
     QTemporaryDir dir;
-    QVERIFY(test::writeBytes(dir.filePath("one.scn"), "Date MJD 1\n"));
-    QVERIFY(test::writeBytes(dir.filePath("TWO.SCN"), "x\r\n  Date MJD 2\r\n"));
+    QVERIFY(test::writeBytes(dir.filePath("one.scn"), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    QVERIFY(test::writeBytes(dir.filePath("TWO.SCN"), "BEGIN_ENVIRONMENT\r\n  Date MJD 2\r\n"));
     QVERIFY(test::writeBytes(dir.filePath("notes.txt"), "Date MJD 3\n"));
     Window w;
     w.typeInto("txtMJD", QStringLiteral("53005.5"));
@@ -802,9 +802,9 @@ void TestForm1::convertFolderRewritesEveryScenario() {
     QVERIFY(!w.get<QPushButton>("cmdFile")->isVisible());
     QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
     QCOMPARE(test::readBytes(dir.filePath("one.scn")),
-             QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n"));
+             QByteArray("BEGIN_ENVIRONMENT\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n"));
     QCOMPARE(test::readBytes(dir.filePath("TWO.SCN")),
-             QByteArray("x\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+             QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
     QCOMPARE(test::readBytes(dir.filePath("notes.txt")), QByteArray("Date MJD 3\n"));
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QCOMPARE(w.desktop.messages.shown[0].prompt, QStringLiteral("Folder Converted"));
@@ -922,12 +922,14 @@ void TestForm1::timeScaleRecomputesAndRewrites() {
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("a.scn"));
-    QVERIFY(test::writeBytes(file, "BEGIN\r\nDate MJD 1\r\n"));
+    QVERIFY(test::writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
     w.get("txtFile")->setText(file);
     QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-    QCOMPARE(test::readBytes(file),
-             QByteArray("BEGIN\r\n  Date MJD 61383.5008007326     ; 12/9/2026 12:00:00 PM UTC, "
-                        "MJD in TDB\r\n"));
+    QCOMPARE(
+        test::readBytes(file),
+        QByteArray(
+            "BEGIN_ENVIRONMENT\r\n  Date MJD 61383.5008007326     ; 12/9/2026 12:00:00 PM UTC, "
+            "MJD in TDB\r\n"));
 
     // Typing an MJD in TDB gives back the UTC date.
     w.typeInto("txtMJD", QStringLiteral("61383.5008007326"));

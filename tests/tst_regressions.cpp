@@ -54,11 +54,12 @@ void TestRegressions::dateTextLineEndsStayInTheDateLine_data() {
 void TestRegressions::dateTextLineEndsStayInTheDateLine() {
     QFETCH(QByteArray, dateText);
     DateLineSource source(dateText.toStdString(), RegionalForm::englishUnitedStates());
-    const auto rewritten = rewriteScenarioText("BEGIN\n  Date MJD 1\nEND\n", source);
+    const auto rewritten =
+        rewriteScenarioText("BEGIN_ENVIRONMENT\n  Date MJD 1\nEND_ENVIRONMENT\n", source);
     QVERIFY(rewritten.has_value());
-    QCOMPARE(rewritten->bytes.substr(0, 6), std::string("BEGIN\n"));
-    QVERIFY(rewritten->bytes.ends_with("\nEND\n"));
-    const std::string dateLine = rewritten->bytes.substr(6, rewritten->bytes.size() - 11);
+    QCOMPARE(rewritten->bytes.substr(0, 18), std::string("BEGIN_ENVIRONMENT\n"));
+    QVERIFY(rewritten->bytes.ends_with("\nEND_ENVIRONMENT\n"));
+    const std::string dateLine = rewritten->bytes.substr(18, rewritten->bytes.size() - 35);
     QVERIFY2(dateLine.find_first_of("\r\n") == std::string::npos, dateLine.c_str());
     QVERIFY2(dateLine.starts_with("  Date MJD 53005.5     ; 1/1/2004"), dateLine.c_str());
 }

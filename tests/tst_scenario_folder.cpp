@@ -56,7 +56,7 @@ void TestScenarioFolder::listing() {
                            "scn",         "sub/inner.scn", "outside.txt"};
     for (const QString& name : taken + left) {
         if (name != QStringLiteral("link.scn")) {
-            QVERIFY(writeBytes(path(name), "Date MJD 1\n"));
+            QVERIFY(writeBytes(path(name), kSection + "Date MJD 1\n"));
         }
     }
     QCOMPARE(::symlink("outside.txt", local(path(QStringLiteral("link.scn"))).c_str()), 0);
@@ -80,13 +80,13 @@ void TestScenarioFolder::listing() {
     QVERIFY(describeResult(*result).find("away.scn") != std::string::npos);
     for (const QString& name : taken) {
         if (name != QStringLiteral("link.scn")) {
-            QCOMPARE(readBytes(path(name)), kDateLine + "\n");
+            QCOMPARE(readBytes(path(name)), kSection + kDateLine + "\n");
         }
     }
     // The link's target was rewritten through it.
-    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kDateLine + "\n");
+    QCOMPARE(readBytes(path(QStringLiteral("outside.txt"))), kSection + kDateLine + "\n");
     for (const QString& name : left.mid(0, 5)) {
-        QCOMPARE(readBytes(path(name)), QByteArray("Date MJD 1\n"));
+        QCOMPARE(readBytes(path(name)), kSection + "Date MJD 1\n");
     }
 #endif
 }
@@ -147,11 +147,12 @@ void TestScenarioFolder::stopsAtFirstFailure_data() {
     const QByteArray date(kDateText.data());
     QTest::newRow("too many lines")
         << lines(10001, "x", "\n") << date << 0644 << ScenarioFailureKind::TooManyLines;
-    QTest::newRow("read-only") << QByteArray("Date MJD 1\n") << date << 0444
-                               << ScenarioFailureKind::ReadOnly;
+    QTest::newRow("read-only") << kSection + "Date MJD 1\n"
+                               << date << 0444 << ScenarioFailureKind::ReadOnly;
     // The first file has no date line, so the date is first read here.
-    QTest::newRow("date not a date") << QByteArray("Date MJD 1\n") << QByteArray("later") << 0644
-                                     << ScenarioFailureKind::DateNotADate;
+    QTest::newRow("date not a date")
+        << kSection + "Date MJD 1\n"
+        << QByteArray("later") << 0644 << ScenarioFailureKind::DateNotADate;
 }
 
 void TestScenarioFolder::stopsAtFirstFailure() {
@@ -179,9 +180,9 @@ void TestScenarioFolder::stopsAtFirstFailure() {
 }
 
 void TestScenarioFolder::summary() {
-    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\n  Date MJD 2\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), kSection + "Date MJD 1\n  Date MJD 2\n"));
     QVERIFY(writeBytes(path(QStringLiteral("b.scn")), "Date JD 1\n"));
-    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), "Date MJD 1\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("c.scn")), kSection + "Date MJD 1\n"));
     const auto result = rewriteScenarioFolder(folder(), kDateText, us_);
     QVERIFY(result);
     QCOMPARE(result->dateLineCount(), std::size_t(3));

@@ -77,67 +77,94 @@ void TestScenarioRewrite::bytes_data() {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("output");
     QTest::addColumn<int>("dateLines");
+    QTest::addColumn<bool>("presentMoment");
     const QByteArray d = kDateLine;
 
     QTest::newRow("indented date line, CR LF")
         << QByteArray("A\r\n  Date MJD 51982.5\r\nB\r\n") << "A\r\n" + d + "\r\nB\r\n"
-        << 1;
+        << 1 << false;
     QTest::newRow("bare date line, LF")
         << QByteArray("A\nDate MJD 51982.5\nB\n") << "A\n" + d + "\nB\n"
-        << 1;
-    QTest::newRow("exactly Date MJD") << QByteArray("Date MJD\r\n") << d + "\r\n" << 1;
+        << 1 << false;
+    QTest::newRow("exactly Date MJD") << QByteArray("Date MJD\r\n") << d + "\r\n" << 1 << true;
     QTest::newRow("only the prefix counts") << QByteArray("  Date MJDX 7 ; old\r\n") << d + "\r\n"
-                                            << 1;
+                                            << 1 << true;
     QTest::newRow("date line without a number")
         << QByteArray("BEGIN_ENVIRONMENT\n  Date MJD ;\n") << "BEGIN_ENVIRONMENT\n" + d + "\n"
-        << 1;
+        << 1 << true;
     QTest::newRow("two date lines, same text")
         << QByteArray("  Date MJD 1\r\nx\r\nDate MJD 2\r\n") << d + "\r\nx\r\n" + d + "\r\n"
-        << 2;
+        << 2 << false;
     const QByteArray lookalikes = " Date MJD 1\r\n   Date MJD 1\r\n\tDate MJD 1\r\n"
                                   "date mjd 1\r\n  DATE MJD 1\r\n  Date JD 1\r\nDate JE 1\r\n"
                                   "Date MJ\r\n  Date MJ\r\nX Date MJD 1\r\n";
-    QTest::newRow("look-alikes untouched") << lookalikes << lookalikes << 0;
-    QTest::newRow("empty file") << QByteArray() << QByteArray() << 0;
+    QTest::newRow("look-alikes outside a section untouched")
+        << lookalikes << lookalikes << 0 << false;
+    QTest::newRow("empty file") << QByteArray() << QByteArray() << 0 << false;
     // A file without a date line is not written at all.
-    QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A") << 0;
+    QTest::newRow("one line, no end") << QByteArray("A") << QByteArray("A") << 0 << false;
     QTest::newRow("last line without end, CR LF")
         << QByteArray("A\r\nB\r\n  Date MJD 1") << "A\r\nB\r\n" + d + "\r\n"
-        << 1;
+        << 1 << false;
     QTest::newRow("last line without end, LF") << QByteArray("A\nDate MJD 1") << "A\n" + d + "\n"
-                                               << 1;
+                                               << 1 << false;
     QTest::newRow("empty lines kept, LF")
-        << QByteArray("\n\nA\n\n") << QByteArray("\n\nA\n\n") << 0;
+        << QByteArray("\n\nA\n\n") << QByteArray("\n\nA\n\n") << 0 << false;
     QTest::newRow("empty lines kept, CR LF")
-        << QByteArray("\r\n\r\nA\r\n") << QByteArray("\r\n\r\nA\r\n") << 0;
+        << QByteArray("\r\n\r\nA\r\n") << QByteArray("\r\n\r\nA\r\n") << 0 << false;
     QTest::newRow("CR alone ends a line")
         << QByteArray("A\rDate MJD 1\rB") << "A\r\n" + d + "\r\nB\r\n"
-        << 1;
+        << 1 << true;
     QTest::newRow("mixed ends become CR LF")
         << QByteArray("A\r\nB\nC\rDate MJD 1") << "A\r\nB\r\nC\r\n" + d + "\r\n"
-        << 1;
+        << 1 << true;
     QTest::newRow("CR CR LF is two ends")
         << QByteArray("A\r\r\nDate MJD 1\r\n") << "A\r\n\r\n" + d + "\r\n"
-        << 1;
+        << 1 << false;
     QTest::newRow("LF CR is two ends") << QByteArray("A\n\rDate MJD 1") << "A\r\n\r\n" + d + "\r\n"
-                                       << 1;
+                                       << 1 << true;
     QTest::newRow("LF CR without a date line stays as it is")
-        << QByteArray("A\n\rB\n\r") << QByteArray("A\n\rB\n\r") << 0;
+        << QByteArray("A\n\rB\n\r") << QByteArray("A\n\rB\n\r") << 0 << false;
     QTest::newRow("Windows-1252 bytes kept")
         << QByteArray("Caf\xe9 \x93quoted\x94 \xb0\r\n  Date MJD 1\r\n")
         << "Caf\xe9 \x93quoted\x94 \xb0\r\n" + d + "\r\n"
-        << 1;
+        << 1 << false;
     QTest::newRow("UTF-8 bytes kept") << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n")
-                                      << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0;
+                                      << QByteArray("Vessel \xc3\x9f\xe2\x80\x94\n") << 0 << false;
     QTest::newRow("control bytes kept")
-        << QByteArray("A\x01B\x1a\x7f\nDate MJD 1\n") << "A\x01B\x1a\x7f\n" + d + "\n"
-        << 1;
+        << QByteArray("Date MJD 1\nA\x01B\x1a\x7f\n") << d + "\nA\x01B\x1a\x7f\n"
+        << 1 << false;
+    QTest::newRow("every form inside the section")
+        << QByteArray(" Date MJD 1\n\tdate mjd 1\n   DATE JD 2400001.5 ; x\nDateJE 1858.9\n")
+        << d + "\n" + d + "\n" + d + "\n" + d + "\n"
+        << 4 << false;
+    QTest::newRow("only the section's date lines")
+        << QByteArray("Date MJD 1\nbegin_environment\n  Date JD 2\n end_environment ;\n"
+                      "  Date MJD 3\nBEGIN_ENVIRONMENT\nDate MJD 4\n")
+        << "Date MJD 1\nbegin_environment\n" + d +
+               "\n end_environment ;\n  Date MJD 3\nBEGIN_ENVIRONMENT\nDate MJD 4\n"
+        << 1 << false;
+    QTest::newRow("section to the end of the file")
+        << QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD 1\r\nBEGIN_SHIPS\r\nDate MJD 5")
+        << "BEGIN_ENVIRONMENT\r\n" + d + "\r\nBEGIN_SHIPS\r\n" + d + "\r\n"
+        << 2 << false;
+    QTest::newRow("a date line only after the section")
+        << QByteArray("BEGIN_ENVIRONMENT\nEND_ENVIRONMENT\nDate MJD 1\n")
+        << QByteArray("BEGIN_ENVIRONMENT\nEND_ENVIRONMENT\nDate MJD 1\n") << 0 << false;
 }
 
 void TestScenarioRewrite::bytes() {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, output);
     QFETCH(int, dateLines);
+    QFETCH(bool, presentMoment);
+    // Rows about line forms and line ends take their date lines into an
+    // environment section of their own.
+    if (dateLines > 0 && !input.toUpper().contains("BEGIN_ENVIRONMENT")) {
+        const QByteArray section = input.contains('\r') ? kSectionCrLf : kSection;
+        input.prepend(section);
+        output.prepend(section);
+    }
     const QString file = path(QStringLiteral("a.scn"));
     QVERIFY(writeBytes(file, input));
 
@@ -145,6 +172,7 @@ void TestScenarioRewrite::bytes() {
     QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
     QCOMPARE(readBytes(file), output);
     QCOMPARE(result->dateLineCount, std::size_t(dateLines));
+    QCOMPARE(result->wasPresentMoment(), presentMoment);
     QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
 }
 
@@ -167,10 +195,10 @@ void TestScenarioRewrite::dateLine() {
     QFETCH(QByteArray, dateText);
     QFETCH(QByteArray, line);
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 51982.5\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 51982.5\r\n"));
     const auto result = rewrite(file, dateText.toStdString());
     QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-    QCOMPARE(readBytes(file), line + "\r\n");
+    QCOMPARE(readBytes(file), kSectionCrLf + line + "\r\n");
 }
 
 void TestScenarioRewrite::dateFailure_data() {
@@ -186,7 +214,7 @@ void TestScenarioRewrite::dateFailure() {
     QFETCH(QByteArray, dateText);
     QFETCH(ScenarioFailureKind, kind);
     const QString file = path(QStringLiteral("a.scn"));
-    const QByteArray original = "A\n  Date MJD 51982.5\n";
+    const QByteArray original = kSection + "  Date MJD 51982.5\n";
     QVERIFY(writeBytes(file, original));
 
     const auto result = rewrite(file, dateText.toStdString());
@@ -230,14 +258,16 @@ void TestScenarioRewrite::lineLimit() {
     QFETCH(QByteArray, end);
     QFETCH(bool, accepted);
     const QString file = path(QStringLiteral("big.scn"));
-    const QByteArray original = "Date MJD 1" + end + lines(count - 1, "x", end);
+    const QByteArray original =
+        "BEGIN_ENVIRONMENT" + end + "Date MJD 1" + end + lines(count - 2, "x", end);
     QVERIFY(writeBytes(file, original));
 
     const auto result = rewrite(file);
     QCOMPARE(bool(result), accepted);
     if (accepted) {
         QCOMPARE(result->lineCount, std::size_t(count));
-        QCOMPARE(readBytes(file), kDateLine + end + lines(count - 1, "x", end));
+        QCOMPARE(readBytes(file),
+                 "BEGIN_ENVIRONMENT" + end + kDateLine + end + lines(count - 2, "x", end));
     } else {
         QCOMPARE(result.error().kind, ScenarioFailureKind::TooManyLines);
         QCOMPARE(readBytes(file), original);
@@ -260,7 +290,7 @@ void TestScenarioRewrite::failedWrite() {
     QFETCH(int, chunk);
     QFETCH(bool, syncFails);
     const QString file = path(QStringLiteral("a.scn"));
-    const QByteArray original = "BEGIN\r\n  Date MJD 51982.5\r\nEND\r\n";
+    const QByteArray original = "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n";
     QVERIFY(writeBytes(file, original));
 
     const auto result = rewrite(
@@ -287,13 +317,13 @@ void TestScenarioRewrite::permissionsKept() {
 #else
     QFETCH(int, mode);
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QVERIFY(writeBytes(file, kSection + "Date MJD 1\n"));
     QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
     QVERIFY(rewrite(file));
     struct stat st {};
     QCOMPARE(::stat(local(file).c_str(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), mode);
-    QCOMPARE(readBytes(file), kDateLine + "\n");
+    QCOMPARE(readBytes(file), kSection + kDateLine + "\n");
 #endif
 }
 
@@ -310,7 +340,7 @@ void TestScenarioRewrite::readOnlyRefused() {
 #else
     QFETCH(int, mode);
     const QString file = path(QStringLiteral("a.scn"));
-    const QByteArray original = "Date MJD 1\n";
+    const QByteArray original = kSection + "Date MJD 1\n";
     QVERIFY(writeBytes(file, original));
     QCOMPARE(::chmod(local(file).c_str(), mode_t(mode)), 0);
 
@@ -333,11 +363,11 @@ void TestScenarioRewrite::symlinkFollowed() {
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("real")));
     const QString target = path(QStringLiteral("real/target.scn"));
     const QString link = path(QStringLiteral("link.scn"));
-    QVERIFY(writeBytes(target, "Date MJD 1\n"));
+    QVERIFY(writeBytes(target, kSection + "Date MJD 1\n"));
     QCOMPARE(::symlink("real/target.scn", local(link).c_str()), 0);
 
     QVERIFY(rewrite(link));
-    QCOMPARE(readBytes(target), kDateLine + "\n");
+    QCOMPARE(readBytes(target), kSection + kDateLine + "\n");
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
     QCOMPARE(entries(dir_->path()),
@@ -388,24 +418,47 @@ void TestScenarioRewrite::refused_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("setup");
     QTest::addColumn<ScenarioFailureKind>("kind");
+    QTest::addColumn<QByteArray>("reason"); // in the words the user reads
     const QByteArray utf16le("\xFF\xFE"
                              "D\0a\0t\0e\0 \0M\0J\0D\0\r\0\n\0",
                              22);
-    QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText;
+    QTest::newRow("UTF-16 LE") << utf16le << QString() << ScenarioFailureKind::NotText
+                               << QByteArray();
     QTest::newRow("UTF-16 BE, mark only")
-        << QByteArray("\xFE\xFF") << QString() << ScenarioFailureKind::NotText;
-    QTest::newRow("NUL after a date line")
-        << QByteArray("Date MJD 1\n\0\n", 13) << QString() << ScenarioFailureKind::NotText;
+        << QByteArray("\xFE\xFF") << QString() << ScenarioFailureKind::NotText << QByteArray();
+    QTest::newRow("NUL after a date line") << QByteArray("Date MJD 1\n\0\n", 13) << QString()
+                                           << ScenarioFailureKind::NotText << QByteArray();
     QTest::newRow("above the size limit")
-        << QByteArray("Date MJD 1\n") << QStringLiteral("grow") << ScenarioFailureKind::TooLarge;
+        << kSection + "Date MJD 1\n"
+        << QStringLiteral("grow") << ScenarioFailureKind::TooLarge << QByteArray();
     QTest::newRow("second hard link")
-        << QByteArray("Date MJD 1\n") << QStringLiteral("link") << ScenarioFailureKind::HardLinked;
+        << kSection + "Date MJD 1\n"
+        << QStringLiteral("link") << ScenarioFailureKind::HardLinked << QByteArray();
+    // The simulator would not read the date written: nothing is written.
+    const auto notRead = ScenarioFailureKind::DateNotRead;
+    QTest::newRow("a 300-byte line earlier in the section")
+        << kSection + QByteArray(300, 'x') + "\n  Date MJD 1\n"
+        << QString() << notRead
+        << QByteArray("a line of 300 characters earlier in the environment section (line 2)");
+    QTest::newRow("Ctrl-Z earlier in the section")
+        << kSectionCrLf + "System Sol\x1a\r\n  Date MJD 1\r\n"
+        << QString() << notRead << QByteArray("Ctrl-Z character on line 2");
+    QTest::newRow("indented BEGIN_ENVIRONMENT")
+        << QByteArray("  BEGIN_ENVIRONMENT\n  Date MJD 1\n") << QString() << notRead
+        << QByteArray("BEGIN_ENVIRONMENT on line 1 is indented");
+    QTest::newRow("byte-order mark before BEGIN_ENVIRONMENT")
+        << "\xEF\xBB\xBF" + kSection + "Date MJD 1\n"
+        << QString() << notRead << QByteArray("byte-order mark");
+    QTest::newRow("Ctrl-Z before BEGIN_ENVIRONMENT")
+        << "\x1a\n" + kSection + "Date MJD 1\n"
+        << QString() << notRead << QByteArray("Ctrl-Z character on line 1");
 }
 
 void TestScenarioRewrite::refused() {
     QFETCH(QByteArray, content);
     QFETCH(QString, setup);
     QFETCH(ScenarioFailureKind, kind);
+    QFETCH(QByteArray, reason);
     const QString file = path(QStringLiteral("a.scn"));
     QVERIFY(writeBytes(file, content));
     if (setup == QStringLiteral("grow")) {
@@ -421,6 +474,7 @@ void TestScenarioRewrite::refused() {
     QCOMPARE(readBytes(file), before);
     const std::string text = describeFailure(result.error());
     QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
+    QVERIFY2(text.find(reason.toStdString()) != std::string::npos, text.c_str());
 }
 
 // Another program's change between the read and the rename must win:
@@ -430,9 +484,9 @@ void TestScenarioRewrite::changedMeanwhile_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QByteArray>("left");
     QTest::newRow("editor saves by rename") << QStringLiteral("replace") << QByteArray("saved\n");
-    QTest::newRow("append") << QStringLiteral("append") << QByteArray("Date MJD 1\r\nmore\r\n");
+    QTest::newRow("append") << QStringLiteral("append") << kSectionCrLf + "Date MJD 1\r\nmore\r\n";
     QTest::newRow("half-written by another program")
-        << QStringLiteral("truncate") << QByteArray("Date");
+        << QStringLiteral("truncate") << QByteArray("BEGI");
 #ifndef Q_OS_WIN
     QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
 #endif
@@ -443,7 +497,7 @@ void TestScenarioRewrite::changedMeanwhile() {
     QFETCH(QString, change);
     QFETCH(QByteArray, left);
     const QString real = path(QStringLiteral("real.scn"));
-    QVERIFY(writeBytes(real, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(real, kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(writeBytes(path(QStringLiteral("other.scn")), "other\n"));
 #ifdef Q_OS_WIN
     const QString file = real; // symbolic links need a privilege there
@@ -501,9 +555,9 @@ void TestScenarioRewrite::lineFitsTheSimulator() {
     QFETCH(QByteArray, dateText);
     QFETCH(QByteArray, line);
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(rewrite(file, dateText.toStdString()));
-    QCOMPARE(readBytes(file), line + "\r\n");
+    QCOMPARE(readBytes(file), kSectionCrLf + line + "\r\n");
 }
 
 void TestScenarioRewrite::longCommentIsCut() {
@@ -523,7 +577,7 @@ void TestScenarioRewrite::attributesKept() {
     QSKIP("extended attributes are POSIX; ReplaceFileW keeps streams and ACLs");
 #else
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QVERIFY(writeBytes(file, kSection + "Date MJD 1\n"));
     if (::setxattr(local(file).c_str(), "user.origin", "hangar", 6, 0) != 0) {
         QSKIP("this file system keeps no user attributes");
     }
@@ -531,7 +585,7 @@ void TestScenarioRewrite::attributesKept() {
     char value[16] = {};
     QCOMPARE(::getxattr(local(file).c_str(), "user.origin", value, sizeof value), ssize_t(6));
     QCOMPARE(QByteArray(value), QByteArray("hangar"));
-    QCOMPARE(readBytes(file), kDateLine + "\n");
+    QCOMPARE(readBytes(file), kSection + kDateLine + "\n");
 #endif
 }
 
@@ -540,11 +594,11 @@ void TestScenarioRewrite::attributesKept() {
 void TestScenarioRewrite::longNameAndLeftovers() {
     const QString name = QString(250, QLatin1Char('n')) + QStringLiteral(".scn");
     const QString file = path(name);
-    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QVERIFY(writeBytes(file, kSection + "Date MJD 1\n"));
     QVERIFY(writeBytes(path(QStringLiteral(".zentadial-AbC123")), "half"));
     const auto result = rewrite(file);
     QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
-    QCOMPARE(readBytes(file), kDateLine + "\n");
+    QCOMPARE(readBytes(file), kSection + kDateLine + "\n");
     QCOMPARE(result->leftovers.size(), std::size_t(1));
     QVERIFY(describeResult(*result).find(".zentadial-AbC123") != std::string::npos);
 }
@@ -552,21 +606,20 @@ void TestScenarioRewrite::longNameAndLeftovers() {
 // --mjd writes the number to the digits given, not rounded to a second.
 void TestScenarioRewrite::mjdWrittenAsGiven() {
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\n"));
+    QVERIFY(writeBytes(file, kSection + "Date MJD 1\n"));
     DateLineSource source = DateLineSource::forMjd(60000.123456789, "5/18/2023 2:57:47 AM");
     QVERIFY(rewriteScenarioFile(local(file), source));
-    QCOMPARE(readBytes(file),
-             QByteArray("  Date MJD 60000.123456789     ; 5/18/2023 2:57:47 AM\n"));
+    QCOMPARE(readBytes(file), kSection + "  Date MJD 60000.123456789     ; 5/18/2023 2:57:47 AM\n");
 }
 
 void TestScenarioRewrite::relativePathUsesCurrentDirectory() {
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir_->path()));
-    QVERIFY(writeBytes(QStringLiteral("rel.scn"), "Date MJD 1\n"));
+    QVERIFY(writeBytes(QStringLiteral("rel.scn"), kSection + "Date MJD 1\n"));
     const auto result = rewriteScenarioFile("rel.scn", kDateText, us_);
     QVERIFY(QDir::setCurrent(before));
     QVERIFY(result);
-    QCOMPARE(readBytes(path(QStringLiteral("rel.scn"))), kDateLine + "\n");
+    QCOMPARE(readBytes(path(QStringLiteral("rel.scn"))), kSection + kDateLine + "\n");
 }
 
 QTEST_GUILESS_MAIN(TestScenarioRewrite)

@@ -2,10 +2,12 @@
 #include "core/field_agreement.h"
 #include "core/linked_fields.h"
 #include "core/number_text.h"
+#include "timescale/delta_t.h"
 #include "timescale/time_scale.h"
 
 #include <QFile>
 #include <QTest>
+#include <cmath>
 #include <random>
 
 using namespace zentadial;
@@ -38,6 +40,11 @@ private Q_SLOTS:
     void leapSecondShowsAsItsLastSecond();
     void roundTripsToTheSecond_data();
     void roundTripsToTheSecond();
+    void roundTripsAtTheEdges_data();
+    void roundTripsAtTheEdges();
+    void deltaTMatchesPublishedValues_data();
+    void deltaTMatchesPublishedValues();
+    void scaleTable();
     void notes_data();
     void notes();
     void fieldsInEachScale_data();
@@ -115,6 +122,97 @@ void TestTimeScale::roundTripsToTheSecond() {
                       kEnUs, conversions),
             dateToText(date, kEnUs).c_str());
     }
+}
+
+// The instants where the way back changes its path: the end of the model's
+// years (its TT - UT falls half a second short of TT - UTC in 1960), the
+// range's ends, and a leap second's neighbours. Each comes back to the same
+// second, with the note its own date gives.
+void TestTimeScale::roundTripsAtTheEdges_data() {
+    QTest::addColumn<QByteArray>("utc");
+    for (const char* utc : {"1959-12-31T23:59:26", "1959-12-31T23:59:27", "1959-12-31T23:59:28",
+                            "1959-12-31T23:59:40", "1959-12-31T23:59:58", "1959-12-31T23:59:59",
+                            "1960-01-01T00:00:00", "1960-01-01T00:00:01", "0100-01-01T00:00:00",
+                            "0100-01-01T00:00:01", "9999-12-31T23:59:59", "2016-12-31T23:59:59",
+                            "2017-01-01T00:00:00", "1972-06-30T23:59:59", "1972-07-01T00:00:00"}) {
+        QTest::newRow(utc) << QByteArray(utc);
+    }
+}
+
+void TestTimeScale::roundTripsAtTheEdges() {
+    QFETCH(QByteArray, utc);
+    const SerialDate date = utcDate(utc);
+    const auto mjd = mjdScaleOf(TimeScale::Tdb).mjdOfDate(date);
+    QVERIFY(mjd.has_value());
+    const auto back = mjdScaleOf(TimeScale::Tdb).dateOfMjd(*mjd);
+    QVERIFY(back.has_value());
+    QCOMPARE(dateToText(*back, kEnUs), dateToText(date, kEnUs));
+    QCOMPARE(notesForMjd(*mjd, TimeScale::Tdb), notesForDate(date, TimeScale::Tdb));
+}
+
+// TT - UT of the model against the published values (Morrison and
+// Stephenson 2004 as tabulated by Espenak and Meeus, and the Astronomical
+// Almanac from 1650), within their uncertainty: in the middle of each
+// polynomial's years and on both sides of each year where the polynomials
+// change.
+void TestTimeScale::deltaTMatchesPublishedValues_data() {
+    QTest::addColumn<double>("year");
+    QTest::addColumn<double>("published");
+    QTest::addColumn<double>("within");
+    const auto row = [](const char* tag, double year, double published, double within) {
+        QTest::newRow(tag) << year << published << within;
+    };
+    constexpr double kJustBefore = 1e-6;
+    row("300, middle of 100-500", 300, 7680, 180);
+    row("500 from below", 500 - kJustBefore, 5710, 140);
+    row("500", 500, 5710, 140);
+    row("1000, middle of 500-1600", 1000, 1570, 55);
+    row("1100", 1100, 1090, 40);
+    row("1600 from below", 1600 - kJustBefore, 120, 20);
+    row("1600", 1600, 120, 20);
+    row("1650, middle of 1600-1700", 1650, 50, 5);
+    row("1700 from below", 1700 - kJustBefore, 9, 5);
+    row("1700", 1700, 9, 5);
+    row("1750, middle of 1700-1800", 1750, 13, 2);
+    row("1800 from below", 1800 - kJustBefore, 13.7, 1);
+    row("1800", 1800, 13.7, 1);
+    row("1850, in 1800-1860", 1850, 7.1, 1);
+    row("1860 from below", 1860 - kJustBefore, 7.9, 1);
+    row("1860", 1860, 7.9, 1);
+    row("1880, middle of 1860-1900", 1880, -5.4, 1);
+    row("1900 from below", 1900 - kJustBefore, -2.7, 1);
+    row("1900", 1900, -2.7, 1);
+    row("1910, middle of 1900-1920", 1910, 10.4, 0.5);
+    row("1920 from below", 1920 - kJustBefore, 21.2, 0.5);
+    row("1920", 1920, 21.2, 0.5);
+    row("1930, middle of 1920-1941", 1930, 24.0, 0.5);
+    row("1940", 1940, 24.3, 0.5);
+    row("1950, middle of 1941-1960", 1950, 29.1, 0.5);
+    row("1955", 1955, 31.1, 0.5);
+    row("1960 from below", 1960 - kJustBefore, 33.2, 0.5);
+}
+
+void TestTimeScale::deltaTMatchesPublishedValues() {
+    QFETCH(double, year);
+    QFETCH(double, published);
+    QFETCH(double, within);
+    const double model = detail::deltaTSeconds(year);
+    QVERIFY2(std::fabs(model - published) <= within, QByteArray::number(model).constData());
+}
+
+// The table of scales: each key finds its own row, and the texts that show
+// the simulator's figure come from the figure itself.
+void TestTimeScale::scaleTable() {
+    QCOMPARE(timeScales().size(), std::size_t(3));
+    for (const ScaleInfo& info : timeScales()) {
+        QCOMPARE(scaleWithKey(info.key), std::optional<TimeScale>(info.scale));
+        QCOMPARE(&scaleInfo(info.scale), &info);
+    }
+    QCOMPARE(scaleWithKey("UTC"), std::optional<TimeScale>());
+    QCOMPARE(scaleKeyList(), std::string("utc, tdb or sim-now"));
+    QCOMPARE(commentSuffixOf(TimeScale::Utc), std::string());
+    QCOMPARE(commentSuffixOf(TimeScale::Tdb), std::string(" UTC, MJD in TDB"));
+    QCOMPARE(commentSuffixOf(TimeScale::SimulatorNow), std::string(" UTC, MJD in UTC + 66.184 s"));
 }
 
 void TestTimeScale::notes_data() {

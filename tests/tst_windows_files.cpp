@@ -123,7 +123,7 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     QFETCH(int, attributes);
     QFETCH(bool, taken);
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.scn")));
-    QVERIFY(writeBytes(path(name), "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(path(name), kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(test::setWindowsAttributes(path(name), DWORD(attributes)));
 
     const auto result = rewriteScenarioFolder(nativeFolder(), kDateText, us_);
@@ -136,7 +136,8 @@ void TestWindowsFiles::listingByAttributesAndCase() {
         rewritten.push_back(file.path);
     }
     QCOMPARE(rewritten, expected);
-    QCOMPARE(readBytes(path(name)), taken ? kDateLine + "\r\n" : QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(path(name)),
+             taken ? kSectionCrLf + kDateLine + "\r\n" : kSectionCrLf + "Date MJD 1\r\n");
     (void)test::setWindowsAttributes(path(name), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -153,17 +154,17 @@ void TestWindowsFiles::folderTextForms_data() {
 void TestWindowsFiles::folderTextForms() {
     QFETCH(QString, suffix);
     QFETCH(bool, slashes);
-    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(path(QStringLiteral("a.scn")), kSectionCrLf + "Date MJD 1\r\n"));
     const std::string folder = (slashes ? local(dir_->path()) : nativeFolder()) + local(suffix);
     const auto result = rewriteScenarioFolder(folder, kDateText, us_);
     QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
     QCOMPARE(result->files.size(), std::size_t(1));
-    QCOMPARE(readBytes(path(QStringLiteral("a.scn"))), kDateLine + "\r\n");
+    QCOMPARE(readBytes(path(QStringLiteral("a.scn"))), kSectionCrLf + kDateLine + "\r\n");
 }
 
 void TestWindowsFiles::readOnlyAttributeRefused() {
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(test::setWindowsAttributes(file, FILE_ATTRIBUTE_READONLY));
     const auto result = rewriteScenarioFile(local(file), kDateText, us_);
     const DWORD after = ::GetFileAttributesW(wide(file).c_str());
@@ -171,7 +172,7 @@ void TestWindowsFiles::readOnlyAttributeRefused() {
     QVERIFY(!result);
     QCOMPARE(result.error().kind, ScenarioFailureKind::ReadOnly);
     QVERIFY(after & FILE_ATTRIBUTE_READONLY);
-    QCOMPARE(readBytes(file), QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "Date MJD 1\r\n");
     QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
 }
 
@@ -179,7 +180,7 @@ void TestWindowsFiles::readOnlyAttributeRefused() {
 // left as it is, and converts once the other program lets go.
 void TestWindowsFiles::heldOpenWithoutSharing() {
     const QString file = path(QStringLiteral("a.scn"));
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
     HANDLE held = ::CreateFileW(wide(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(held != INVALID_HANDLE_VALUE);
@@ -188,11 +189,11 @@ void TestWindowsFiles::heldOpenWithoutSharing() {
     QVERIFY(!refused);
     const std::string text = describeFailure(refused.error());
     QVERIFY2(text.find(local(file)) != std::string::npos, text.c_str());
-    QCOMPARE(readBytes(file), QByteArray("Date MJD 1\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "Date MJD 1\r\n");
     QCOMPARE(entries(dir_->path()), QStringList{QStringLiteral("a.scn")});
 
     QVERIFY(rewriteScenarioFile(local(file), kDateText, us_));
-    QCOMPARE(readBytes(file), kDateLine + "\r\n");
+    QCOMPARE(readBytes(file), kSectionCrLf + kDateLine + "\r\n");
 }
 
 // Names no ANSI code page holds, through the library and through the
@@ -201,7 +202,7 @@ void TestWindowsFiles::nonAsciiNames() {
     const QString folder = path(QStringLiteral("Raumfahrt \u03a9 \u6708"));
     QVERIFY(QDir().mkdir(folder));
     const QString file = folder + QStringLiteral("/K\u00e4se \u0416 \u6708.scn");
-    QVERIFY(writeBytes(file, "Date MJD 1\r\n"));
+    QVERIFY(writeBytes(file, kSectionCrLf + "Date MJD 1\r\n"));
 
     const auto listed = listScenarioFiles(local(folder));
     QVERIFY(listed);
@@ -213,7 +214,7 @@ void TestWindowsFiles::nonAsciiNames() {
                QDir::toNativeSeparators(file)});
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 0);
-    QCOMPARE(readBytes(file), QByteArray("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+    QCOMPARE(readBytes(file), kSectionCrLf + "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestWindowsFiles)

@@ -1,8 +1,10 @@
 #include "timescale/time_scale.h"
 
+#include "core/number_text.h"
 #include "core/scales.h"
 #include "timescale/delta_t.h"
 
+#include <array>
 #include <cmath>
 #include <erfa.h>
 
@@ -13,17 +15,14 @@
 namespace zentadial {
 namespace {
 
-constexpr double kSecondsPerDay = 86400;
 constexpr double kJulianOfSerialZero = 2415018.5;  // 30 December 1899, 00:00
 constexpr int kFirstUtcYear = 1960;                // UTC with leap seconds begins
 constexpr double kJulianOf1960 = 2436934.5;        // 1 January 1960, 00:00
+constexpr SerialDate kAfterLastModelDay = 21916;   // 1 January 1960, 00:00
 constexpr SerialDate kAfterLastLeapSecond = 42736; // 1 January 2017, 00:00
-constexpr double kDaysPerJulianYear = 365.25;
-constexpr double kJulianOfJ2000 = 2451545;
-constexpr double kYearOfJ2000 = 2000;
 constexpr int kLeapSecond = 60;
 constexpr int kMillisecondDigits = 3;
-constexpr double kMillisecondsPerDay = 86'400'000;
+constexpr double kMillisecondsPerDay = kSecondsPerDay * 1000;
 
 struct TwoPart {
     double day;
@@ -36,7 +35,7 @@ std::unexpected<ConvError> overflow() {
 
 // The year, with its fraction, of a two-part JD.
 double yearOf(const TwoPart& jd) {
-    return kYearOfJ2000 + ((jd.day - kJulianOfJ2000) + jd.fraction) / kDaysPerJulianYear;
+    return kEpoch2000 + ((jd.day - kJulianOfEpoch2000) + jd.fraction) / kDaysPerJulianYear;
 }
 
 // The model's TT - UT at the instant, in days. The year runs on continuously,
@@ -96,6 +95,51 @@ struct UtcInstant {
     ScaleNotes notes;
 };
 
+// The instant to the millisecond, as the leap-second path reads it too: the
+// way back must not land a hair before 1 January 100 for that very date.
+SerialDate toMillisecond(SerialDate date) {
+    return std::round(date * kMillisecondsPerDay) / kMillisecondsPerDay;
+}
+
+// UT = TT - deltaT(UT): TT - UT changes by far less than a day a day, so a
+// few rounds settle it.
+SerialDate modelUtOfTerrestrial(const TwoPart& tt) {
+    TwoPart ut = tt;
+    for (int round = 0; round < 3; ++round) {
+        ut.fraction = tt.fraction - deltaTDays(ut);
+    }
+    return toMillisecond((ut.day - kJulianOfSerialZero) + ut.fraction);
+}
+
+std::optional<UtcInstant> utcOfTerrestrial(const TwoPart& tt) {
+    TwoPart tai{};
+    TwoPart utc{};
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+    int hmsf[4] = {};
+    if (eraTttai(tt.day, tt.fraction, &tai.day, &tai.fraction) != 0 ||
+        eraTaiutc(tai.day, tai.fraction, &utc.day, &utc.fraction) < 0 ||
+        eraD2dtf("UTC", kMillisecondDigits, utc.day, utc.fraction, &year, &month, &dayOfMonth,
+                 hmsf) < 0 ||
+        year < kFirstUtcYear) {
+        return std::nullopt;
+    }
+    UtcInstant instant{};
+    // 23:59:60 has no place in a date field: all of it shows 23:59:59,
+    // named.
+    instant.notes.inLeapSecond = hmsf[2] == kLeapSecond;
+    const auto date = serialFromCivil(
+        {year, month, dayOfMonth, hmsf[0], hmsf[1], std::min(hmsf[2], kLeapSecond - 1)});
+    if (!date) {
+        return std::nullopt;
+    }
+    const double milliseconds = instant.notes.inLeapSecond ? 0 : hmsf[3];
+    instant.date = *date + milliseconds / kMillisecondsPerDay;
+    instant.notes.afterLastLeapSecond = *date >= kAfterLastLeapSecond;
+    return instant;
+}
+
 std::optional<UtcInstant> utcOfTdbMjd(double mjd) {
     // A day's margin on either side of the date range: the scales differ
     // from UTC by minutes at most, and the date itself is checked at the end.
@@ -107,42 +151,23 @@ std::optional<UtcInstant> utcOfTdbMjd(double mjd) {
     const double tdbMinusTt = eraDtdb(tdb.day, tdb.fraction, tdb.fraction, 0, 0, 0);
     TwoPart tt{};
     eraTdbtt(tdb.day, tdb.fraction, tdbMinusTt, &tt.day, &tt.fraction);
-    UtcInstant instant{};
-    if (tt.day + tt.fraction < kJulianOf1960) {
-        // UT = TT - deltaT(UT): TT - UT changes by far less than a day a day,
-        // so a few rounds settle it.
-        TwoPart ut = tt;
-        for (int round = 0; round < 3; ++round) {
-            ut.fraction = tt.fraction - deltaTDays(ut);
-        }
-        instant.date = (ut.day - kJulianOfSerialZero) + ut.fraction;
-        instant.notes.approximate = true;
+    // The model's TT - UT at the end of 1959 is about half a second short of
+    // TT - UTC on 1 January 1960, so the first 33 seconds of 1960 in TT
+    // still belong to 1959: the UT the model gives decides the side, the
+    // same test the way there makes.
+    std::optional<UtcInstant> instant;
+    const SerialDate modelUt = modelUtOfTerrestrial(tt);
+    if (modelUt < kAfterLastModelDay) {
+        instant = UtcInstant{modelUt, {.approximate = true}};
     } else {
-        TwoPart tai{};
-        TwoPart utc{};
-        int year = 0;
-        int month = 0;
-        int dayOfMonth = 0;
-        int hmsf[4] = {};
-        if (eraTttai(tt.day, tt.fraction, &tai.day, &tai.fraction) != 0 ||
-            eraTaiutc(tai.day, tai.fraction, &utc.day, &utc.fraction) < 0 ||
-            eraD2dtf("UTC", kMillisecondDigits, utc.day, utc.fraction, &year, &month, &dayOfMonth,
-                     hmsf) < 0) {
-            return std::nullopt;
+        instant = utcOfTerrestrial(tt);
+        // The half second of TT that no UTC date reaches: the first instant
+        // of UTC.
+        if (!instant && tt.day + tt.fraction < kJulianOf1960 + 1) {
+            instant = UtcInstant{kAfterLastModelDay, {}};
         }
-        // 23:59:60 has no place in a date field: all of it shows 23:59:59,
-        // named.
-        instant.notes.inLeapSecond = hmsf[2] == kLeapSecond;
-        const auto date = serialFromCivil(
-            {year, month, dayOfMonth, hmsf[0], hmsf[1], std::min(hmsf[2], kLeapSecond - 1)});
-        if (!date) {
-            return std::nullopt;
-        }
-        const double milliseconds = instant.notes.inLeapSecond ? 0 : hmsf[3];
-        instant.date = *date + milliseconds / kMillisecondsPerDay;
-        instant.notes.afterLastLeapSecond = *date >= kAfterLastLeapSecond;
     }
-    if (!dateFromSerial(instant.date)) {
+    if (!instant || !dateFromSerial(instant->date)) {
         return std::nullopt;
     }
     return instant;
@@ -170,59 +195,81 @@ Conv<SerialDate> dateOfSimulatorMjd(double mjd) {
     return mjdToDate(mjd - kSimulatorNowDays);
 }
 
-constexpr MjdScale kTdbScale{tdbMjdOfDate, dateOfTdbMjd};
-constexpr MjdScale kSimulatorNowScale{simulatorMjdOfDate, dateOfSimulatorMjd};
+// In the order of TimeScale.
+constexpr std::array<ScaleInfo, 3> kScales = {{
+    {TimeScale::Utc, "utc", "UTC", "UTC", 0, kUtcScale, NotesPolicy::None},
+    {TimeScale::Tdb,
+     "tdb",
+     "TDB (simulator clock)",
+     "TDB",
+     0,
+     {tdbMjdOfDate, dateOfTdbMjd},
+     NotesPolicy::LeapSecondsAndModel},
+    {TimeScale::SimulatorNow,
+     "sim-now",
+     "Simulator's Now",
+     "UTC",
+     kSimulatorNowSeconds,
+     {simulatorMjdOfDate, dateOfSimulatorMjd},
+     NotesPolicy::None},
+}};
+
+bool hasNotes(TimeScale scale) {
+    return scaleInfo(scale).notes == NotesPolicy::LeapSecondsAndModel;
+}
 
 } // namespace
 
+std::span<const ScaleInfo> timeScales() {
+    return kScales;
+}
+
+const ScaleInfo& scaleInfo(TimeScale scale) {
+    return kScales.at(static_cast<std::size_t>(scale));
+}
+
 const MjdScale& mjdScaleOf(TimeScale scale) {
-    switch (scale) {
-    case TimeScale::Tdb:
-        return kTdbScale;
-    case TimeScale::SimulatorNow:
-        return kSimulatorNowScale;
-    case TimeScale::Utc:
-        break;
-    }
-    return kUtcScale;
+    return scaleInfo(scale).conversions;
 }
 
 std::string_view keyOf(TimeScale scale) {
-    switch (scale) {
-    case TimeScale::Tdb:
-        return "tdb";
-    case TimeScale::SimulatorNow:
-        return "sim-now";
-    case TimeScale::Utc:
-        break;
-    }
-    return "utc";
+    return scaleInfo(scale).key;
 }
 
 std::optional<TimeScale> scaleWithKey(std::string_view key) {
-    for (const TimeScale scale : {TimeScale::Utc, TimeScale::Tdb, TimeScale::SimulatorNow}) {
-        if (key == keyOf(scale)) {
-            return scale;
+    for (const ScaleInfo& info : kScales) {
+        if (key == info.key) {
+            return info.scale;
         }
     }
     return std::nullopt;
 }
 
-std::string_view commentSuffixOf(TimeScale scale) {
-    switch (scale) {
-    case TimeScale::Tdb:
-        return " UTC, MJD in TDB";
-    case TimeScale::SimulatorNow:
-        return " UTC, MJD in UTC + 66.184 s";
-    case TimeScale::Utc:
-        break;
+std::string scaleKeyList() {
+    std::string list;
+    for (std::size_t i = 0; i < kScales.size(); ++i) {
+        list.append(i == 0 ? "" : i + 1 == kScales.size() ? " or " : ", ").append(kScales[i].key);
     }
-    return "";
+    return list;
+}
+
+std::string scaleName(TimeScale scale) {
+    const ScaleInfo& info = scaleInfo(scale);
+    std::string name(info.name);
+    if (info.secondsAfterName != 0) {
+        const std::string seconds = spacedNumberText(info.secondsAfterName);
+        name.append(" + ").append(seconds.substr(seconds.find_first_not_of(' '))).append(" s");
+    }
+    return name;
+}
+
+std::string commentSuffixOf(TimeScale scale) {
+    return scale == TimeScale::Utc ? std::string() : " UTC, MJD in " + scaleName(scale);
 }
 
 ScaleNotes notesForDate(SerialDate utc, TimeScale scale) {
     ScaleNotes notes;
-    if (scale != TimeScale::Tdb || !dateFromSerial(utc)) {
+    if (!hasNotes(scale) || !dateFromSerial(utc)) {
         return notes;
     }
     notes.approximate = civilFromSerial(utc).year < kFirstUtcYear;
@@ -231,7 +278,7 @@ ScaleNotes notesForDate(SerialDate utc, TimeScale scale) {
 }
 
 ScaleNotes notesForMjd(double mjd, TimeScale scale) {
-    if (scale != TimeScale::Tdb) {
+    if (!hasNotes(scale)) {
         return {};
     }
     const auto instant = utcOfTdbMjd(mjd);

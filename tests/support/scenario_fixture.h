@@ -18,6 +18,9 @@ namespace scenario_fixture {
 // The worked example: this date text in the US forms is MJD 53005.5.
 inline constexpr std::string_view kDateText = "1/1/2004 12:00:00 PM";
 inline const QByteArray kDateLine = "  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM";
+// Date lines are rewritten inside the environment section only.
+inline const QByteArray kSection = "BEGIN_ENVIRONMENT\n";
+inline const QByteArray kSectionCrLf = "BEGIN_ENVIRONMENT\r\n";
 
 using zentadial::test::readBytes;
 using zentadial::test::writeBytes;
