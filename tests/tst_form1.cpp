@@ -864,7 +864,7 @@ void TestForm1::convertsPathsInAnyScript() {
     // Qt cannot name a folder whose name is not UTF-8, so it cannot remove it.
     const auto removeFolder =
         qScopeGuard([&] { std::filesystem::remove_all(bytePath(folderPath)); });
-    QVERIFY(writeAt(filePath, "  Date MJD 51982.5\r\n"));
+    QVERIFY(writeAt(filePath, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
 
     Window w(fromSettings ? std::optional(StoredSettings{folderPath, "0"}) : std::nullopt);
     w.typeInto("txtMJD", QStringLiteral("53005.5"));
@@ -880,7 +880,8 @@ void TestForm1::convertsPathsInAnyScript() {
     }
     QCOMPARE(w.desktop.messages.shown.size(), 1);
     QVERIFY2(!w.desktop.messages.shown[0].warning, qPrintable(w.desktop.messages.shown[0].prompt));
-    QCOMPARE(readAt(filePath), std::string("  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n"));
+    QCOMPARE(readAt(filePath), std::string("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
+                                           "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
     w.form->close();
     QCOMPARE(w.desktop.settings.saved.at(0).folder, fromSettings ? folderPath : std::string());
 }
