@@ -2,6 +2,7 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/journal_words.h"
+#include "cli/shift_words.h"
 #include "scenario/journal_pass.h"
 
 namespace zentadial {
@@ -30,6 +31,9 @@ std::string passLine(const KeptPass& pass) {
     line += manifest.kind == PassKind::Undo && manifest.undoes
                 ? "undo of pass " + std::to_string(*manifest.undoes)
                 : std::string("rewrite");
+    if (manifest.shiftDays) {
+        line += " (shift by " + spanWords(*manifest.shiftDays) + ")";
+    }
     if (manifest.notKept) {
         return line + "  not kept: " +
                (*manifest.notKept == NotKept::TooLarge ? "too large"

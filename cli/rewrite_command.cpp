@@ -3,6 +3,7 @@
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
 #include "cli/journal_words.h"
+#include "cli/shift_options.h"
 #include "scenario/journal_pass.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
@@ -15,7 +16,11 @@ namespace {
 
 constexpr std::string_view kUsage =
     "zentadial-cli rewrite (--date TEXT | --mjd N | --now [--zone Z])\n"
-    "                             [--scale S] [--recursive] [--dry-run] [--locale NAME] PATH...";
+    "                             [--scale S] [--recursive] [--dry-run] [--locale NAME] PATH...\n"
+    "       zentadial-cli rewrite (--shift SPAN | --shift-to DATE --anchor FILE) "
+    "[--keep-elements]\n"
+    "                             [--force] [--again] [--scale S] [--recursive] [--dry-run] "
+    "PATH...";
 
 constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
@@ -35,11 +40,11 @@ constexpr std::string_view kMore =
 void addOptions(QCommandLineParser& parser) {
     addDateOptions(
         parser, QStringLiteral("Move scenario files (*.scn) to one date, in place."),
-        {
+        QList<QCommandLineOption>{
             {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
             {QStringLiteral("dry-run"),
              QStringLiteral("Write nothing; show each date line before and after.")},
-        });
+        } + shiftOptions());
     parser.addPositionalArgument(QStringLiteral("PATH"),
                                  QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("PATH..."));
@@ -147,6 +152,20 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const auto scale = scaleOption(parser);
     if (!scale) {
         return reportUsage(io, scale.error(), "rewrite");
+    }
+    if (shiftRequested(parser)) {
+        std::vector<ScenarioTreeEntry> entries;
+        for (const QString& path : parser.positionalArguments()) {
+            for (auto& entry :
+                 filesOf(bytesOfArgument(path), parser.isSet(QStringLiteral("recursive")))) {
+                entries.push_back(std::move(entry));
+            }
+        }
+        if (entries.empty()) {
+            return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")),
+                               "rewrite");
+        }
+        return runShiftPass(parser, io, *form, *scale, entries);
     }
     const RewriteDateChoice choice{
         optionText(parser, QStringLiteral("date")), optionText(parser, QStringLiteral("mjd")),

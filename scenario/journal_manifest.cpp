@@ -164,6 +164,15 @@ bool readLine(std::string_view line, PassManifest& manifest) {
         }
         return n.has_value();
     }
+    if (key == "shift") {
+        double days = 0;
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), days);
+        if (error != std::errc{} || end != value.data() + value.size() || value.empty()) {
+            return false;
+        }
+        manifest.shiftDays = days;
+        return true;
+    }
     if (key == "time") {
         manifest.time = std::string(value);
         return true;
@@ -189,6 +198,13 @@ std::string manifestHeader(const PassManifest& manifest) {
                        manifest.time + "\nkind " + std::string(kindWord(manifest.kind)) + "\n";
     if (manifest.undoes) {
         text += "undoes " + std::to_string(*manifest.undoes) + "\n";
+    }
+    if (manifest.shiftDays) {
+        // The shortest digits that read back as the same double, in no
+        // locale: a later shift is compared with it exactly.
+        char days[40];
+        const auto written = std::to_chars(days, days + sizeof days, *manifest.shiftDays);
+        text += "shift " + std::string(days, written.ptr) + "\n";
     }
     return text;
 }

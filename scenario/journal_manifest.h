@@ -46,7 +46,8 @@ struct PassManifest {
     std::optional<std::uint64_t> undoes;
     std::optional<NotKept> notKept;
     std::vector<JournalEntry> files;
-    bool finished = false; // false after a crash or a full disk mid-pass
+    bool finished = false;             // false after a crash or a full disk mid-pass
+    std::optional<double> shiftDays{}; // a shift: the span every file was moved by
 };
 
 // The manifest's lines, which a person can read:
@@ -54,6 +55,7 @@ struct PassManifest {
 //   pass 12
 //   time 2026-12-09T18:04:05Z
 //   kind rewrite            (or undo, then: undoes 11)
+//   shift 779               (a shift: its span in days, to every digit)
 //   file state=replaced before=1234:<sha256> after=1240:<sha256> at=0 path=/home/a/x.scn
 //   end
 // A pass too large to keep, or one the journal could not be written for,

@@ -63,6 +63,9 @@ public:
     JournalPass& operator=(const JournalPass&) = delete;
     ~JournalPass() override = default;
 
+    // A shift names its span in the manifest, before the first file.
+    void markShift(double days) { header_.shiftDays = days; }
+
     void aboutToReplace(const std::string& path, std::string_view before,
                         std::string_view after) override;
     void replaced(const std::string& path) override;

@@ -28,8 +28,13 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
         failure.error().unread = text.error().unread;
         return failure;
     }
-    ScenarioFileResult result{path, text->lineCount,         text->dateLineCount,
-                              {},   std::move(text->before), text->after};
+    ScenarioFileResult result{path,
+                              text->lineCount,
+                              text->dateLineCount,
+                              {},
+                              std::move(text->before),
+                              text->after,
+                              scenarioNotes(contents->bytes)};
     // Nothing to change: writing it back could only alter its line ends.
     if (text->dateLineCount == 0) {
         return result;

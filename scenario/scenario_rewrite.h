@@ -3,6 +3,7 @@
 #include "core/regional_form.h"
 #include "scenario/file_system.h"
 #include "scenario/replace_recorder.h"
+#include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 #include "scenario/scenario_text.h"
 
@@ -57,6 +58,7 @@ struct ScenarioFileResult {
     std::vector<std::string> leftovers;
     ScenarioReading before{};             // the file as the simulator read it
     std::optional<SimulatorDate> after{}; // the date it now reads, when written
+    std::vector<ScenarioNote> notes{};    // what else a date change touches, as it was read
 
     // Its date lines had no readable number: it started at the present
     // moment and now starts at the date written.

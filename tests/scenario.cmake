@@ -2,7 +2,9 @@ zentadial_add_test(scenario_rewrite LIBS Zentadial::scenario)
 zentadial_add_test(scenario_folder LIBS Zentadial::scenario)
 zentadial_add_test(scenario_corpus LIBS Zentadial::scenario)
 zentadial_add_test(scenario_reader LIBS Zentadial::scenario)
+zentadial_add_test(scenario_notes LIBS Zentadial::scenario)
 zentadial_add_test(journal LIBS Zentadial::scenario)
+zentadial_add_test(scenario_shift LIBS Zentadial::scenario)
 
 # Further real scenario files are optional (ZENTADIAL_SHARED_SCENARIOS): by
 # default the corpus test runs over the fixtures in the tree only.

@@ -652,7 +652,7 @@ void TestCli::undoAndHistory_data() {
     QTest::addColumn<QStringList>("steps"); // "edit" is another program's save
     QTest::addColumn<int>("exitCode");      // of the last step
     QTest::addColumn<QByteArray>("shows");  // in its output and standard error
-    QTest::addColumn<QString>("file");      // at the end: original, rewritten or edited
+    QTest::addColumn<QString>("file"); // at the end: original, rewritten, edited, shifted, twice
 
     const auto row = [](const char* tag, const char* steps, int code, const QByteArray& shows,
                         const char* file) {
@@ -672,6 +672,17 @@ void TestCli::undoAndHistory_data() {
     row("history lists the passes", "rewrite,undo,history", 0, "  rewrite  1 file, ", "original");
     row("history names an undo", "rewrite,undo,history", 0, "  undo of pass 1  1 file", "original");
     row("history of an empty journal", "history", 0, "It holds no pass.", "original");
+    row("a shift undone puts the file back", "rewrite --shift +779,undo", 0,
+        "put back as it was before pass 1", "original");
+    row("the same shift twice is refused", "rewrite --shift +779,rewrite --shift 779d", 1,
+        "pass 1 already shifted it by the same span", "shifted");
+    row("--again shifts twice", "rewrite --shift +779,rewrite --shift +779 --again", 0,
+        "shifted, MJD 52761.029 -> 53540.029; also moved: 3 ELEMENTS epochs", "twice");
+    row("a shift after its undo is no double shift",
+        "rewrite --shift +779,undo,rewrite --shift +779", 0, "1 file shifted by +779 days.",
+        "shifted");
+    row("history names the shift", "rewrite --shift +779,history", 0,
+        "  rewrite (shift by +779 days)  1 file", "shifted");
 }
 
 void TestCli::undoAndHistory() {
@@ -695,7 +706,10 @@ void TestCli::undoAndHistory() {
             continue;
         }
         if (arguments.first() == QStringLiteral("rewrite")) {
-            arguments << QStringLiteral("--mjd") << QStringLiteral("53005.5") << scenario;
+            if (!step.contains(QStringLiteral("--shift"))) {
+                arguments << QStringLiteral("--mjd") << QStringLiteral("53005.5");
+            }
+            arguments << scenario;
         }
         last = run(arguments);
     }
@@ -707,6 +721,18 @@ void TestCli::undoAndHistory() {
         QCOMPARE(now, original);
     } else if (file == QStringLiteral("edited")) {
         QCOMPARE(now, edited);
+    } else if (file == QStringLiteral("shifted") || file == QStringLiteral("twice")) {
+        // The date and the vessels' epochs by the span; nothing else.
+        const bool once = file == QStringLiteral("shifted");
+        QByteArray expected = original;
+        expected.replace("51544.5", once ? "52323.5" : "53102.5");
+        const QByteArray dateLine =
+            once ? "  Date MJD 52761.029     ; " : "  Date MJD 53540.029     ; ";
+        const qsizetype at = now.indexOf(dateLine);
+        QVERIFY(at >= 0);
+        const qsizetype end = now.indexOf('\n', at);
+        expected.replace("  Date MJD 51982.029", now.mid(at, end - at));
+        QCOMPARE(now, expected);
     } else {
         QVERIFY(now.contains(kNewDateLine));
     }

@@ -170,10 +170,12 @@ void TestJournal::manifestPath_data() {
 void TestJournal::manifestPath() {
     QFETCH(QByteArray, path);
     PassManifest manifest{7, "2026-01-02T03:04:05Z", PassKind::Undo, 6, {}, {}, false};
+    // A span that no decimal writes exactly still reads back as the same double.
+    manifest.shiftDays = -15.0 / 1440;
     JournalEntry entry{
         true, {12, sha256Hex("old")}, {34, sha256Hex("new")}, 56, path.toStdString()};
     const std::string text = manifestHeader(manifest) + manifestFileLine(entry);
-    QCOMPARE(std::count(text.begin(), text.end(), '\n'), std::ptrdiff_t(6));
+    QCOMPARE(std::count(text.begin(), text.end(), '\n'), std::ptrdiff_t(7));
 
     const auto read = readManifest(text);
     QVERIFY(read);
@@ -185,6 +187,7 @@ void TestJournal::manifestPath() {
     QVERIFY(read->files[0].replaced);
     QVERIFY(read->files[0].before == entry.before && read->files[0].after == entry.after);
     QCOMPARE(read->files[0].offset, std::uint64_t{56});
+    QVERIFY(read->shiftDays == manifest.shiftDays);
 }
 
 void TestJournal::manifestText_data() {
@@ -203,6 +206,8 @@ void TestJournal::manifestText_data() {
         << QByteArray(line).replace("before=1:", "before=1:zz") << false << 0 << false;
     QTest::newRow("unknown state")
         << QByteArray(line).replace("pending ", "maybe   ") << false << 0 << false;
+    QTest::newRow("a shift's span") << "shift 779\n" + line + "end\n" << true << 1 << true;
+    QTest::newRow("a shift without its span") << "shift \n" + line << false << 0 << false;
     QTest::newRow("not kept") << QByteArray::fromStdString(manifestNotKeptLine(NotKept::TooLarge)) +
                                      "end\n"
                               << true << 0 << true;

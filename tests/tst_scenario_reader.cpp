@@ -2,6 +2,7 @@
 // follows; each row states the whole reading, date lines it misses included.
 
 #include "scenario/scenario_reader.h"
+#include "scenario/scenario_text.h"
 
 #include <QTest>
 #include <array>
@@ -71,6 +72,8 @@ class TestScenarioReader : public QObject {
 private Q_SLOTS:
     void reading_data();
     void reading();
+    void rewriteReadsBack_data() { reading_data(); }
+    void rewriteReadsBack();
 };
 
 void TestScenarioReader::reading_data() {
@@ -208,6 +211,31 @@ void TestScenarioReader::reading() {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, expected);
     QCOMPARE(summary(readScenario(std::string_view(bytes.constData(), bytes.size()))), expected);
+}
+
+// Over the same rows: a rewrite either gives bytes the simulator starts at
+// the MJD written, or is refused with the line it would miss, or finds no
+// date line in the section and changes nothing.
+void TestScenarioReader::rewriteReadsBack() {
+    QFETCH(QByteArray, bytes);
+    const std::string_view before(bytes.constData(), bytes.size());
+    DateLineSource source = DateLineSource::forMjd(53005.5, "1/1/2004 12:00:00 PM");
+    const auto rewritten = rewriteScenarioText(before, source);
+    if (!rewritten) {
+        QCOMPARE(rewritten.error().kind, TextFailure::DateNotRead);
+        QVERIFY(rewritten.error().unread.has_value());
+        QVERIFY(rewritten.error().unread->lineNumber > 0);
+        return;
+    }
+    if (rewritten->dateLineCount == 0) {
+        QCOMPARE(readScenario(before).date.has_value(), false);
+        return;
+    }
+    const auto date = readScenario(rewritten->bytes).date;
+    QVERIFY(date.has_value());
+    QCOMPARE(date->kind, DateKind::Mjd);
+    QCOMPARE(date->value, 53005.5);
+    QCOMPARE(rewritten->after->lineNumber, date->lineNumber);
 }
 
 QTEST_GUILESS_MAIN(TestScenarioReader)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "scenario/scenario_shift_file.h"
+
+#include <string>
+
+namespace zentadial {
+
+// A span of days as the user reads it: "+779 days", "-0.0104166666666667
+// days (-15 min)".
+[[nodiscard]] std::string spanWords(double days);
+
+// What moved and what stayed in one file, after its path:
+// "moved from MJD 51982.029 to 52761.029; moved: 3 ELEMENTS epochs; stayed: ...".
+[[nodiscard]] std::string shiftResultWords(const ShiftFileResult& result);
+
+// Why a file was not shifted.
+[[nodiscard]] std::string shiftFailureWords(const ShiftFileFailure& failure);
+
+} // namespace zentadial

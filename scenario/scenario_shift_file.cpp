@@ -1,0 +1,80 @@
+#include "scenario/scenario_shift_file.h"
+
+#include "scenario/failure_kind.h"
+#include "scenario/journal_file.h"
+#include "scenario/scenario_reader.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace zentadial {
+
+std::optional<std::uint64_t> lastSameShift(const std::vector<KeptPass>& passes,
+                                           std::string_view path, double days) {
+    const std::string absolute = absoluteJournalPath(std::string(path));
+    for (auto pass = passes.rbegin(); pass != passes.rend(); ++pass) {
+        if (!pass->manifest) {
+            continue;
+        }
+        const auto& files = pass->manifest->files;
+        const bool touched =
+            std::any_of(files.begin(), files.end(), [&](const JournalEntry& entry) {
+                return entry.replaced && entry.path == absolute;
+            });
+        if (!touched) {
+            continue;
+        }
+        if (pass->manifest->shiftDays && *pass->manifest->shiftDays == days) {
+            return pass->pass;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+ShiftFileOutcome shiftScenarioFile(std::string_view pathText, double days,
+                                   const ShiftOptions& options, bool dryRun, FileSystem& fs,
+                                   ReplaceRecorder* recorder) {
+    const std::string path(pathText);
+    auto contents = fs.readFile(path);
+    if (!contents) {
+        return std::unexpected(ShiftFileFailure{path, failureKindOf(contents.error().kind),
+                                                std::move(contents.error().reason)});
+    }
+    auto shifted = shiftScenarioText(contents->bytes, readScenario(contents->bytes), days, options);
+    if (!shifted) {
+        return std::unexpected(ShiftFileFailure{path, {}, {}, std::move(shifted.error())});
+    }
+    ShiftFileResult result{path, shifted->mjdBefore, shifted->mjdAfter, std::move(shifted->items)};
+    if (dryRun) {
+        return result;
+    }
+    if (recorder != nullptr) {
+        recorder->aboutToReplace(path, contents->bytes, shifted->bytes);
+    }
+    if (auto written = fs.replaceFile(path, shifted->bytes, contents->identity); !written) {
+        return std::unexpected(ShiftFileFailure{path, failureKindOf(written.error().kind),
+                                                std::move(written.error().reason)});
+    }
+    if (recorder != nullptr) {
+        recorder->replaced(path);
+    }
+    return result;
+}
+
+std::expected<double, ShiftFileFailure> effectiveMjdOf(std::string_view pathText, FileSystem& fs) {
+    const std::string path(pathText);
+    auto contents = fs.readFile(path);
+    if (!contents) {
+        return std::unexpected(ShiftFileFailure{path, failureKindOf(contents.error().kind),
+                                                std::move(contents.error().reason)});
+    }
+    const auto reading = readScenario(contents->bytes);
+    if (!reading.date) {
+        return std::unexpected(
+            ShiftFileFailure{path, {}, {}, ShiftRefusal{ShiftFailure::PresentMoment}});
+    }
+    return reading.date->mjd;
+}
+
+} // namespace zentadial
