@@ -137,7 +137,7 @@ void TestWindowsFiles::listingByAttributesAndCase() {
     }
     QCOMPARE(rewritten, expected);
     QCOMPARE(readBytes(path(name)),
-             taken ? kSectionCrLf + kDateLine + "\r\n" : kSectionCrLf + "Date MJD 1\r\n");
+             kSectionCrLf + (taken ? kDateLine : QByteArray("Date MJD 1")) + "\r\n");
     (void)test::setWindowsAttributes(path(name), FILE_ATTRIBUTE_NORMAL);
 }
 

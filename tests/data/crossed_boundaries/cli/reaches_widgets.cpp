@@ -1,0 +1,2 @@
+// Planted: the command line reaching a window library.
+#include "widgets/message_boxes.h"

@@ -1,0 +1,2 @@
+// Planted: the core reaching the time scales.
+#include "timescale/time_scale.h"

@@ -1,0 +1,2 @@
+// Planted: the help window reaching the picker.
+#include "picker/oopen.h"

@@ -1,0 +1,2 @@
+// Planted: the picker reaching the converter.
+#include "converter/form1.h"

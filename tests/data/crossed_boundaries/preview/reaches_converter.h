@@ -1,0 +1,2 @@
+// Planted: the preview reaching the converter.
+#include "converter/seams.h"

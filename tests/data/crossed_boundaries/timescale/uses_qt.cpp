@@ -1,0 +1,2 @@
+// Planted: a plain C++ library reaching Qt.
+#include <QString>

@@ -1,0 +1,2 @@
+// Planted: ERFA outside the time-scale library.
+#include <erfa.h>

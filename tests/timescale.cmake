@@ -1,0 +1,1 @@
+zentadial_add_test(time_scale LIBS Zentadial::timescale)

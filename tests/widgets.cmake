@@ -1,0 +1,1 @@
+zentadial_add_test(twips LIBS Zentadial::widgets)
