@@ -10,6 +10,9 @@
 #include "core/zone_offset.h"
 #include "help/form2.h"
 #include "platform/path_text.h"
+#include "preview/journal_messages.h"
+#include "preview/preview.h"
+#include "scenario/journal_pass.h"
 #include "scenario/scenario_rewrite.h"
 #include "widgets/twips.h"
 
@@ -47,6 +50,11 @@ std::string toStd(const QString& text) {
     return text.toStdString();
 }
 
+// A pass the undo journal could not keep says so under what it did.
+QString withNote(const QString& detail, const QString& note) {
+    return note.isEmpty() ? detail : detail % QLatin1Char('\n') % note;
+}
+
 } // namespace
 
 Form1::Form1(Seams seams, RegionalForm form, QWidget* parent)
@@ -55,6 +63,11 @@ Form1::Form1(Seams seams, RegionalForm form, QWidget* parent)
     setTabOrder();
     wireEvents();
     Form_Load();
+}
+
+// The preview goes first: it reads the fields of this window to the end.
+Form1::~Form1() {
+    delete preview_;
 }
 
 void Form1::createControls() {
@@ -149,13 +162,19 @@ void Form1::createControls() {
     cmdFolder->setVisible(false);
     cmdFile = button(this, "cmdFile", QT_TR_NOOP("Convert File"), 4920, 5520, 2055, 495, true);
     Command1 = button(this, "Command1", QT_TR_NOOP("Help"), 7800, 5520, 1215, 495, false);
+    // In the free places of the bottom row, on either side of the others;
+    // the longer caption takes the wider place.
+    cmdUndo =
+        button(this, "cmdUndo", QT_TR_NOOP("Undo Last Conversion"), 240, 5520, 2520, 495, false);
+    cmdPreview =
+        button(this, "cmdPreview", QT_TR_NOOP("Preview\u2026"), 9120, 5520, 1935, 495, true);
 }
 
 // The keyboard order users expect from this window; frames take no focus.
 void Form1::setTabOrder() {
-    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2, txtDate,  txtFile,   Command3,
-                                    Option1,   Option2,   txtMJD,   txtEpoch, txtJulian, cmdFile,
-                                    Command1,  btnNow,    Combo1,   Combo2};
+    const QWidget* const chain[] = {cmdFolder, txtFolder, Command2,   txtDate,  txtFile,   Command3,
+                                    Option1,   Option2,   txtMJD,     txtEpoch, txtJulian, cmdUndo,
+                                    cmdFile,   Command1,  cmdPreview, btnNow,   Combo1,    Combo2};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
     }
@@ -189,6 +208,8 @@ void Form1::wireEvents() {
     connect(cmdFile, &QPushButton::clicked, this, &Form1::cmdFile_Click);
     connect(cmdFolder, &QPushButton::clicked, this, &Form1::cmdFolder_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &Form1::cmdPreview_Click);
+    connect(cmdUndo, &QPushButton::clicked, this, &Form1::cmdUndo_Click);
 }
 
 // A field becomes active by a click, or when the user moves the keyboard
@@ -245,6 +266,9 @@ void Form1::apply(const FieldWrites& writes) {
         fieldFor(write.field)->setText(fromStd(write.text));
     }
     showScaleNotes();
+    if (preview_) {
+        preview_->datesChanged();
+    }
 }
 
 // Outside UTC the numeric frames name their scale, so that a figure copied
@@ -520,18 +544,44 @@ QString Form1::describeDisagreement(const FieldDisagreement& disagreement) const
 // The MJD the MJD field shows, exactly as it reads, with the date text as
 // the comment and the scale named after it when it is not UTC; nothing, once
 // the user has been told why, when the four fields do not show one instant.
-std::optional<DateLineSource> Form1::shownDateLine() {
+std::expected<DateLineSource, QString> Form1::dateLineToWrite() {
     FieldTexts shown;
     for (const Field field : {Field::Date, Field::Mjd, Field::Epoch, Field::Julian}) {
         shown[field] = toStd(fieldFor(field)->text());
     }
     const std::expected<double, FieldDisagreement> mjd = agreedMjd(shown, form_, mjdScale());
     if (!mjd) {
-        seams_.messages.warn(this, describeDisagreement(mjd.error()), tr(kNotConvertedTitle));
-        return std::nullopt;
+        return std::unexpected(describeDisagreement(mjd.error()));
     }
     return DateLineSource::forMjd(*mjd, shown[Field::Date],
                                   std::string(commentSuffixOf(timeScale_)));
+}
+
+std::optional<DateLineSource> Form1::shownDateLine() {
+    std::expected<DateLineSource, QString> line = dateLineToWrite();
+    if (!line) {
+        seams_.messages.warn(this, line.error(), tr(kNotConvertedTitle));
+        return std::nullopt;
+    }
+    return std::move(*line);
+}
+
+QString Form1::dateTextOf(double mjd) {
+    const FieldTexts fields =
+        fieldsAfterEntry(Field::Mjd, numberToText(mjd, form_), form_, mjdScale());
+    return fromStd(fields[Field::Date]);
+}
+
+// The MJD goes in as the user would type it, so that converting again writes
+// the very number the file holds, and the date follows from it.
+void Form1::useMjd(double mjd) {
+    txtMJD_Click();
+    const QString text = fromStd(numberToText(mjd, form_));
+    if (txtMJD->text() == text) {
+        txtMJD_Change(); // no change event, but the others may differ
+    } else {
+        txtMJD->setText(text);
+    }
 }
 
 void Form1::cmdFile_Click() {
@@ -540,17 +590,19 @@ void Form1::cmdFile_Click() {
         return;
     }
     const std::string path = pathToUtf8(txtFile->text());
+    JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFile(path, *dateLine);
+        return rewriteScenarioFile(path, *dateLine, systemFileSystem(), &journal);
     }();
+    const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
                              tr(kNotConvertedTitle));
         return;
     }
     seams_.messages.inform(this, tr("File Converted"), tr(kFinishedTitle),
-                           fromStd(describeResult(*outcome)));
+                           withNote(fromStd(describeResult(*outcome)), note));
 }
 
 void Form1::cmdFolder_Click() {
@@ -559,22 +611,47 @@ void Form1::cmdFolder_Click() {
         return;
     }
     const std::string folder = folderPathBytes(txtFolder->text(), storedFolderBytes_);
+    JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFolder(folder, *dateLine);
+        return rewriteScenarioFolder(folder, *dateLine, systemFileSystem(), &journal);
     }();
+    const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
         seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
                              tr(kNotConvertedTitle));
         return;
     }
     seams_.messages.inform(this, tr("Folder Converted"), tr(kFinishedTitle),
-                           fromStd(describeResult(*outcome)),
+                           withNote(fromStd(describeResult(*outcome)), note),
                            fromStd(describeResultDetails(*outcome)));
 }
 
 void Form1::Command1_Click() {
     showHelpWindow();
+}
+
+// The preview lists what the chosen option would convert: the file, or the
+// folder's scenario files.
+void Form1::cmdPreview_Click() {
+    if (!preview_) {
+        preview_ = new Preview(*this, seams_.messages, systemFileSystem(), this);
+    }
+    const bool folder = Option2->isChecked();
+    preview_->showSource(folder ? folderPathBytes(txtFolder->text(), storedFolderBytes_)
+                                : pathToUtf8(txtFile->text()),
+                         folder);
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
+void Form1::cmdUndo_Click() {
+    const bool undone =
+        JournalMessages::undoLastConversion(this, seams_.messages, systemFileSystem());
+    if (undone && preview_ && preview_->isVisible()) {
+        preview_->reload();
+    }
 }
 
 } // namespace zentadial

@@ -4,9 +4,11 @@
 #include "core/field_agreement.h"
 #include "core/linked_fields.h"
 #include "core/regional_form.h"
+#include "preview/preview_host.h"
 #include "scenario/scenario_text.h"
 #include "timescale/time_scale.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
@@ -18,15 +20,21 @@ class QRadioButton;
 
 namespace zentadial {
 
+class Preview;
 class ScaleBox;
 
 // The converter window: four linked fields that show one instant on four
 // scales, the zone list and "Now", and the choice of the scenario files to
 // rewrite.
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public PreviewHost {
     Q_OBJECT
 public:
     Form1(Seams seams, RegionalForm form, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    [[nodiscard]] std::expected<DateLineSource, QString> dateLineToWrite() override;
+    [[nodiscard]] QString dateTextOf(double mjd) override;
+    void useMjd(double mjd) override;
 
     // The edit that recomputes the other fields; also the start of "Now".
     void setDateToNow();
@@ -75,6 +83,8 @@ private:
     void cmdFile_Click();
     void cmdFolder_Click();
     void Command1_Click();
+    void cmdPreview_Click();
+    void cmdUndo_Click();
 
     Seams seams_;
     RegionalForm form_;
@@ -111,6 +121,9 @@ private:
     QPushButton* Command3 = nullptr;
     QPushButton* cmdFile = nullptr;
     QPushButton* cmdFolder = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdUndo = nullptr;
+    QPointer<Preview> preview_;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
 };

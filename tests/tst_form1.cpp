@@ -195,6 +195,8 @@ void TestForm1::layout_data() {
     QTest::newRow("Command1") << "Command1" << "Form1" << "Help" << QRect(7800, 5520, 1215, 495) << false;
     QTest::newRow("Frame8") << "Frame8" << "Form1" << "Scale" << QRect(9840, 1920, 1215, 735) << false;
     QTest::newRow("Combo2") << "Combo2" << "Frame8" << "" << QRect(120, 240, 975, 315) << false;
+    QTest::newRow("cmdPreview") << "cmdPreview" << "Form1" << "Preview\u2026" << QRect(9120, 5520, 1935, 495) << true;
+    QTest::newRow("cmdUndo") << "cmdUndo" << "Form1" << "Undo Last Conversion" << QRect(240, 5520, 2520, 495) << false;
     // clang-format on
 }
 
@@ -224,9 +226,9 @@ void TestForm1::layout() {
 void TestForm1::tabOrder() {
     Window w;
     // Hidden and disabled controls are passed over, as the keyboard does.
-    const QStringList expected = {"txtDate",  "txtFile",  "Command3",  "Option1",
-                                  "txtMJD",   "txtEpoch", "txtJulian", "cmdFile",
-                                  "Command1", "btnNow",   "Combo1",    "Combo2"};
+    const QStringList expected = {"txtDate",    "txtFile",   "Command3", "Option1", "txtMJD",
+                                  "txtEpoch",   "txtJulian", "cmdUndo",  "cmdFile", "Command1",
+                                  "cmdPreview", "btnNow",    "Combo1",   "Combo2"};
     QTRY_COMPARE(QApplication::focusWidget(), w.get<QWidget>("txtDate"));
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

@@ -165,6 +165,14 @@ void TestPseudoLocale::everyShownTextTranslated_data() {
         Converter converter({2030, 6, 1, 10, 0, 0});
         lookAtEveryScale(converter, look);
     });
+    QTest::newRow("preview of a folder") << Scene([](const auto& look) {
+        QTemporaryDir folder;
+        Converter converter;
+        converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
+        converter.form->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(folder.path());
+        converter.form->findChild<QAbstractButton*>(QStringLiteral("cmdPreview"))->click();
+        look(*converter.form->findChild<QWidget*>(QStringLiteral("Preview")));
+    });
     QTest::newRow("picker") << Scene([](const auto& look) {
         QTemporaryDir folder;
         QLineEdit txtFolder(folder.path());

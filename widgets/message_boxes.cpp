@@ -17,4 +17,11 @@ void DialogMessageBoxes::warn(QWidget* over, const QString& text, const QString&
     box.exec();
 }
 
+bool DialogMessageBoxes::ask(QWidget* over, const QString& question, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    over);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace zentadial

@@ -18,6 +18,10 @@ public:
                         const QString& detail = {}, const QString& details = {}) = 0;
     // Something went wrong and the user has to know.
     virtual void warn(QWidget* over, const QString& text, const QString& title) = 0;
+    // A yes-or-no question before something the user may not mean; No unless
+    // the user says Yes.
+    [[nodiscard]] virtual bool ask(QWidget* over, const QString& question,
+                                   const QString& title) = 0;
 };
 
 // Modal message boxes, each with a single OK button.
@@ -26,6 +30,7 @@ public:
     void inform(QWidget* over, const QString& prompt, const QString& title, const QString& detail,
                 const QString& details) override;
     void warn(QWidget* over, const QString& text, const QString& title) override;
+    [[nodiscard]] bool ask(QWidget* over, const QString& question, const QString& title) override;
 };
 
 } // namespace zentadial

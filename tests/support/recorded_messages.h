@@ -13,6 +13,7 @@ struct Message {
     QString detail;
     bool warning = false;
     QString details;
+    bool question = false;
 };
 
 // Every message a window would have shown, in order, with nothing blocking.
@@ -25,6 +26,11 @@ public:
     }
     void warn(QWidget*, const QString& text, const QString& title) override {
         shown.append({text, title, {}, true, {}});
+    }
+    bool answer = false; // to every question
+    bool ask(QWidget*, const QString& question, const QString& title) override {
+        shown.append({question, title, {}, false, {}, true});
+        return answer;
     }
 };
 
