@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 
 #include "cli/argument_bytes.h"
+#include "cli/scenario_words.h"
 #include "platform/locale_form.h"
 
 #include <QLocale>
@@ -130,7 +131,7 @@ Usage<TimeScale> scaleOption(const QCommandLineParser& parser) {
 }
 
 void reportNotes(CliStreams& io, const ScaleNotes& notes) {
-    const std::string text = describeNotes(notes);
+    const std::string text = scaleNotesText(notes);
     if (!text.empty()) {
         io.err.write("zentadial-cli: note: " + text + "\n");
     }

@@ -2,13 +2,17 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
+#include "cli/field_output.h"
 #include "cli/journal_words.h"
+#include "cli/scenario_words.h"
 #include "cli/shift_options.h"
+#include "scenario/folder_path.h"
 #include "scenario/journal_pass.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
 
+#include <set>
 #include <vector>
 
 namespace zentadial {
@@ -16,7 +20,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "zentadial-cli rewrite (--date TEXT | --mjd N | --now [--zone Z])\n"
-    "                             [--scale S] [--recursive] [--dry-run] [--locale NAME] PATH...\n"
+    "                             [--scale S] [--recursive] [--dry-run] [--json] [--locale NAME]\n"
+    "                             PATH...\n"
     "       zentadial-cli rewrite (--shift SPAN | --shift-to DATE --anchor FILE) "
     "[--keep-elements]\n"
     "                             [--force] [--again] [--scale S] [--recursive] [--dry-run] "
@@ -27,15 +32,22 @@ constexpr std::string_view kMore =
     "the converter window's Convert File and Convert Folder buttons do. A PATH that is a\n"
     "folder stands for its *.scn files. Each file is written to a temporary file beside it\n"
     "and renamed over it: a file that fails is left as it was, and the others go on. A\n"
-    "file without a date line is not written. Links inside a folder are followed only to\n"
-    "files in the same folder. --mjd is written to the digits given; numbers take '.' as\n"
-    "the decimal point in every locale. --now without --zone is the true UTC time. With\n"
-    "--scale tdb or sim-now the MJD written is in that scale (--mjd is taken in it), and\n"
-    "the comment after it names the scale. The files' former versions are kept in the\n"
-    "undo journal: 'zentadial-cli undo' puts them back.\n"
+    "file without a date line, or that holds this date already, is left unchanged and not\n"
+    "written. Links inside a folder are followed only to files in the same folder. --mjd\n"
+    "is written to the digits given; numbers take '.' as the decimal point in every\n"
+    "locale. --now without --zone is the true UTC time. With --scale tdb or sim-now the\n"
+    "MJD written is in that scale (--mjd is taken in it), and the comment after it names\n"
+    "the scale. The files' former versions are kept in the undo journal: 'zentadial-cli\n"
+    "undo' puts them back.\n"
     "\n"
-    "Exit status: 0 when every file was rewritten (or, with --dry-run, would be), 1 when\n"
-    "one failed, 2 for a wrong call.\n";
+    "Each file gets a line: rewritten, left unchanged, or failed; then a line counts them.\n"
+    "Why a file failed goes to standard error, once. With --json each file's line is an\n"
+    "object (path, outcome, dateLines, and unchanged or failure saying why), and the\n"
+    "last one holds the counts. Temporary files that an interrupted run left are named\n"
+    "on standard error.\n"
+    "\n"
+    "Exit status: 0 when no file failed (or, with --dry-run, would fail), 1 when one did\n"
+    "or a folder could not be read, 2 for a wrong call.\n";
 
 void addOptions(QCommandLineParser& parser) {
     addDateOptions(
@@ -44,6 +56,8 @@ void addOptions(QCommandLineParser& parser) {
             {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
             {QStringLiteral("dry-run"),
              QStringLiteral("Write nothing; show each date line before and after.")},
+            {QStringLiteral("json"),
+             QStringLiteral("Print one JSON object a line for each file, then the counts.")},
         } + shiftOptions());
     parser.addPositionalArgument(QStringLiteral("PATH"),
                                  QStringLiteral("A scenario file, or a folder of them."),
@@ -67,74 +81,136 @@ std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive) 
     return entries;
 }
 
-std::string count(std::size_t n, std::string_view one, std::string_view many) {
-    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+std::string dateLines(std::size_t n) {
+    return countOf(n, "date line", "date lines");
 }
 
-std::string dateLines(std::size_t n) {
-    return n == 0 ? std::string("no Date MJD line, date unchanged")
-                  : count(n, "date line", "date lines");
+// How a file came out, in the words of the per-file line.
+std::string outcomeText(FileOutcome outcome, std::size_t lines, bool dryRun) {
+    const std::string would = dryRun ? "would be " : "";
+    switch (outcome) {
+    case FileOutcome::Written:
+        return would + "rewritten, " + dateLines(lines);
+    case FileOutcome::NoDateLine:
+        return would + "left unchanged, no date line";
+    case FileOutcome::AlreadyAtDate:
+        break;
+    }
+    return would + "left unchanged, already at this date";
+}
+
+std::string_view outcomeKey(FileOutcome outcome) {
+    return outcome == FileOutcome::Written ? "written" : "unchanged";
+}
+
+std::string_view unchangedKey(FileOutcome outcome) {
+    switch (outcome) {
+    case FileOutcome::NoDateLine:
+        return "no-date-line";
+    case FileOutcome::AlreadyAtDate:
+        return "already-at-date";
+    case FileOutcome::Written:
+        break;
+    }
+    return {};
 }
 
 class RewriteReport {
 public:
-    RewriteReport(CliStreams& io, bool dryRun) : io_(io), dryRun_(dryRun) {}
+    RewriteReport(CliStreams& io, bool dryRun, bool json) : io_(io), dryRun_(dryRun), json_(json) {}
 
     // Each file's line is out as soon as it is done, so a reader that stops
-    // early, or a pass that is killed, shows how far it got.
+    // early, or a pass that is killed, shows how far it got. The reason goes
+    // once, to standard error.
     void failed(ScenarioFailure failure) {
-        ++failed_;
+        ++counts_.refused;
         failure.path = printableBytes(failure.path);
-        const std::string why = describeFailure(failure);
-        io_.out.write(failure.path + (dryRun_ ? ": would fail: " : ": failed: ") + why + "\n");
+        if (json_) {
+            io_.out.write("{\"path\":" + jsonString(failure.path) +
+                          ",\"outcome\":\"failed\",\"dateLines\":null,\"failure\":\"" +
+                          std::string(failureKey(failure.kind)) + "\"}\n");
+        } else {
+            io_.out.write(failure.path + (dryRun_ ? ": would fail\n" : ": failed\n"));
+        }
         io_.out.flush();
-        io_.err.write("zentadial-cli: " + why + "\n");
+        io_.err.write("zentadial-cli: " + failureText(failure) + "\n");
         io_.err.flush();
     }
 
+    void done(const std::string& path, FileOutcome outcome, std::size_t lines) {
+        if (outcome == FileOutcome::Written) {
+            ++counts_.written;
+            counts_.dateLines += lines;
+        } else {
+            ++counts_.unchanged;
+        }
+        if (json_) {
+            const std::string_view why = unchangedKey(outcome);
+            io_.out.write(
+                "{\"path\":" + jsonString(printableBytes(path)) + ",\"outcome\":\"" +
+                std::string(outcomeKey(outcome)) + "\",\"dateLines\":" + std::to_string(lines) +
+                (why.empty() ? "" : ",\"unchanged\":\"" + std::string(why) + "\"") + "}\n");
+        } else {
+            io_.out.write(printableBytes(path) + ": " + outcomeText(outcome, lines, dryRun_) +
+                          "\n");
+        }
+    }
+
     void rewritten(const ScenarioFileResult& result) {
-        ++files_;
-        dateLines_ += result.dateLineCount;
-        io_.out.write(printableBytes(result.path) +
-                      (result.dateLineCount == 0 ? ": left unchanged, " : ": rewritten, ") +
-                      dateLines(result.dateLineCount) + "\n");
+        done(result.path, result.outcome, result.dateLineCount);
         io_.out.flush();
     }
 
     void previewed(const ScenarioPreview& preview) {
-        ++files_;
-        dateLines_ += preview.changes.size();
-        io_.out.write(
-            printableBytes(preview.path) +
-            (preview.changes.empty() ? ": would be left unchanged, " : ": would be rewritten, ") +
-            dateLines(preview.changes.size()) + "\n");
-        for (const auto& change : preview.changes) {
-            const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
-            io_.out.write(where + "-" + printableBytes(change.before) + "\n");
-            io_.out.write(where + "+" + printableBytes(change.after) + "\n");
+        done(preview.path, preview.outcome, preview.changes.size());
+        if (!json_ && preview.outcome == FileOutcome::Written) {
+            for (const auto& change : preview.changes) {
+                const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
+                io_.out.write(where + "-" + printableBytes(change.before) + "\n");
+                io_.out.write(where + "+" + printableBytes(change.after) + "\n");
+            }
         }
         io_.out.flush();
     }
 
-    void summary() {
-        std::string text = dryRun_ ? "Dry run, nothing written: " : "";
-        text += count(files_, "file", "files") +
-                (dryRun_ ? " would be rewritten, " : " rewritten, ") +
-                count(dateLines_, "date line", "date lines");
-        if (failed_ != 0) {
-            text += "; " + std::to_string(failed_) + (dryRun_ ? " would fail" : " failed");
+    // Temporary files an interrupted run left, once for each folder.
+    void leftoversIn(const std::string& folder) {
+        if (!foldersSeen_.insert(folder).second) {
+            return;
         }
-        io_.out.write(text + ".\n");
+        for (const auto& path : leftoverTemporaries(folder)) {
+            io_.err.write("zentadial-cli: note: " + printableBytes(path) +
+                          " is a temporary file of an interrupted earlier run; it was left in "
+                          "place.\n");
+        }
+        io_.err.flush();
     }
 
-    [[nodiscard]] bool allSucceeded() const { return failed_ == 0; }
+    void summary() {
+        if (json_) {
+            io_.out.write("{\"summary\":{\"written\":" + std::to_string(counts_.written) +
+                          ",\"unchanged\":" + std::to_string(counts_.unchanged) +
+                          ",\"failed\":" + std::to_string(counts_.refused) +
+                          ",\"dateLines\":" + std::to_string(counts_.dateLines) +
+                          ",\"dryRun\":" + (dryRun_ ? "true" : "false") + "}}\n");
+            return;
+        }
+        const std::string would = dryRun_ ? "would be " : "";
+        io_.out.write((dryRun_ ? "Dry run, nothing written: " : "") +
+                      countOf(counts_.written, "file", "files") + " " + would + "rewritten (" +
+                      dateLines(counts_.dateLines) + "), " + std::to_string(counts_.unchanged) +
+                      " " + would + "left unchanged, " + std::to_string(counts_.refused) +
+                      (dryRun_ ? " would fail.\n" : " failed.\n"));
+    }
+
+    [[nodiscard]] bool allSucceeded() const { return counts_.refused == 0; }
 
 private:
     CliStreams& io_;
     bool dryRun_;
-    std::size_t files_ = 0;
-    std::size_t dateLines_ = 0;
-    std::size_t failed_ = 0;
+    bool json_;
+    ScenarioCounts counts_;
+    std::set<std::string> foldersSeen_;
 };
 
 } // namespace
@@ -182,18 +258,21 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
 
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
-    RewriteReport report(io, dryRun);
+    RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")));
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
             if (!entry) {
                 report.failed(entry.error());
-            } else if (dryRun) {
+                continue;
+            }
+            report.leftoversIn(folderOf(*entry));
+            if (dryRun) {
                 const auto preview = previewScenarioFile(*entry, dateLine);
                 preview ? report.previewed(*preview) : report.failed(preview.error());
             } else {
                 const auto result =
-                    rewriteScenarioFile(*entry, dateLine, systemFileSystem(), &journal);
+                    rewriteListedFile(*entry, dateLine, systemFileSystem(), &journal);
                 result ? report.rewritten(*result) : report.failed(result.error());
             }
         }

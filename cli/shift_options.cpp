@@ -2,6 +2,7 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/journal_words.h"
+#include "cli/scenario_words.h"
 #include "cli/shift_words.h"
 #include "core/date_text.h"
 #include "scenario/journal_pass.h"
@@ -173,7 +174,7 @@ int runShiftPass(const QCommandLineParser& parser, CliStreams& io, const Regiona
     journal.markShift(*days);
     for (const auto& entry : entries) {
         if (!entry) {
-            report.failed(describeFailure(entry.error()), entry.error().path);
+            report.failed(failureText(entry.error()), entry.error().path);
             continue;
         }
         if (const auto pass = lastSameShift(passes, *entry, *days)) {

@@ -1,6 +1,7 @@
 #include "cli/shift_words.h"
 
 #include "cli/argument_bytes.h"
+#include "cli/scenario_words.h"
 #include "core/number_text.h"
 
 #include <cmath>
@@ -84,7 +85,7 @@ std::vector<ShiftedItem> select(const std::vector<ShiftedItem>& items, bool move
 
 std::string fileWords(ScenarioFailureKind kind, const std::string& path,
                       const std::string& reason) {
-    return describeFailure(ScenarioFailure{.kind = kind, .path = path, .reason = reason});
+    return failureText(ScenarioFailure{.kind = kind, .path = path, .reason = reason});
 }
 
 } // namespace

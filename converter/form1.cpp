@@ -14,6 +14,7 @@
 #include "preview/preview.h"
 #include "scenario/journal_pass.h"
 #include "scenario/scenario_rewrite.h"
+#include "widgets/scenario_words.h"
 #include "widgets/twips.h"
 
 #include <QAbstractItemView>
@@ -297,7 +298,8 @@ const MjdScale& Form1::mjdScale() const {
 // as the tooltip of the MJD field and of the scale.
 void Form1::showScaleNotes() {
     const Conv<double> mjd = numberFromText(toStd(txtMJD->text()), form_);
-    const QString notes = mjd ? fromStd(describeNotes(notesForMjd(*mjd, timeScale_))) : QString();
+    const QString notes =
+        mjd ? ScenarioWords::scaleNotes(notesForMjd(*mjd, timeScale_)) : QString();
     txtMJD->setToolTip(notes);
     Combo2->setToolTip(notes.isEmpty() ? Combo2->currentText()
                                        : Combo2->currentText() % QLatin1Char('\n') % notes);
@@ -597,12 +599,12 @@ void Form1::cmdFile_Click() {
     }();
     const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
-                             tr(kNotConvertedTitle));
+        seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, tr("File Converted"), tr(kFinishedTitle),
-                           withNote(fromStd(describeResult(*outcome)), note));
+    const PassMessage message = ScenarioWords::file(*outcome);
+    seams_.messages.inform(this, message.prompt, tr(kFinishedTitle),
+                           withNote(message.detail, note));
 }
 
 void Form1::cmdFolder_Click() {
@@ -618,13 +620,12 @@ void Form1::cmdFolder_Click() {
     }();
     const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
-        seams_.messages.warn(this, fromStd(describeFailure(outcome.error())),
-                             tr(kNotConvertedTitle));
+        seams_.messages.warn(this, ScenarioWords::failure(outcome.error()), tr(kNotConvertedTitle));
         return;
     }
-    seams_.messages.inform(this, tr("Folder Converted"), tr(kFinishedTitle),
-                           withNote(fromStd(describeResult(*outcome)), note),
-                           fromStd(describeResultDetails(*outcome)));
+    const PassMessage message = ScenarioWords::folder(*outcome);
+    seams_.messages.inform(this, message.prompt, tr(kFinishedTitle), withNote(message.detail, note),
+                           message.details);
 }
 
 void Form1::Command1_Click() {

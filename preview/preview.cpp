@@ -4,6 +4,7 @@
 #include "preview/preview_model.h"
 #include "preview/shift_words.h"
 #include "scenario/scenario_shift_file.h"
+#include "widgets/scenario_words.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -29,12 +30,8 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString failureText(const ScenarioFailure& failure) {
-    return fromStd(describeFailure(failure));
+    return ScenarioWords::failure(failure);
 }
 
 // A pass the undo journal could not keep says so under what it did.
@@ -346,15 +343,15 @@ void Preview::cmdConvertChecked_Click() {
     const QString note = JournalMessages::notKeptNote(journal.finish());
     if (refused) {
         refused->folderPass = source_.folder;
-        refused->filesRewritten = result.files.size();
+        refused->filesWritten = result.counts().written;
         messages_.warn(this, failureText(*refused), tr("Not Converted"));
     } else if (!source_.folder) {
-        messages_.inform(this, tr("File Converted"), tr("Finished"),
-                         withNote(fromStd(describeResult(result.files.front())), note));
+        const PassMessage message = ScenarioWords::file(result.files.front());
+        messages_.inform(this, message.prompt, tr("Finished"), withNote(message.detail, note));
     } else {
-        messages_.inform(this, tr("Folder Converted"), tr("Finished"),
-                         withNote(fromStd(describeResult(result)), note),
-                         fromStd(describeResultDetails(result)));
+        const PassMessage message = ScenarioWords::folder(result);
+        messages_.inform(this, message.prompt, tr("Finished"), withNote(message.detail, note),
+                         message.details);
     }
     reload();
 }

@@ -1,6 +1,7 @@
 #include "preview/preview_model.h"
 
 #include "preview/reading_words.h"
+#include "widgets/scenario_words.h"
 
 #include <QFile>
 
@@ -150,7 +151,7 @@ QString PreviewModel::wouldStartText(const PreviewRow& row) const {
 QStringList PreviewModel::notes(const PreviewRow& row) {
     QStringList notes;
     if (row.refusal) {
-        notes.append(QString::fromStdString(describeFailure(*row.refusal)));
+        notes.append(ScenarioWords::failure(*row.refusal));
     }
     if (row.reading) {
         notes.append(ReadingWords::notes(*row.reading));

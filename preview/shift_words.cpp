@@ -1,5 +1,7 @@
 #include "preview/shift_words.h"
 
+#include "widgets/scenario_words.h"
+
 #include <QFile>
 
 namespace zentadial {
@@ -41,8 +43,8 @@ QString itemsText(const std::vector<ShiftedItem>& items) {
 QString ShiftWords::failure(const ShiftFileFailure& failure) {
     const QString name = QFile::decodeName(QByteArray::fromStdString(failure.path));
     if (failure.file) {
-        return QString::fromStdString(describeFailure(ScenarioFailure{
-            .kind = *failure.file, .path = failure.path, .reason = failure.reason}));
+        return ScenarioWords::failure(
+            ScenarioFailure{.kind = *failure.file, .path = failure.path, .reason = failure.reason});
     }
     switch (failure.refusal->kind) {
     case ShiftFailure::NotText:

@@ -26,12 +26,17 @@ ScenarioPreviewOutcome previewScenarioFile(std::string_view pathText, DateLineSo
         failure.error().unread = text.error().unread;
         return failure;
     }
-    ScenarioPreview preview{path, text->lineCount, {}};
+    ScenarioPreview preview{path, FileOutcome::NoDateLine, text->lineCount, {}};
     if (text->dateLineCount == 0) {
         return preview; // left as it is, so nothing can refuse it
     }
-    if (auto refused = fs.checkReplaceable(path); !refused) {
-        return fail(failureKindOf(refused.error().kind), std::move(refused.error().reason));
+    preview.outcome =
+        text->bytes == contents->bytes ? FileOutcome::AlreadyAtDate : FileOutcome::Written;
+    // A file the rewrite would not write cannot be refused for writing.
+    if (preview.outcome == FileOutcome::Written) {
+        if (auto refused = fs.checkReplaceable(path); !refused) {
+            return fail(failureKindOf(refused.error().kind), std::move(refused.error().reason));
+        }
     }
     forEachLine(contents->bytes, [&](std::size_t number, std::string_view line) {
         if (std::find(text->dateLines.begin(), text->dateLines.end(), number) !=

@@ -19,6 +19,7 @@ struct DateLineChange {
 
 struct ScenarioPreview {
     std::string path;
+    FileOutcome outcome = FileOutcome::NoDateLine; // what the rewrite would do
     std::size_t lineCount = 0;
     std::vector<DateLineChange> changes; // one per date line, in file order
 };

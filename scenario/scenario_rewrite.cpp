@@ -12,9 +12,6 @@
 namespace zentadial {
 namespace {
 
-// How many files the informative line names before it only counts them.
-constexpr std::size_t kNamedInLine = 5;
-
 ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine, FileSystem& fs,
                                ReplaceRecorder* recorder) {
     auto contents = fs.readFile(path);
@@ -28,15 +25,22 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
         failure.error().unread = text.error().unread;
         return failure;
     }
-    ScenarioFileResult result{path,
-                              text->lineCount,
-                              text->dateLineCount,
-                              {},
-                              std::move(text->before),
-                              text->after,
-                              scenarioNotes(contents->bytes)};
+    ScenarioFileResult result{.path = path,
+                              .outcome = FileOutcome::NoDateLine,
+                              .lineCount = text->lineCount,
+                              .dateLineCount = text->dateLineCount,
+                              .leftovers = {},
+                              .before = std::move(text->before),
+                              .after = text->after,
+                              .notes = scenarioNotes(contents->bytes)};
     // Nothing to change: writing it back could only alter its line ends.
     if (text->dateLineCount == 0) {
+        return result;
+    }
+    // A second pass with the same date: a write would change nothing but the
+    // file's times, and would count it as converted.
+    if (text->bytes == contents->bytes) {
+        result.outcome = FileOutcome::AlreadyAtDate;
         return result;
     }
     if (recorder != nullptr) {
@@ -49,6 +53,7 @@ ScenarioFileOutcome rewriteOne(const std::string& path, DateLineSource& dateLine
     if (recorder != nullptr) {
         recorder->replaced(path);
     }
+    result.outcome = FileOutcome::Written;
     return result;
 }
 
@@ -86,90 +91,39 @@ EntryKind kindOf(FileSystem& fs, const std::string& path, EntryType type,
                                                      : EntryKind::LinkOutside;
 }
 
-std::string plural(std::size_t n, std::string_view one, std::string_view many) {
-    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
-}
-
-std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
-// "a.scn, b.scn and 3 more": the first few names, then a count.
-std::string someNames(const std::vector<std::string>& names) {
-    std::string text;
-    const std::size_t shown = std::min(names.size(), kNamedInLine);
-    for (std::size_t i = 0; i < shown; ++i) {
-        text += (i == 0 ? "" : ", ") + fileNameOf(names[i]);
-    }
-    if (names.size() > shown) {
-        text += " and " + std::to_string(names.size() - shown) + " more";
-    }
-    return text;
-}
-
-std::vector<std::string> pathsOf(const std::vector<ScenarioFailure>& failures) {
-    std::vector<std::string> paths;
-    for (const auto& failure : failures) {
-        paths.push_back(failure.path);
-    }
-    return paths;
-}
-
-// Why the simulator would miss the date written, as the user reads it.
-std::string unreadReason(const std::optional<HiddenDateLine>& unread) {
-    if (!unread) {
-        return "the simulator would not read the date written";
-    }
-    const std::string at = std::to_string(unread->causeLine);
-    switch (unread->by) {
-    case DateHiddenBy::NoSection:
-        return "it has no environment section (BEGIN_ENVIRONMENT) for the simulator to read";
-    case DateHiddenBy::MarkBeforeSection:
-        return "a byte-order mark before BEGIN_ENVIRONMENT hides the environment section from "
-               "the simulator";
-    case DateHiddenBy::IndentedSection:
-        return "BEGIN_ENVIRONMENT on line " + at +
-               " is indented, so the simulator finds no environment section";
-    case DateHiddenBy::EndOfFileBeforeSection:
-        return "a Ctrl-Z character on line " + at +
-               " ends the file for the simulator before the environment section";
-    case DateHiddenBy::LongLine:
-        return "a line of " + std::to_string(unread->causeLength) +
-               " characters earlier in the environment section (line " + at +
-               ") hides the date from the simulator";
-    case DateHiddenBy::EndOfFileMark:
-        return "a Ctrl-Z character on line " + at +
-               " ends the file for the simulator before the date";
-    case DateHiddenBy::BeforeSection:
-    case DateHiddenBy::AfterSection:
-        return "its date line lies outside the environment section";
-    case DateHiddenBy::SharedLine:
-        return "a lone carriage return joins the date line to the line before it";
-    case DateHiddenBy::LaterDateLine:
-        break;
-    }
-    return "the simulator would read the date on line " + at + " instead";
-}
-
-std::string leftoverSentence(const std::vector<std::string>& leftovers) {
-    return " Temporary files of an interrupted earlier run were found and left in place: " +
-           someNames(leftovers) + ".";
-}
-
 } // namespace
 
-std::size_t ScenarioFolderResult::dateLineCount() const {
-    std::size_t count = 0;
-    for (const auto& file : files) {
-        count += file.dateLineCount;
+bool endsPass(ScenarioFailureKind kind) {
+    switch (kind) {
+    case ScenarioFailureKind::NoFolderGiven:
+    case ScenarioFailureKind::FolderMissing:
+    case ScenarioFailureKind::NotAFolder:
+    case ScenarioFailureKind::CannotList:
+    case ScenarioFailureKind::DateNotADate:
+    case ScenarioFailureKind::DateOutOfRange:
+        return true;
+    default:
+        return false;
     }
-    return count;
 }
 
-std::vector<std::string> ScenarioFolderResult::filesWithoutDateLine() const {
+ScenarioCounts ScenarioFolderResult::counts() const {
+    ScenarioCounts counts{.refused = refused.size()};
+    for (const auto& file : files) {
+        if (file.outcome == FileOutcome::Written) {
+            ++counts.written;
+            counts.dateLines += file.dateLineCount;
+        } else {
+            ++counts.unchanged;
+        }
+    }
+    return counts;
+}
+
+std::vector<std::string> ScenarioFolderResult::filesWith(FileOutcome outcome) const {
     std::vector<std::string> paths;
     for (const auto& file : files) {
-        if (file.dateLineCount == 0) {
+        if (file.outcome == outcome) {
             paths.push_back(file.path);
         }
     }
@@ -190,6 +144,11 @@ ScenarioFileOutcome rewriteScenarioFile(std::string_view path, DateLineSource& d
         result->leftovers = leftoverTemporaries(folderOf(path), fs);
     }
     return result;
+}
+
+ScenarioFileOutcome rewriteListedFile(std::string_view path, DateLineSource& dateLine,
+                                      FileSystem& fs, ReplaceRecorder* recorder) {
+    return rewriteOne(std::string(path), dateLine, fs, recorder);
 }
 
 std::expected<ScenarioListing, ScenarioFailure> listScenarioFiles(std::string_view folderText,
@@ -268,158 +227,26 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
     }
-    ScenarioFolderResult result{
-        std::string(folderText), {}, std::move(listing->skipped), leftoverTemporaries(folderText)};
+    ScenarioFolderResult result{.folder = std::string(folderText),
+                                .files = {},
+                                .refused = {},
+                                .skipped = std::move(listing->skipped),
+                                .leftovers = leftoverTemporaries(folderText, fs)};
     result.files.reserve(listing->files.size());
     for (const auto& path : listing->files) {
         auto file = rewriteOne(path, dateLine, fs, recorder);
-        if (!file) {
-            file.error().folderPass = true;
-            file.error().filesRewritten = result.files.size();
+        if (file) {
+            result.files.push_back(std::move(*file));
+            continue;
+        }
+        file.error().folderPass = true;
+        if (endsPass(file.error().kind)) {
+            file.error().filesWritten = result.counts().written;
             return std::unexpected(std::move(file.error()));
         }
-        result.files.push_back(std::move(*file));
+        result.refused.push_back(std::move(file.error()));
     }
     return result;
-}
-
-std::string describeFailure(const ScenarioFailure& failure) {
-    const std::string where = inQuotes(failure.path);
-    const std::string because = failure.reason.empty() ? "" : " (" + failure.reason + ")";
-    std::string text;
-    bool aboutFile = true;
-    switch (failure.kind) {
-    case ScenarioFailureKind::NoFolderGiven:
-        return "No folder was given, so nothing was converted.";
-    case ScenarioFailureKind::FolderMissing:
-        return "The folder " + where + " does not exist, so nothing was converted.";
-    case ScenarioFailureKind::NotAFolder:
-        return where + " is not a folder, so nothing was converted.";
-    case ScenarioFailureKind::CannotList:
-        return "The folder " + where + " could not be read" + because +
-               ", so nothing was converted.";
-    case ScenarioFailureKind::CannotOpen:
-        if (failure.path.empty()) {
-            return "No scenario file was given, so nothing was converted.";
-        }
-        text = "The file " + where + " could not be opened" + because + ".";
-        aboutFile = false;
-        break;
-    case ScenarioFailureKind::NotAFile:
-        text = where + " is not a scenario file" + because + ".";
-        aboutFile = false;
-        break;
-    case ScenarioFailureKind::TooLarge:
-        text = "The file " + where + " is too large for a scenario file" + because + ".";
-        break;
-    case ScenarioFailureKind::NotText:
-        text = "The file " + where +
-               " is not a text scenario file (it is UTF-16 or UTF-32, or holds NUL bytes).";
-        break;
-    case ScenarioFailureKind::TooManyLines:
-        text = "The file " + where + " has more than " + std::to_string(kMaxScenarioLines) +
-               " lines, more than a scenario file may have.";
-        break;
-    case ScenarioFailureKind::DateNotADate:
-        text = failure.dateText.empty()
-                   ? "The date field is empty, so " + where + " could not be converted."
-                   : "The date " + inQuotes(failure.dateText) + " is not a date, so " + where +
-                         " could not be converted.";
-        break;
-    case ScenarioFailureKind::DateOutOfRange:
-        text = "The date " + inQuotes(failure.dateText) +
-               " is too late to be written as an MJD, so " + where + " could not be converted.";
-        break;
-    case ScenarioFailureKind::ReadOnly:
-        text = "The file " + where + " is read-only" + because + ".";
-        break;
-    case ScenarioFailureKind::HardLinked:
-    case ScenarioFailureKind::OtherOwner:
-        text = "The file " + where + " was not converted" + because + ".";
-        break;
-    case ScenarioFailureKind::Changed:
-        text = "The file " + where +
-               " changed while being converted: another program wrote or replaced it.";
-        break;
-    case ScenarioFailureKind::LinkOutside:
-        text = where + " is a link to a file outside its folder and was skipped.";
-        break;
-    case ScenarioFailureKind::CannotWrite:
-        text = "The file " + where + " could not be written" + because + ".";
-        break;
-    case ScenarioFailureKind::DateNotRead:
-        text = "The file " + where + " was not converted: " + unreadReason(failure.unread) + ".";
-        break;
-    }
-    if (aboutFile) {
-        text += failure.kind == ScenarioFailureKind::Changed
-                    ? " It was left as the other program wrote it."
-                    : " It was left unchanged.";
-    }
-    if (failure.folderPass && failure.kind != ScenarioFailureKind::LinkOutside) {
-        text += failure.filesRewritten == 0
-                    ? " No file of the folder had been converted yet."
-                    : " " + plural(failure.filesRewritten, "file", "files") +
-                          " of the folder had already been converted; the files after it " +
-                          "were not touched.";
-    }
-    return text;
-}
-
-std::string describeResult(const ScenarioFileResult& result) {
-    std::string text =
-        result.dateLineCount == 0
-            ? "The file has no Date MJD line, so it was left unchanged."
-            : plural(result.dateLineCount, "date line was", "date lines were") + " rewritten.";
-    if (!result.leftovers.empty()) {
-        text += leftoverSentence(result.leftovers);
-    }
-    return text;
-}
-
-std::string describeResult(const ScenarioFolderResult& result) {
-    std::string text;
-    if (result.files.empty()) {
-        text = "The folder holds no scenario file, so nothing was changed.";
-    } else {
-        text = plural(result.files.size(), "file", "files") + " converted, " +
-               plural(result.dateLineCount(), "date line", "date lines") + " rewritten.";
-    }
-    if (const auto without = result.filesWithoutDateLine(); !without.empty()) {
-        text += " No Date MJD line, left unchanged: " + someNames(without) + ".";
-    }
-    if (!result.skipped.empty()) {
-        text +=
-            " Skipped, links to files outside the folder: " + someNames(pathsOf(result.skipped)) +
-            ".";
-    }
-    if (!result.leftovers.empty()) {
-        text += leftoverSentence(result.leftovers);
-    }
-    return text;
-}
-
-std::string describeResultDetails(const ScenarioFolderResult& result) {
-    const auto without = result.filesWithoutDateLine();
-    const auto skipped = pathsOf(result.skipped);
-    if (without.size() <= kNamedInLine && skipped.size() <= kNamedInLine &&
-        result.leftovers.size() <= kNamedInLine) {
-        return {};
-    }
-    std::string text;
-    const auto section = [&](std::string_view heading, const std::vector<std::string>& paths) {
-        if (paths.empty()) {
-            return;
-        }
-        text.append(text.empty() ? "" : "\n").append(heading).append("\n");
-        for (const auto& path : paths) {
-            text.append(path).append("\n");
-        }
-    };
-    section("No Date MJD line, left unchanged:", without);
-    section("Skipped, links to files outside the folder:", skipped);
-    section("Temporary files of an interrupted earlier run:", result.leftovers);
-    return text;
 }
 
 } // namespace zentadial

@@ -16,8 +16,9 @@
 
 namespace zentadial {
 
-// Why a pass stopped. Nothing of the failing file has been changed, whatever
-// the kind; in a folder pass the files before it stay rewritten.
+// Why a file, or a whole pass, was refused. Nothing of the refused file has
+// been changed, whatever the kind. The folder kinds and the date kinds end a
+// pass; a folder pass goes on past the other kinds.
 enum class ScenarioFailureKind {
     NoFolderGiven,  // the folder text is empty
     FolderMissing,  // the folder text names nothing
@@ -39,19 +40,30 @@ enum class ScenarioFailureKind {
     DateNotRead, // the simulator would not start the new text at the date written: see unread
 };
 
+// True for the kinds that end a folder pass: the folder itself failed, or the
+// date does, which would fail every later file the same way.
+[[nodiscard]] bool endsPass(ScenarioFailureKind kind);
+
 struct ScenarioFailure {
     ScenarioFailureKind kind = ScenarioFailureKind::CannotOpen;
     std::string path{};     // the file, or the folder for the folder kinds
     std::string reason{};   // the system's words, when it gave any
     std::string dateText{}; // the date field's text, for the date kinds
     bool folderPass = false;
-    std::size_t filesRewritten = 0;         // folder pass: files done before this one
+    std::size_t filesWritten = 0;           // a pass that ended: files written before it
     std::optional<HiddenDateLine> unread{}; // DateNotRead: which date line, and what hides it
 };
 
-// A file without a date line is left as it is, not written.
+// What a pass did with a file it read and did not refuse.
+enum class FileOutcome {
+    Written,       // its date lines were replaced and the new version put in place
+    NoDateLine,    // it has no date line: left as it is, not written
+    AlreadyAtDate, // the new version would be byte for byte the old: not written
+};
+
 struct ScenarioFileResult {
     std::string path; // as given, or as the folder pass built it
+    FileOutcome outcome = FileOutcome::NoDateLine;
     std::size_t lineCount = 0;
     std::size_t dateLineCount = 0;
     // Temporary files of an interrupted earlier rewrite found beside it.
@@ -65,14 +77,26 @@ struct ScenarioFileResult {
     [[nodiscard]] bool wasPresentMoment() const { return dateLineCount > 0 && !before.date; }
 };
 
+// How many files a pass wrote, left unchanged and refused; each file read is
+// counted once.
+struct ScenarioCounts {
+    std::size_t written = 0;
+    std::size_t unchanged = 0;
+    std::size_t refused = 0;
+    std::size_t dateLines = 0; // in the files written
+    friend bool operator==(const ScenarioCounts&, const ScenarioCounts&) = default;
+};
+
 struct ScenarioFolderResult {
     std::string folder;
-    std::vector<ScenarioFileResult> files; // in the order they were rewritten
+    std::vector<ScenarioFileResult> files; // written or left unchanged, in pass order
+    std::vector<ScenarioFailure> refused;  // files refused, in pass order
     std::vector<ScenarioFailure> skipped;  // links to files outside the folder
     std::vector<std::string> leftovers;    // temporary files of an earlier pass
 
-    [[nodiscard]] std::size_t dateLineCount() const;
-    [[nodiscard]] std::vector<std::string> filesWithoutDateLine() const;
+    [[nodiscard]] ScenarioCounts counts() const;
+    // The files left unchanged for the outcome given, in pass order.
+    [[nodiscard]] std::vector<std::string> filesWith(FileOutcome outcome) const;
 };
 
 // The scenario files of one folder, and the links among them that lead out
@@ -98,6 +122,12 @@ rewriteScenarioFile(std::string_view path, std::string_view dateText, const Regi
                                                       FileSystem& fs = systemFileSystem(),
                                                       ReplaceRecorder* recorder = nullptr);
 
+// The same for a file of a listing, without looking for temporary files
+// beside it: a caller over many files looks once per folder.
+[[nodiscard]] ScenarioFileOutcome rewriteListedFile(std::string_view path, DateLineSource& dateLine,
+                                                    FileSystem& fs = systemFileSystem(),
+                                                    ReplaceRecorder* recorder = nullptr);
+
 // The scenario files of one folder, not of its sub-folders: names ending in
 // .scn in any case, regular files or links to regular files in the same
 // folder, hidden names left out, in byte order of the names so that a pass is
@@ -113,8 +143,9 @@ listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem
 [[nodiscard]] std::vector<std::string> leftoverTemporaries(std::string_view folderText,
                                                            FileSystem& fs = systemFileSystem());
 
-// rewriteScenarioFile over listScenarioFiles, stopping at the first failure.
-// A folder without scenario files succeeds with none.
+// rewriteScenarioFile over listScenarioFiles. A refused file is kept in the
+// result and the pass goes on; only a failure of the folder or of the date
+// ends it. A folder without scenario files succeeds with none.
 [[nodiscard]] ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText,
                                                           std::string_view dateText,
                                                           const RegionalForm& form,
@@ -125,18 +156,5 @@ listScenarioFiles(std::string_view folderText, FileSystem& fs = systemFileSystem
                                                           DateLineSource& dateLine,
                                                           FileSystem& fs = systemFileSystem(),
                                                           ReplaceRecorder* recorder = nullptr);
-
-// Plain English for the user: what was not done, which file or folder, why,
-// and in a folder pass how far it had got.
-[[nodiscard]] std::string describeFailure(const ScenarioFailure& failure);
-
-// The informative line under "File Converted" / "Folder Converted": how many
-// date lines (and files) were rewritten, and the first few files that had
-// none, were skipped, or were left over from an earlier run.
-[[nodiscard]] std::string describeResult(const ScenarioFileResult& result);
-[[nodiscard]] std::string describeResult(const ScenarioFolderResult& result);
-// Every file the informative line names or counts, a line each; empty when
-// the line names them all.
-[[nodiscard]] std::string describeResultDetails(const ScenarioFolderResult& result);
 
 } // namespace zentadial

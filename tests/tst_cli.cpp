@@ -166,6 +166,8 @@ private Q_SLOTS:
     void lineEnds();
     void oddFileNames();
     void dryRunForeseesRefusals();
+    void rewriteCounts_data();
+    void rewriteCounts();
     void timeScales_data();
     void timeScales();
     void wrongCalls_data();
@@ -571,8 +573,8 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
     QVERIFY(preview.out.contains("  line 7: -  Date MJD 51982.6744190574\n"));
     QVERIFY(!preview.out.contains(".hidden"));
     QVERIFY(!preview.out.contains("loop"));
-    QVERIFY2(preview.out.endsWith("Dry run, nothing written: 3 files would be rewritten, "
-                                  "4 date lines.\n"),
+    QVERIFY2(preview.out.endsWith("Dry run, nothing written: 3 files would be rewritten (4 date "
+                                  "lines), 0 would be left unchanged, 0 would fail.\n"),
              preview.out.constData());
 
     const Run rewrite = run(QStringList{QStringLiteral("rewrite")} + dateArguments +
@@ -582,7 +584,7 @@ void TestCli::rewriteTreeDryRunThenRecursive() {
     QCOMPARE(rewrite.out, printedPath("./a.scn") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/b.SCN") + ": rewritten, 1 date line\n" +
                               printedPath("./sub/deeper/c.scn") + ": rewritten, 2 date lines\n" +
-                              "3 files rewritten, 4 date lines.\n");
+                              "3 files rewritten (4 date lines), 0 left unchanged, 0 failed.\n");
     QCOMPARE(readBytes(deeper),
              "BEGIN_ENVIRONMENT\r\n" + kNewDateLine + "\r\n" + kNewDateLine + "\r\n");
     QByteArray expectedTop = original[0];
@@ -627,12 +629,14 @@ void TestCli::failingFileAmongGoodOnes() {
     const QList<QByteArray> lines = result.out.split('\n');
     QCOMPARE(lines.size(), 6); // four files, the summary, the last line end
     QVERIFY(lines[0].endsWith("1.scn: rewritten, 1 date line"));
-    QVERIFY2(lines[1].contains("2.scn: failed:") && lines[1].contains("read-only"),
-             lines[1].constData());
+    QVERIFY2(lines[1].endsWith("2.scn: failed"), lines[1].constData());
     QVERIFY(lines[2].endsWith("3.scn: rewritten, 1 date line"));
-    QVERIFY(lines[3].contains("gone.scn: failed:"));
-    QCOMPARE(lines[4], QByteArray("2 files rewritten, 2 date lines; 2 failed."));
-    QVERIFY(result.err.contains("2.scn") && result.err.contains("gone.scn"));
+    QVERIFY(lines[3].endsWith("gone.scn: failed"));
+    QCOMPARE(lines[4], QByteArray("2 files rewritten (2 date lines), 0 left unchanged, 2 failed."));
+    // Each failure is said once, on standard error.
+    QCOMPARE(result.err.count("2.scn"), 1);
+    QVERIFY(result.err.contains("read-only"));
+    QCOMPARE(result.err.count("gone.scn"), 1);
 
     QCOMPARE(readBytes(locked), original);
     QVERIFY(readBytes(first).contains(kNewDateLine));
@@ -892,7 +896,7 @@ void TestCli::dryRunForeseesRefusals() {
         }
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 1);
-        const QByteArray failed = *dryRun != 0 ? ": would fail: " : ": failed: ";
+        const QByteArray failed = *dryRun != 0 ? ": would fail\n" : ": failed\n";
         for (const QString& name : refused) {
             QVERIFY2(result.out.contains(QByteArray(pass.toUtf8() + name.toUtf8() + failed)),
                      result.out.constData());
@@ -901,6 +905,94 @@ void TestCli::dryRunForeseesRefusals() {
             QByteArray("good.scn: " + QByteArray(*dryRun != 0 ? "would be " : "") + "rewritten")));
     }
     QCOMPARE(readBytes(tree.filePath(QStringLiteral("elsewhere.txt"))), QByteArray("Date MJD 1\n"));
+}
+
+// Files written, left unchanged and failed are each counted and named so, in
+// text and in JSON, and a dry run predicts the same; a temporary file that an
+// interrupted run left is named once.
+void TestCli::rewriteCounts_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<QByteArray>>("lines"); // JSON: path, outcome, dateLines, why
+    const QList<QByteArray> text{printedPath("./a.scn") + ": rewritten, 1 date line",
+                                 printedPath("./b.scn") + ": left unchanged, no date line",
+                                 printedPath("./c.scn") + ": left unchanged, already at this date",
+                                 printedPath("./d.scn") + ": failed",
+                                 "1 file rewritten (1 date line), 2 left unchanged, 1 failed."};
+    QTest::newRow("text") << QStringList() << text;
+    QTest::newRow("dry run")
+        << QStringList{QStringLiteral("--dry-run")}
+        << QList<QByteArray>{printedPath("./a.scn") + ": would be rewritten, 1 date line",
+                             "  line 2: -Date MJD 1",
+                             "  line 2: +" + kNewDateLine,
+                             printedPath("./b.scn") + ": would be left unchanged, no date line",
+                             printedPath("./c.scn") +
+                                 ": would be left unchanged, already at this date",
+                             printedPath("./d.scn") + ": would fail",
+                             "Dry run, nothing written: 1 file would be rewritten (1 date "
+                             "line), 2 would be left unchanged, 1 would fail."};
+    const QList<QByteArray> json{printedPath("./a.scn") + " written 1 ",
+                                 printedPath("./b.scn") + " unchanged 0 no-date-line",
+                                 printedPath("./c.scn") + " unchanged 1 already-at-date",
+                                 printedPath("./d.scn") + " failed null read-only",
+                                 "summary written 1 unchanged 2 failed 1 dateLines 1"};
+    QTest::newRow("json") << QStringList{QStringLiteral("--json")} << json;
+    QTest::newRow("json, dry run")
+        << QStringList{QStringLiteral("--json"), QStringLiteral("--dry-run")} << json;
+}
+
+void TestCli::rewriteCounts() {
+    QFETCH(QStringList, options);
+    QFETCH(QList<QByteArray>, lines);
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("a.scn")), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("b.scn")), "no date\n"));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral("c.scn")),
+                       "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n"));
+    const QString locked = tree.filePath(QStringLiteral("d.scn"));
+    QVERIFY(writeBytes(locked, "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    QVERIFY(writeBytes(tree.filePath(QStringLiteral(".zentadial-AbC123")), "half"));
+
+    const Run result = run(QStringList{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                                       QStringLiteral("53005.5"), QStringLiteral(".")} +
+                               options,
+                           {}, tree.path());
+    QCOMPARE(result.exitCode, 1);
+    QList<QByteArray> shown = result.out.split('\n');
+    QCOMPARE(shown.takeLast(), QByteArray());
+    if (options.contains(QStringLiteral("--json"))) {
+        for (QByteArray& line : shown) {
+            QJsonParseError error{};
+            const QJsonObject object = QJsonDocument::fromJson(line, &error).object();
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            const QJsonObject summary = object.value(QStringLiteral("summary")).toObject();
+            const auto value = [](const QJsonValue& v) {
+                return v.isNull()     ? QByteArray("null")
+                       : v.isDouble() ? QByteArray::number(v.toInt())
+                                      : v.toString().toUtf8();
+            };
+            line = summary.isEmpty()
+                       ? QByteArray(value(object.value(QStringLiteral("path"))) + " " +
+                                    value(object.value(QStringLiteral("outcome"))) + " " +
+                                    value(object.value(QStringLiteral("dateLines"))) + " " +
+                                    value(object.value(QStringLiteral("unchanged"))) +
+                                    value(object.value(QStringLiteral("failure"))))
+                       : QByteArray(
+                             "summary written " + value(summary.value(QStringLiteral("written"))) +
+                             " unchanged " + value(summary.value(QStringLiteral("unchanged"))) +
+                             " failed " + value(summary.value(QStringLiteral("failed"))) +
+                             " dateLines " + value(summary.value(QStringLiteral("dateLines"))));
+        }
+    }
+    QCOMPARE(shown, lines);
+    QCOMPARE(result.err.count("d.scn"), 1);
+    QCOMPARE(result.err.count(".zentadial-AbC123"), 1);
+    QCOMPARE(readBytes(tree.filePath(QStringLiteral("a.scn"))),
+             options.contains(QStringLiteral("--dry-run"))
+                 ? QByteArray("BEGIN_ENVIRONMENT\nDate MJD 1\n")
+                 : "BEGIN_ENVIRONMENT\n" + kNewDateLine + "\n");
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
 // --scale: the figures in that scale, the scale named in JSON and in the

@@ -99,7 +99,7 @@ void TestScenarioCorpus::corpus() {
 
     const auto result =
         rewriteScenarioFile(local(copy), kDateText, RegionalForm::englishUnitedStates());
-    QVERIFY2(result, result ? "" : describeFailure(result.error()).c_str());
+    QVERIFY2(result, result ? "" : failureValues(result.error()).c_str());
 
     const SplitFile before = split(original);
     const QByteArray after = readBytes(copy);

@@ -285,22 +285,4 @@ ScaleNotes notesForMjd(double mjd, TimeScale scale) {
     return instant ? instant->notes : ScaleNotes{};
 }
 
-std::string describeNotes(const ScaleNotes& notes) {
-    std::string text;
-    const auto add = [&text](std::string_view sentence) {
-        text.append(text.empty() ? "" : " ").append(sentence);
-    };
-    if (notes.approximate) {
-        add("Approximate: before 1960 there is no UTC, and TT - UT comes from the model of "
-            "Espenak and Meeus.");
-    }
-    if (notes.afterLastLeapSecond) {
-        add("TDB assumes no leap second after 2016.");
-    }
-    if (notes.inLeapSecond) {
-        add("The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59.");
-    }
-    return text;
-}
-
 } // namespace zentadial

@@ -69,7 +69,4 @@ struct ScaleNotes {
 [[nodiscard]] ScaleNotes notesForDate(SerialDate utc, TimeScale scale);
 [[nodiscard]] ScaleNotes notesForMjd(double mjd, TimeScale scale);
 
-// The notes in a sentence each; empty when there is nothing to say.
-[[nodiscard]] std::string describeNotes(const ScaleNotes& notes);
-
 } // namespace zentadial

@@ -4,6 +4,7 @@
 // nothing translated on the way.
 
 #include "file_bytes.h"
+#include "scenario/scenario_rewrite.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -42,6 +43,12 @@ inline QByteArray lines(int count, const QByteArray& line, const QByteArray& end
         bytes += line + end;
     }
     return bytes;
+}
+
+// A failure as values, for a test's own message when it fails.
+inline std::string failureValues(const zentadial::ScenarioFailure& failure) {
+    return "kind " + std::to_string(static_cast<int>(failure.kind)) + ": " + failure.path +
+           (failure.reason.empty() ? "" : " (" + failure.reason + ")");
 }
 
 } // namespace scenario_fixture
