@@ -889,210 +889,206 @@ void TestForm1::convertsPathsInAnyScript() {
                                            "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
     w.form->close();
     QCOMPARE(w.desktop.settings.saved.at(0).folder, fromSettings ? folderPath : std::string());
+}
 
-    // "File Converted" only over a file that was written; the title stays.
-    void TestForm1::convertFileSaysWhatHappened_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("prompt");
-        QTest::addColumn<bool>("written");
-        const QByteArray line =
-            "BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n";
-        QTest::newRow("written") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << false
-                                 << QStringLiteral("File Converted") << true;
-        QTest::newRow("no date line")
-            << QByteArray("BEGIN\r\n") << false << QStringLiteral("File Left Unchanged") << false;
-        QTest::newRow("already at the date")
-            << line << false << QStringLiteral("File Left Unchanged") << false;
-        QTest::newRow("read-only") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << true
-                                   << QStringLiteral("Not Converted") << false;
+// "File Converted" only over a file that was written; the title stays.
+void TestForm1::convertFileSaysWhatHappened_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<bool>("written");
+    const QByteArray line =
+        "BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\r\n";
+    QTest::newRow("written") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << false
+                             << QStringLiteral("File Converted") << true;
+    QTest::newRow("no date line") << QByteArray("BEGIN\r\n") << false
+                                  << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("already at the date")
+        << line << false << QStringLiteral("File Left Unchanged") << false;
+    QTest::newRow("read-only") << QByteArray("BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n") << true
+                               << QStringLiteral("Not Converted") << false;
+}
+
+void TestForm1::convertFileSaysWhatHappened() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, prompt);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.scn");
+    QVERIFY(test::writeBytes(path, content));
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     }
-
-    void TestForm1::convertFileSaysWhatHappened() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, readOnly);
-        QFETCH(QString, prompt);
-        QFETCH(bool, written);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("a.scn");
-        QVERIFY(test::writeBytes(path, content));
-        if (readOnly) {
-            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-        }
-        Window w;
-        w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
-        w.get("txtFile")->setText(path);
-        QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-        QCOMPARE(test::readBytes(path) != content, written);
-        QCOMPARE(w.desktop.messages.shown.size(), 1);
-        const Message& shown = w.desktop.messages.shown[0];
-        QCOMPARE(shown.warning, readOnly);
-        QCOMPARE(readOnly ? shown.title : shown.prompt, prompt);
-        if (!readOnly) {
-            QCOMPARE(shown.title, QStringLiteral("Finished"));
-        }
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    w.get("txtFile")->setText(path);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(test::readBytes(path) != content, written);
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    const Message& shown = w.desktop.messages.shown[0];
+    QCOMPARE(shown.warning, readOnly);
+    QCOMPARE(readOnly ? shown.title : shown.prompt, prompt);
+    if (!readOnly) {
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
     }
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
 
-    // A refused file is named and the pass goes on; the counts say what the pass
-    // did, and a second pass with the same date writes nothing.
-    void TestForm1::convertFolderGoesOnPastRefusedFiles() {
-        QTemporaryDir dir;
-        for (const char* name : {"1.scn", "2.scn", "3.scn"}) {
-            QVERIFY(test::writeBytes(dir.filePath(QLatin1String(name)),
-                                     "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
-        }
-        const QString locked = dir.filePath(QStringLiteral("2.scn"));
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
-        Window w;
-        w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
-        QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
-        w.get("txtFolder")->setText(dir.path());
-        QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
-        QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
-        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-
-        const QByteArray line =
-            "BEGIN_ENVIRONMENT\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n";
-        QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("1.scn"))), line);
-        QCOMPARE(test::readBytes(locked), QByteArray("BEGIN_ENVIRONMENT\nDate MJD 1\n"));
-        QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("3.scn"))), line);
-        QCOMPARE(w.desktop.messages.shown.size(), 2);
-        for (const Message& shown : w.desktop.messages.shown) {
-            QVERIFY(!shown.warning);
-            QCOMPARE(shown.title, QStringLiteral("Finished"));
-            QCOMPARE(shown.prompt, QStringLiteral("Folder Partly Converted"));
-            QVERIFY2(shown.details.contains(QStringLiteral("2.scn")), qPrintable(shown.details));
-        }
-        QVERIFY2(w.desktop.messages.shown[0].detail.startsWith(QStringLiteral(
-                     "2 files written (2 date lines), 0 left unchanged, 1 refused.")),
-                 qPrintable(w.desktop.messages.shown[0].detail));
-        QVERIFY2(w.desktop.messages.shown[1].detail.startsWith(QStringLiteral(
-                     "0 files written (0 date lines), 2 left unchanged, 1 refused.")),
-                 qPrintable(w.desktop.messages.shown[1].detail));
+// A refused file is named and the pass goes on; the counts say what the pass
+// did, and a second pass with the same date writes nothing.
+void TestForm1::convertFolderGoesOnPastRefusedFiles() {
+    QTemporaryDir dir;
+    for (const char* name : {"1.scn", "2.scn", "3.scn"}) {
+        QVERIFY(
+            test::writeBytes(dir.filePath(QLatin1String(name)), "BEGIN_ENVIRONMENT\nDate MJD 1\n"));
     }
+    const QString locked = dir.filePath(QStringLiteral("2.scn"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    Window w;
+    w.typeInto("txtDate", QStringLiteral("1/1/2004 12:00:00 PM"));
+    QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+    w.get("txtFolder")->setText(dir.path());
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
-    void TestForm1::helpOpensBesideTheWindow() {
-        Window w;
-        QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
-        QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
-        Form2* help = helpWindow();
-        QVERIFY(help);
-        QVERIFY(help->isVisible());
-        QCOMPARE(help->parentWidget(), nullptr);
-        // The text once: the six classic paragraphs (923 characters), then the added one.
-        QCOMPARE(help->label()->text().size(), 923 + 3 + 279);
-        // The converter stays usable while help is open.
-        w.typeInto("txtMJD", QStringLiteral("51544.5"));
-        QCOMPARE(w.text("txtEpoch"), QStringLiteral("2000"));
-        w.form->close();
-        QVERIFY(helpWindow());
-        QVERIFY(helpWindow()->isVisible());
-        helpWindow()->close();
+    const QByteArray line = "BEGIN_ENVIRONMENT\n  Date MJD 53005.5     ; 1/1/2004 12:00:00 PM\n";
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("1.scn"))), line);
+    QCOMPARE(test::readBytes(locked), QByteArray("BEGIN_ENVIRONMENT\nDate MJD 1\n"));
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("3.scn"))), line);
+    QCOMPARE(w.desktop.messages.shown.size(), 2);
+    for (const Message& shown : w.desktop.messages.shown) {
+        QVERIFY(!shown.warning);
+        QCOMPARE(shown.title, QStringLiteral("Finished"));
+        QCOMPARE(shown.prompt, QStringLiteral("Folder Partly Converted"));
+        QVERIFY2(shown.details.contains(QStringLiteral("2.scn")), qPrintable(shown.details));
     }
+    QVERIFY2(w.desktop.messages.shown[0].detail.startsWith(
+                 QStringLiteral("2 files written (2 date lines), 0 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[0].detail));
+    QVERIFY2(w.desktop.messages.shown[1].detail.startsWith(
+                 QStringLiteral("0 files written (0 date lines), 2 left unchanged, 1 refused.")),
+             qPrintable(w.desktop.messages.shown[1].detail));
+}
 
-    // The scale changes the three numeric fields, never the date (civil UTC), is
-    // kept in the settings, and moves scenario files to the MJD in that scale,
-    // named in the comment.
-    void TestForm1::timeScaleRecomputesAndRewrites() {
-        Window w(std::nullopt, {2026, 12, 9, 12, 0, 0});
-        QCOMPARE(fieldTexts(w),
-                 (QStringList{"12/9/2026 12:00:00 PM", "61383.5", "2026.93771389459", "2461384"}));
-        auto* scale = w.get<QComboBox>("Combo2");
-        QCOMPARE(scale->currentText(), QStringLiteral("UTC"));
-        scale->setFocus();
-        QTest::keyClick(scale, Qt::Key_Down);
-        QCOMPARE(scale->currentText(), QStringLiteral("TDB (simulator clock)"));
-        QCOMPARE(fieldTexts(w), (QStringList{"12/9/2026 12:00:00 PM", "61383.5008007326",
-                                             "2026.93771608688", "2461384.00080073"}));
-        QVERIFY(w.get("txtMJD")->toolTip().contains(QStringLiteral("no leap second after 2016")));
+void TestForm1::helpOpensBesideTheWindow() {
+    Window w;
+    QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("Command1"), Qt::LeftButton);
+    Form2* help = helpWindow();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->parentWidget(), nullptr);
+    // The text once: the six classic paragraphs (923 characters), then the added one.
+    QCOMPARE(help->label()->text().size(), 923 + 3 + 279);
+    // The converter stays usable while help is open.
+    w.typeInto("txtMJD", QStringLiteral("51544.5"));
+    QCOMPARE(w.text("txtEpoch"), QStringLiteral("2000"));
+    w.form->close();
+    QVERIFY(helpWindow());
+    QVERIFY(helpWindow()->isVisible());
+    helpWindow()->close();
+}
 
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("a.scn"));
-        QVERIFY(test::writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
-        w.get("txtFile")->setText(file);
-        QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
-        QCOMPARE(
-            test::readBytes(file),
-            QByteArray(
-                "BEGIN_ENVIRONMENT\r\n  Date MJD 61383.5008007326     ; 12/9/2026 12:00:00 PM UTC, "
-                "MJD in TDB\r\n"));
+// The scale changes the three numeric fields, never the date (civil UTC), is
+// kept in the settings, and moves scenario files to the MJD in that scale,
+// named in the comment.
+void TestForm1::timeScaleRecomputesAndRewrites() {
+    Window w(std::nullopt, {2026, 12, 9, 12, 0, 0});
+    QCOMPARE(fieldTexts(w),
+             (QStringList{"12/9/2026 12:00:00 PM", "61383.5", "2026.93771389459", "2461384"}));
+    auto* scale = w.get<QComboBox>("Combo2");
+    QCOMPARE(scale->currentText(), QStringLiteral("UTC"));
+    scale->setFocus();
+    QTest::keyClick(scale, Qt::Key_Down);
+    QCOMPARE(scale->currentText(), QStringLiteral("TDB (simulator clock)"));
+    QCOMPARE(fieldTexts(w), (QStringList{"12/9/2026 12:00:00 PM", "61383.5008007326",
+                                         "2026.93771608688", "2461384.00080073"}));
+    QVERIFY(w.get("txtMJD")->toolTip().contains(QStringLiteral("no leap second after 2016")));
 
-        // Typing an MJD in TDB gives back the UTC date.
-        w.typeInto("txtMJD", QStringLiteral("61383.5008007326"));
-        QCOMPARE(w.text("txtDate"), QStringLiteral("12/9/2026 12:00:00 PM"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.scn"));
+    QVERIFY(test::writeBytes(file, "BEGIN_ENVIRONMENT\r\nDate MJD 1\r\n"));
+    w.get("txtFile")->setText(file);
+    QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    QCOMPARE(
+        test::readBytes(file),
+        QByteArray(
+            "BEGIN_ENVIRONMENT\r\n  Date MJD 61383.5008007326     ; 12/9/2026 12:00:00 PM UTC, "
+            "MJD in TDB\r\n"));
 
-        QTest::keyClick(scale, Qt::Key_Down);
-        QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5007660185"));
-        w.form->close();
-        QCOMPARE(w.desktop.settings.saved.last().timeScale, std::string("sim-now"));
-    }
+    // Typing an MJD in TDB gives back the UTC date.
+    w.typeInto("txtMJD", QStringLiteral("61383.5008007326"));
+    QCOMPARE(w.text("txtDate"), QStringLiteral("12/9/2026 12:00:00 PM"));
 
-    void TestForm1::timeScaleRestored() {
-        Window w(StoredSettings{"", "0", "tdb"}, {2026, 12, 9, 12, 0, 0});
-        QCOMPARE(w.get<QComboBox>("Combo2")->currentText(),
-                 QStringLiteral("TDB (simulator clock)"));
-        QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5008007326"));
-        // Back to UTC: the settings keep their two lines.
-        QTest::keyClick(w.get<QComboBox>("Combo2"), Qt::Key_Up);
-        QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5"));
-        w.form->close();
-        QCOMPARE(w.desktop.settings.saved.last(), (StoredSettings{"", "0"}));
-    }
+    QTest::keyClick(scale, Qt::Key_Down);
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5007660185"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.last().timeScale, std::string("sim-now"));
+}
 
-    // The closed scale box shows its whole choice, and outside UTC the numeric
-    // frames name the scale.
-    void TestForm1::scaleNamedWhereShown_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("shortName");
-        QTest::addColumn<QStringList>("captions"); // MJD, Julian Date, Epoch
-        QTest::newRow("UTC") << ""
-                             << "UTC" << QStringList{"MJD", "Julian Date", "Epoch"};
-        QTest::newRow("TDB") << "tdb"
-                             << "TDB"
-                             << QStringList{"MJD (TDB)", "Julian Date (TDB)", "Epoch (TDB)"};
-        QTest::newRow("simulator's now")
-            << "sim-now"
-            << "Sim."
-            << QStringList{"MJD (Sim. Now)", "Julian Date (Sim. Now)", "Epoch (Sim. Now)"};
-    }
+void TestForm1::timeScaleRestored() {
+    Window w(StoredSettings{"", "0", "tdb"}, {2026, 12, 9, 12, 0, 0});
+    QCOMPARE(w.get<QComboBox>("Combo2")->currentText(), QStringLiteral("TDB (simulator clock)"));
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5008007326"));
+    // Back to UTC: the settings keep their two lines.
+    QTest::keyClick(w.get<QComboBox>("Combo2"), Qt::Key_Up);
+    QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.last(), (StoredSettings{"", "0"}));
+}
 
-    void TestForm1::scaleNamedWhereShown() {
-        QFETCH(QString, key);
-        QFETCH(QString, shortName);
-        QFETCH(QStringList, captions);
-        const auto shown = [](const Window& w) {
-            return QStringList{w.get<QGroupBox>("Frame4")->title(),
-                               w.get<QGroupBox>("Frame6")->title(),
-                               w.get<QGroupBox>("Frame5")->title()};
-        };
-        // Restored from the settings, and chosen from UTC.
-        Window restored(StoredSettings{"", "0", key.toStdString()});
-        auto* box = restored.get<ScaleBox>("Combo2");
-        QCOMPARE(box->currentShortName(), shortName);
-        QCOMPARE(shown(restored), captions);
-        // Whole, in a font no smaller than can be read.
-        const QFont font = box->shortNameFont();
-        QStyleOptionComboBox option;
-        option.initFrom(box);
-        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                         QStyle::SC_ComboBoxEditField, box);
-        QVERIFY2(QFontMetrics(font).horizontalAdvance(shortName) <= field.width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px")
-                                .arg(QFontMetrics(font).horizontalAdvance(shortName))
-                                .arg(field.width())));
-        QVERIFY(font.pointSizeF() >= 6.0);
+// The closed scale box shows its whole choice, and outside UTC the numeric
+// frames name the scale.
+void TestForm1::scaleNamedWhereShown_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shortName");
+    QTest::addColumn<QStringList>("captions"); // MJD, Julian Date, Epoch
+    QTest::newRow("UTC") << ""
+                         << "UTC" << QStringList{"MJD", "Julian Date", "Epoch"};
+    QTest::newRow("TDB") << "tdb"
+                         << "TDB" << QStringList{"MJD (TDB)", "Julian Date (TDB)", "Epoch (TDB)"};
+    QTest::newRow("simulator's now")
+        << "sim-now"
+        << "Sim." << QStringList{"MJD (Sim. Now)", "Julian Date (Sim. Now)", "Epoch (Sim. Now)"};
+}
 
-        Window chosen;
-        auto* fresh = chosen.get<ScaleBox>("Combo2");
-        fresh->setFocus();
+void TestForm1::scaleNamedWhereShown() {
+    QFETCH(QString, key);
+    QFETCH(QString, shortName);
+    QFETCH(QStringList, captions);
+    const auto shown = [](const Window& w) {
+        return QStringList{w.get<QGroupBox>("Frame4")->title(), w.get<QGroupBox>("Frame6")->title(),
+                           w.get<QGroupBox>("Frame5")->title()};
+    };
+    // Restored from the settings, and chosen from UTC.
+    Window restored(StoredSettings{"", "0", key.toStdString()});
+    auto* box = restored.get<ScaleBox>("Combo2");
+    QCOMPARE(box->currentShortName(), shortName);
+    QCOMPARE(shown(restored), captions);
+    // Whole, in a font no smaller than can be read.
+    const QFont font = box->shortNameFont();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    QVERIFY2(QFontMetrics(font).horizontalAdvance(shortName) <= field.width(),
+             qPrintable(QStringLiteral("%1 px in %2 px")
+                            .arg(QFontMetrics(font).horizontalAdvance(shortName))
+                            .arg(field.width())));
+    QVERIFY(font.pointSizeF() >= 6.0);
+
+    Window chosen;
+    auto* fresh = chosen.get<ScaleBox>("Combo2");
+    fresh->setFocus();
+    QTest::keyClick(fresh, Qt::Key_Down);
+    QTest::keyClick(fresh, Qt::Key_Up);
+    for (int i = 0; i < fresh->count() && fresh->currentShortName() != shortName; ++i) {
         QTest::keyClick(fresh, Qt::Key_Down);
-        QTest::keyClick(fresh, Qt::Key_Up);
-        for (int i = 0; i < fresh->count() && fresh->currentShortName() != shortName; ++i) {
-            QTest::keyClick(fresh, Qt::Key_Down);
-        }
-        QCOMPARE(shown(chosen), captions);
     }
+    QCOMPARE(shown(chosen), captions);
+}
 
-    QTEST_MAIN(TestForm1)
+QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"
