@@ -53,7 +53,11 @@ void addOptions(QCommandLineParser& parser) {
     addDateOptions(
         parser, QStringLiteral("Move scenario files (*.scn) to one date, in place."),
         QList<QCommandLineOption>{
-            {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
+            {QStringLiteral("recursive"),
+             QStringLiteral("Also rewrite the files of sub-folders, except those named "
+                            "Quicksave.")},
+            {QStringLiteral("include-quicksave"),
+             QStringLiteral("With --recursive: also enter folders named Quicksave.")},
             {QStringLiteral("dry-run"),
              QStringLiteral("Write nothing; show each date line before and after.")},
             {QStringLiteral("json"),
@@ -69,16 +73,22 @@ bool isFolder(const std::string& path) {
 }
 
 // The files a PATH stands for, and the folders that could not be listed.
-std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive) {
+std::vector<ScenarioTreeEntry> filesOf(const std::string& path, bool recursive,
+                                       QuicksaveFolders quicksave) {
     if (!isFolder(path)) {
         return {ScenarioTreeEntry(path)};
     }
     if (recursive) {
-        return listScenarioTree(path);
+        return listScenarioTree(path, systemFileSystem(), quicksave);
     }
     std::vector<ScenarioTreeEntry> entries;
     appendListing(listScenarioFiles(path), entries);
     return entries;
+}
+
+QuicksaveFolders quicksaveOf(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("include-quicksave")) ? QuicksaveFolders::Enter
+                                                             : QuicksaveFolders::Skip;
 }
 
 std::string dateLines(std::size_t n) {
@@ -156,8 +166,11 @@ public:
         }
     }
 
-    void rewritten(const ScenarioFileResult& result) {
+    void rewritten(const ScenarioFileResult& result, const std::string& newDate) {
         done(result.path, result.outcome, result.dateLineCount);
+        if (!json_ && result.wasPresentMoment()) {
+            io_.out.write("  started at the present moment; now starts at " + newDate + "\n");
+        }
         io_.out.flush();
     }
 
@@ -233,7 +246,8 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
         std::vector<ScenarioTreeEntry> entries;
         for (const QString& path : parser.positionalArguments()) {
             for (auto& entry :
-                 filesOf(bytesOfArgument(path), parser.isSet(QStringLiteral("recursive")))) {
+                 filesOf(bytesOfArgument(path), parser.isSet(QStringLiteral("recursive")),
+                         quicksaveOf(parser))) {
                 entries.push_back(std::move(entry));
             }
         }
@@ -261,7 +275,8 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")));
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
-        for (const auto& entry : filesOf(bytesOfArgument(pathArgument), recursive)) {
+        for (const auto& entry :
+             filesOf(bytesOfArgument(pathArgument), recursive, quicksaveOf(parser))) {
             if (!entry) {
                 report.failed(entry.error());
                 continue;
@@ -273,7 +288,8 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
             } else {
                 const auto result =
                     rewriteListedFile(*entry, dateLine, systemFileSystem(), &journal);
-                result ? report.rewritten(*result) : report.failed(result.error());
+                result ? report.rewritten(*result, printableBytes(date->dateText))
+                       : report.failed(result.error());
             }
         }
     }

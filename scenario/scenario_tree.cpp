@@ -2,6 +2,8 @@
 
 #include "scenario/folder_path.h"
 
+#include <algorithm>
+#include <cctype>
 #include <system_error>
 
 namespace zentadial {
@@ -29,7 +31,18 @@ std::expected<std::vector<std::string>, ScenarioFailure> subFolders(FileSystem& 
     return std::move(*paths);
 }
 
-void walk(FileSystem& fs, const std::string& folder, std::vector<ScenarioTreeEntry>& entries) {
+bool isQuicksave(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    const std::string_view name =
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    constexpr std::string_view kName = "quicksave";
+    return std::ranges::equal(name, kName, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+void walk(FileSystem& fs, const std::string& folder, std::vector<ScenarioTreeEntry>& entries,
+          QuicksaveFolders quicksave) {
     appendListing(listScenarioFiles(folder, fs), entries);
     auto folders = subFolders(fs, folder);
     if (!folders) {
@@ -37,7 +50,10 @@ void walk(FileSystem& fs, const std::string& folder, std::vector<ScenarioTreeEnt
         return;
     }
     for (const auto& sub : *folders) {
-        walk(fs, sub, entries);
+        if (quicksave == QuicksaveFolders::Skip && isQuicksave(sub)) {
+            continue;
+        }
+        walk(fs, sub, entries, quicksave);
     }
 }
 
@@ -57,9 +73,10 @@ void appendListing(std::expected<ScenarioListing, ScenarioFailure> listing,
     }
 }
 
-std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText, FileSystem& fs) {
+std::vector<ScenarioTreeEntry> listScenarioTree(std::string_view folderText, FileSystem& fs,
+                                                QuicksaveFolders quicksave) {
     std::vector<ScenarioTreeEntry> entries;
-    walk(fs, std::string(folderText), entries);
+    walk(fs, std::string(folderText), entries, quicksave);
     return entries;
 }
 
