@@ -1,54 +1,17 @@
 #include "cli/argument_bytes.h"
 
-#include "cli/utf8.h"
+#include "platform/path_text.h"
 
 #include <array>
 
 namespace zentadial {
-namespace {
-
-constexpr char16_t kEscapeBase = 0xDC00;
-
-bool isEscapedByte(char16_t unit) {
-    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
-}
-
-} // namespace
 
 QString argumentFromBytes(std::string_view bytes) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    while (!bytes.empty()) {
-        const std::size_t length = utf8Length(bytes);
-        if (length == 0) {
-            text +=
-                QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[0])));
-            bytes.remove_prefix(1);
-            continue;
-        }
-        text += QString::fromUtf8(bytes.data(), static_cast<qsizetype>(length));
-        bytes.remove_prefix(length);
-    }
-    return text;
+    return pathFromUtf8(bytes);
 }
 
 std::string bytesOfArgument(const QString& argument) {
-    std::string bytes;
-    qsizetype runStart = 0;
-    const auto flushRun = [&](qsizetype end) {
-        bytes += argument.mid(runStart, end - runStart).toUtf8().toStdString();
-    };
-    for (qsizetype i = 0; i < argument.size(); ++i) {
-        const char16_t unit = argument.at(i).unicode();
-        const bool paired = i > 0 && argument.at(i - 1).isHighSurrogate();
-        if (isEscapedByte(unit) && !paired) {
-            flushRun(i);
-            bytes += static_cast<char>(unit - kEscapeBase);
-            runStart = i + 1;
-        }
-    }
-    flushRun(argument.size());
-    return bytes;
+    return pathToUtf8(argument);
 }
 
 // On Windows "\\" separates the names of every path and no name holds a

@@ -2,6 +2,7 @@
 
 #include "cli/convert_command.h"
 #include "cli/history_command.h"
+#include "cli/list_command.h"
 #include "cli/rewrite_command.h"
 #include "cli/undo_command.h"
 
@@ -19,6 +20,8 @@ constexpr std::string_view kHelp =
     "Commands:\n"
     "  convert   Show one instant on the four scales, or convert entries read from\n"
     "            standard input (--batch).\n"
+    "  list      Show the date each scenario file starts at, and what depends\n"
+    "            on that date.\n"
     "  rewrite   Rewrite the Date MJD line of scenario files and folders.\n"
     "  undo      Put the files of the last rewrite (or undo) back as they were.\n"
     "  history   List the passes that can be undone.\n"
@@ -34,7 +37,8 @@ constexpr std::string_view kHelp =
 int runCli(const QStringList& arguments, CliStreams& io) {
     if (arguments.size() < 2) {
         return reportUsage(
-            io, usageError(QStringLiteral("give a command: convert, rewrite, undo or history.")),
+            io,
+            usageError(QStringLiteral("give a command: convert, list, rewrite, undo or history.")),
             {});
     }
     const QString& command = arguments.at(1);
@@ -50,6 +54,9 @@ int runCli(const QStringList& arguments, CliStreams& io) {
     const QStringList rest = arguments.mid(1);
     if (command == QLatin1String("convert")) {
         return runConvert(rest, io);
+    }
+    if (command == QLatin1String("list")) {
+        return runList(rest, io);
     }
     if (command == QLatin1String("rewrite")) {
         return runRewrite(rest, io);

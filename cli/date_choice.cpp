@@ -4,47 +4,14 @@
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
+#include "core/zone_offset.h"
 #include "platform/clock.h"
-
-#include <cmath>
 
 namespace zentadial {
 namespace {
 
-constexpr double kMaxZoneHours = 14;
-constexpr double kMinutesPerHour = 60;
-
 QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-bool allDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// "+5:30", "-3:30", "14:00": sign, hours, colon, two digits of minutes.
-std::optional<double> clockOffset(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view hours = text.substr(0, colon);
-    const std::string_view minutes = text.substr(colon + 1);
-    if (!allDigits(hours) || hours.size() > 2 || !allDigits(minutes) || minutes.size() != 2) {
-        return std::nullopt;
-    }
-    const double h = std::stoi(std::string(hours));
-    const double m = std::stoi(std::string(minutes));
-    if (m >= kMinutesPerHour) {
-        return std::nullopt;
-    }
-    const double offset = h + m / kMinutesPerHour;
-    return negative ? -offset : offset;
 }
 
 } // namespace
@@ -61,13 +28,8 @@ Usage<double> plainNumberOption(std::string_view option, std::string_view text) 
 }
 
 Usage<double> zoneHours(std::string_view text) {
-    std::optional<double> hours = clockOffset(text);
+    const std::optional<double> hours = zoneOffsetHours(text);
     if (!hours) {
-        if (const Conv<double> plain = plainNumberFromText(text)) {
-            hours = *plain;
-        }
-    }
-    if (!hours || !(std::fabs(*hours) <= kMaxZoneHours)) {
         return std::unexpected(usageError(
             QStringLiteral("option '--zone': '%1' is not an offset from GMT; give hours east "
                            "of GMT from -14 to 14, as a number (-8, 5.5) or as +H:MM (+5:30).")

@@ -53,7 +53,11 @@ void addOptions(QCommandLineParser& parser) {
     addDateOptions(
         parser, QStringLiteral("Move scenario files (*.scn) to one date, in place."),
         QList<QCommandLineOption>{
-            {QStringLiteral("recursive"), QStringLiteral("Also rewrite the files of sub-folders.")},
+            {QStringLiteral("recursive"),
+             QStringLiteral("Also rewrite the files of sub-folders, except those named "
+                            "Quicksave.")},
+            {QStringLiteral("include-quicksave"),
+             QStringLiteral("With --recursive: also enter folders named Quicksave.")},
             {QStringLiteral("dry-run"),
              QStringLiteral("Write nothing; show each date line before and after.")},
             {QStringLiteral("json"),
@@ -62,6 +66,11 @@ void addOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("PATH"),
                                  QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("PATH..."));
+}
+
+QuicksaveFolders quicksaveOf(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("include-quicksave")) ? QuicksaveFolders::Enter
+                                                             : QuicksaveFolders::Skip;
 }
 
 std::string dateLines(std::size_t n) {
@@ -139,8 +148,11 @@ public:
         }
     }
 
-    void rewritten(const ScenarioFileResult& result) {
+    void rewritten(const ScenarioFileResult& result, const std::string& newDate) {
         done(result.path, result.outcome, result.dateLineCount);
+        if (!json_ && result.wasPresentMoment()) {
+            io_.out.write("  started at the present moment; now starts at " + newDate + "\n");
+        }
         io_.out.flush();
     }
 
@@ -215,8 +227,10 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     if (shiftRequested(parser)) {
         std::vector<ScenarioTreeEntry> entries;
         for (const QString& path : parser.positionalArguments()) {
-            forEachScenarioFile(bytesOfArgument(path), parser.isSet(QStringLiteral("recursive")),
-                                [&](const ScenarioTreeEntry& entry) { entries.push_back(entry); });
+            forEachScenarioFile(
+                bytesOfArgument(path), parser.isSet(QStringLiteral("recursive")),
+                [&](const ScenarioTreeEntry& entry) { entries.push_back(entry); },
+                systemFileSystem(), quicksaveOf(parser));
         }
         if (entries.empty()) {
             return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")),
@@ -243,7 +257,8 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         forEachScenarioFile(
-            bytesOfArgument(pathArgument), recursive, [&](const ScenarioTreeEntry& entry) {
+            bytesOfArgument(pathArgument), recursive,
+            [&](const ScenarioTreeEntry& entry) {
                 if (!entry) {
                     report.failed(entry.error());
                     return;
@@ -255,9 +270,11 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
                 } else {
                     const auto result =
                         rewriteListedFile(*entry, dateLine, systemFileSystem(), &journal);
-                    result ? report.rewritten(*result) : report.failed(result.error());
+                    result ? report.rewritten(*result, printableBytes(date->dateText))
+                           : report.failed(result.error());
                 }
-            });
+            },
+            systemFileSystem(), quicksaveOf(parser));
     }
     report.summary();
     reportNotes(io, date->notes());

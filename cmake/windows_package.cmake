@@ -1,5 +1,5 @@
 # The Windows zip: both programs, the Qt and MinGW runtime DLLs and plugins
-# they load, and the licence texts of all of it, in one folder that runs
+# they load, a read-me for users, and the licence texts of all of it, in one folder that runs
 # wherever it is unpacked. Qt finds its plugins in the folders beside the
 # program, so no qt.conf is needed.
 get_filename_component(zentadial_qt_root "${Qt6_DIR}/../../.." ABSOLUTE)
@@ -20,6 +20,8 @@ endforeach()
 file(GLOB zentadial_mingw_runtime "${ZENTADIAL_WINDOWS_SDK}/mingw-runtime/*.dll")
 install(FILES ${zentadial_mingw_runtime} DESTINATION .)
 
+# The user's read-me first; the developers' one beside it.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/README-windows.txt DESTINATION . RENAME README.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/THIRD-PARTY.txt DESTINATION .)
 install(FILES ${zentadial_qt_root}/LICENSES/LGPL-3.0-only.txt

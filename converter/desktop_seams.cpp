@@ -6,7 +6,6 @@
 #include <QCompleter>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 
 namespace zentadial {
 
@@ -39,7 +38,7 @@ std::optional<ChosenFile> DialogFileChooser::chooseFile(QWidget* owner) {
     }
     // "C:\dir\a.scn" on Windows, as its users write and read paths.
     const QString fileName = QDir::toNativeSeparators(dialog_->selectedFiles().constFirst());
-    return ChosenFile{fileName, QFileInfo(fileName).fileName()};
+    return ChosenFile{fileName};
 }
 
 void PickerWindow::pickFolder(QLineEdit& txtFolder, QWidget* owner) {

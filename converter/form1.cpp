@@ -1,12 +1,15 @@
 #include "converter/form1.h"
 
 #include "converter/option_button.h"
+#include "converter/scale_box.h"
 #include "core/date_text.h"
 #include "core/field_agreement.h"
 #include "core/number_text.h"
 #include "core/present_date.h"
 #include "core/scales.h"
+#include "core/zone_offset.h"
 #include "help/form2.h"
+#include "platform/path_text.h"
 #include "preview/journal_messages.h"
 #include "preview/preview.h"
 #include "scenario/journal_pass.h"
@@ -18,14 +21,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStringDecoder>
 
 namespace zentadial {
 namespace {
@@ -53,15 +54,6 @@ std::string toStd(const QString& text) {
 // A pass the undo journal could not keep says so under what it did.
 QString withNote(const QString& detail, const QString& note) {
     return note.isEmpty() ? detail : detail % QLatin1Char('\n') % note;
-}
-
-// The settings file's folder as the user reads it: UTF-8, or else one byte a
-// letter, as older files and other tools wrote it ("f\xfcr" shows "für").
-QString folderText(const std::string& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QString text = utf8(view);
-    return utf8.hasError() ? QString::fromLatin1(view) : text;
 }
 
 } // namespace
@@ -138,13 +130,14 @@ void Form1::createControls() {
     // The time scale of the MJD, JD and Epoch, in the free place of the right
     // column, in the size and style of the zone's frame.
     Frame8 = frame("Frame8", QT_TR_NOOP("Scale"), 9840, 1920, 1215, 735, false);
-    Combo2 = new QComboBox(Frame8);
+    Combo2 = new ScaleBox(Frame8);
     place(Combo2, "Combo2", 120, 240, 975, 315, false);
-    Combo2->addItem(tr("UTC"), QVariant::fromValue(int(TimeScale::Utc)));
-    Combo2->addItem(tr("TDB (simulator clock)"), QVariant::fromValue(int(TimeScale::Tdb)));
-    Combo2->addItem(tr("Simulator's Now (UTC + 66.184 s)"),
-                    QVariant::fromValue(int(TimeScale::SimulatorNow)));
-    // The entries are longer than the box: the list opens wide enough.
+    Combo2->addEntry(tr("UTC"), tr("UTC"), QVariant::fromValue(int(TimeScale::Utc)));
+    Combo2->addEntry(tr("TDB", "short name of the scale"), tr("TDB (simulator clock)"),
+                     QVariant::fromValue(int(TimeScale::Tdb)));
+    Combo2->addEntry(tr("Sim.", "short name of the scale"), tr("Simulator's Now (UTC + 66.184 s)"),
+                     QVariant::fromValue(int(TimeScale::SimulatorNow)));
+    // The full names are longer than the box: the list opens wide enough.
     Combo2->view()->setMinimumWidth(Combo2->view()->sizeHintForColumn(0) + px(240));
     Combo2->setAccessibleName(tr("Time scale of the MJD, JD and Epoch"));
 
@@ -199,6 +192,7 @@ void Form1::wireEvents() {
     connect(txtJulian, &QLineEdit::textChanged, this, &Form1::txtJulian_Change);
     connect(btnNow, &QPushButton::clicked, this, &Form1::btnNow_Click);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &Form1::keepTypedZone);
     connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
@@ -278,6 +272,23 @@ void Form1::apply(const FieldWrites& writes) {
     }
 }
 
+// Outside UTC the numeric frames name their scale, so that a figure copied
+// from them is never taken for a UTC one.
+void Form1::showScaleInCaptions() {
+    if (timeScale_ == TimeScale::Utc) {
+        Frame4->setTitle(tr("MJD"));
+        Frame6->setTitle(tr("Julian Date"));
+        Frame5->setTitle(tr("Epoch"));
+        return;
+    }
+    const QString scale = timeScale_ == TimeScale::Tdb
+                              ? tr("TDB", "short name of the scale")
+                              : tr("Sim. Now", "name of the scale in a caption");
+    Frame4->setTitle(tr("MJD (%1)").arg(scale));
+    Frame6->setTitle(tr("Julian Date (%1)").arg(scale));
+    Frame5->setTitle(tr("Epoch (%1)").arg(scale));
+}
+
 const MjdScale& Form1::mjdScale() const {
     return mjdScaleOf(timeScale_);
 }
@@ -298,11 +309,12 @@ void Form1::Form_Load() {
     QDir::setCurrent(seams_.settings.programFolder());
     if (const std::optional<StoredSettings> stored = seams_.settings.load()) {
         storedFolderBytes_ = stored->folder;
-        storedFolder_ = folderText(storedFolderBytes_);
+        storedFolder_ = folderFromSettingsBytes(storedFolderBytes_);
         storedTimeZone_ = fromStd(stored->timeZone);
         // A scale this version does not know reads as UTC.
         timeScale_ = scaleWithKey(stored->timeScale).value_or(TimeScale::Utc);
         Combo2->setCurrentIndex(Combo2->findData(int(timeScale_)));
+        showScaleInCaptions();
         txtFolder->setText(storedFolder_);
         seams_.fileChooser.setInitialFolder(storedFolder_);
     }
@@ -325,13 +337,15 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+    keepTypedZone();
     QDir::setCurrent(seams_.settings.programFolder());
     const std::string scale =
         timeScale_ == TimeScale::Utc ? std::string() : std::string(keyOf(timeScale_));
     // A folder kept as it was goes back byte for byte: a name that is not
     // UTF-8 would not survive the way through the text.
-    const std::string folder =
-        storedFolder_ == folderText(storedFolderBytes_) ? storedFolderBytes_ : toStd(storedFolder_);
+    const std::string folder = storedFolder_ == folderFromSettingsBytes(storedFolderBytes_)
+                                   ? storedFolderBytes_
+                                   : pathToUtf8(storedFolder_);
     const auto saved = seams_.settings.save({folder, toStd(storedTimeZone_), scale});
     if (!saved) {
         seams_.messages.warn(this, saved.error(), windowTitle());
@@ -399,8 +413,14 @@ void Form1::txtJulian_Change() {
 }
 
 void Form1::setDateToNow() {
-    const Conv<std::string> now =
-        nowDateText(seams_.clock.localNow(), toStd(Combo1->currentText()), form_);
+    // "5:30" is hours and minutes; any other text reads by its leading
+    // number, as the converter has always read the zone.
+    std::string zone = toStd(Combo1->currentText());
+    if (const std::optional<double> hours = zoneOffsetHours(zone)) {
+        zone = spacedNumberText(*hours);
+        keepTypedZone();
+    }
+    const Conv<std::string> now = nowDateText(seams_.clock.localNow(), zone, form_);
     // A zone that moves the present out of the date range leaves the fields
     // as they were.
     if (!now) {
@@ -427,10 +447,19 @@ void Form1::Combo1_Click() {
     storedTimeZone_ = Combo1->currentText();
 }
 
+// A zone the user typed counts as chosen once it reads as an offset and is
+// used, left or the window closed; a half-typed one leaves the last choice.
+void Form1::keepTypedZone() {
+    if (Combo1->lineEdit()->isModified() && zoneOffsetHours(toStd(Combo1->currentText()))) {
+        storedTimeZone_ = Combo1->currentText();
+    }
+}
+
 // The date field holds civil UTC in every scale: the three numeric fields
 // are worked out from it again, as after an edit of the date.
 void Form1::Combo2_Click() {
     timeScale_ = static_cast<TimeScale>(Combo2->currentData().toInt());
+    showScaleInCaptions();
     dateActive = true;
     mjdActive = false;
     epochActive = false;
@@ -466,17 +495,11 @@ void Form1::Command3_Click() {
         return;
     }
     txtFile->setText(chosen->fileName);
-    const qsizetype folderLength = chosen->fileName.size() - chosen->fileTitle.size() - 1;
-    if (folderLength < 0) {
-        return;
+    // A file in a root keeps the root with its separator: "C:" alone would
+    // name the current folder of drive C at the next start.
+    if (const QString folder = folderOfPath(chosen->fileName); !folder.isEmpty()) {
+        storedFolder_ = folder;
     }
-    QString folder = chosen->fileName.left(folderLength);
-    // A file in the top folder keeps the root itself, not an empty folder
-    // that would mean "here" at the next start.
-    if (folder.isEmpty() && chosen->fileName.startsWith(QDir::separator())) {
-        folder = QDir::separator();
-    }
-    storedFolder_ = folder;
 }
 
 void Form1::Command2_Click() {
@@ -568,11 +591,11 @@ void Form1::cmdFile_Click() {
     if (!dateLine) {
         return;
     }
-    const QByteArray path = QFile::encodeName(txtFile->text());
+    const std::string path = pathToUtf8(txtFile->text());
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     const ScenarioFileOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFile(path.toStdString(), *dateLine, systemFileSystem(), &journal);
+        return rewriteScenarioFile(path, *dateLine, systemFileSystem(), &journal);
     }();
     const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
@@ -589,11 +612,11 @@ void Form1::cmdFolder_Click() {
     if (!dateLine) {
         return;
     }
-    const QByteArray folder = QFile::encodeName(txtFolder->text());
+    const std::string folder = folderPathBytes(txtFolder->text(), storedFolderBytes_);
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     const ScenarioFolderOutcome outcome = [&] {
         const WaitCursor wait;
-        return rewriteScenarioFolder(folder.toStdString(), *dateLine, systemFileSystem(), &journal);
+        return rewriteScenarioFolder(folder, *dateLine, systemFileSystem(), &journal);
     }();
     const QString note = JournalMessages::notKeptNote(journal.finish());
     if (!outcome) {
@@ -616,8 +639,9 @@ void Form1::cmdPreview_Click() {
         preview_ = new Preview(*this, seams_.messages, systemFileSystem(), this);
     }
     const bool folder = Option2->isChecked();
-    const QString path = folder ? txtFolder->text() : txtFile->text();
-    preview_->showSource(QFile::encodeName(path).toStdString(), folder);
+    preview_->showSource(folder ? folderPathBytes(txtFolder->text(), storedFolderBytes_)
+                                : pathToUtf8(txtFile->text()),
+                         folder);
     preview_->show();
     preview_->raise();
     preview_->activateWindow();

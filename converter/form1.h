@@ -21,6 +21,7 @@ class QRadioButton;
 namespace zentadial {
 
 class Preview;
+class ScaleBox;
 
 // The converter window: four linked fields that show one instant on four
 // scales, the zone list and "Now", and the choice of the scenario files to
@@ -53,6 +54,8 @@ private:
     [[nodiscard]] QLineEdit* fieldFor(Field field) const;
     void apply(const FieldWrites& writes);
     [[nodiscard]] const MjdScale& mjdScale() const;
+    void showScaleInCaptions();
+    void keepTypedZone();
     void showScaleNotes();
     [[nodiscard]] static QString fieldName(Field field);
     [[nodiscard]] QString describeDisagreement(const FieldDisagreement& disagreement) const;
@@ -111,7 +114,7 @@ private:
     QLineEdit* txtFolder = nullptr;
     QComboBox* Combo1 = nullptr;
     QGroupBox* Frame8 = nullptr;
-    QComboBox* Combo2 = nullptr;
+    ScaleBox* Combo2 = nullptr;
     QPushButton* btnNow = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -18,8 +18,7 @@ namespace zentadial {
 // or the user's files.
 
 struct ChosenFile {
-    QString fileName;  // the full path
-    QString fileTitle; // the name without its folder
+    QString fileName; // the full path
 };
 
 class FileChooser {

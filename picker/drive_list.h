@@ -1,30 +1,12 @@
 #pragma once
 
+#include "platform/volumes.h"
+
 #include <QComboBox>
 #include <QStringList>
 #include <functional>
 
 namespace zentadial {
-
-// The roots of the volumes, written with "/" as Qt keeps paths. On Windows
-// the logical drives, "C:/" and on, ready or not. Elsewhere the mount points
-// of the mounted, ready volumes that hold folders: "/" first, then the others
-// in order; with no drive letters, a volume stands for a drive and its mount
-// point is its designation.
-[[nodiscard]] QStringList mountedVolumePaths();
-
-// The mount point among mountPoints that holds path: the longest one that is
-// path itself or a whole-component prefix of it ("/home" holds "/home/a" but
-// not "/home2"; "C:/" holds "c:/a"). Empty when none does.
-[[nodiscard]] QString volumeContaining(const QStringList& mountPoints, const QString& path);
-
-// A folder as the user reads and types it: on Windows with "\" and the
-// drive letter in lower case ("c:\", "c:\Scenarios"); elsewhere unchanged.
-[[nodiscard]] QString nativeFolderText(const QString& folder);
-
-// What the drive list shows for a volume: "c: [System]" on Windows, the
-// mount point elsewhere.
-[[nodiscard]] QString driveCaption(const QString& mountPoint);
 
 using VolumeSource = std::function<QStringList()>;
 
@@ -48,8 +30,13 @@ public:
 Q_SIGNALS:
     void driveChanged();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void userPicked(int index);
+    // The caption in full as the box's tooltip, when the closed box cuts it.
+    void showCutCaption();
 
     int shownIndex_ = -1;
 };

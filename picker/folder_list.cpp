@@ -1,6 +1,7 @@
 #include "picker/folder_list.h"
 
-#include "picker/drive_list.h"
+#include "platform/path_text.h"
+#include "platform/volumes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,14 +23,6 @@ QString absoluteClean(const QString& folder) {
 }
 
 } // namespace
-
-QString childFolder(const QString& folder, const QString& name) {
-    // A root already ends in the separator.
-    if (folder.endsWith(QLatin1Char('/'))) {
-        return QString(folder + name);
-    }
-    return QString(folder + QLatin1Char('/') + name);
-}
 
 FolderList::FolderList(const QStringList& mountPoints, QWidget* parent)
     : QTreeWidget(parent), mountPoints_(mountPoints) {
@@ -147,7 +140,7 @@ void FolderList::rebuild() {
     QString walked = root;
     const QStringList steps = below.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& step : steps) {
-        walked = childFolder(walked, step);
+        walked = joinedPath(walked, step);
         item = new QTreeWidgetItem(item, QStringList{step});
         item->setIcon(0, openIcon);
         item->setData(0, kPathRole, walked);
@@ -168,13 +161,31 @@ void FolderList::rebuild() {
     for (const QFileInfo& sub : subFolders) {
         auto* child = new QTreeWidgetItem(current, QStringList{sub.fileName()});
         child->setIcon(0, folderIcon);
-        child->setData(0, kPathRole, childFolder(path_, sub.fileName()));
+        child->setData(0, kPathRole, joinedPath(path_, sub.fileName()));
     }
 
     expandAll();
     setCurrentItem(current);
+    showCutNames();
     // Centred, so that the nearest folders above and below stay in sight.
     scrollToItem(current, QAbstractItemView::PositionAtCenter);
+}
+
+void FolderList::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    showCutNames();
+}
+
+void FolderList::showCutNames() {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int visibleRight = viewport()->width() + horizontalOffset();
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        const QModelIndex index = indexFromItem(*it);
+        const int right = visualRect(index).left() + horizontalOffset() +
+                          itemDelegate()->sizeHint(option, index).width();
+        (*it)->setToolTip(0, right > visibleRight ? (*it)->text(0) : QString());
+    }
 }
 
 void FolderList::open(QTreeWidgetItem* item) {

@@ -7,9 +7,6 @@
 
 namespace zentadial {
 
-// The full path of the folder called name inside folder.
-[[nodiscard]] QString childFolder(const QString& folder, const QString& name);
-
 // The folder list: the chain of folders from the volume's root down to the
 // current folder, each a step further in, then the current folder's
 // sub-folders, sorted by name. Hidden folders (names that begin with a dot)
@@ -53,11 +50,14 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
 
 private:
     void rebuild();
+    // The name in full as an entry's tooltip, where the list cuts it.
+    void showCutNames();
     void open(QTreeWidgetItem* item);
 
     QStringList mountPoints_;

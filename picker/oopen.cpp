@@ -2,6 +2,8 @@
 
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
+#include "platform/make_folder.h"
+#include "platform/path_text.h"
 #include "widgets/twips.h"
 
 #include <QDir>
@@ -14,11 +16,6 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <cerrno>
-#ifdef Q_OS_WIN
-#include <direct.h>
-#else
-#include <sys/stat.h>
-#endif
 
 namespace zentadial {
 
@@ -60,27 +57,6 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
     return button;
 }
 
-// Makes one folder; 0 or the errno value.
-int makeFolder(const QString& path) {
-#ifdef Q_OS_WIN
-    const int made = ::_wmkdir(reinterpret_cast<const wchar_t*>(path.utf16()));
-#else
-    const int made = ::mkdir(QFile::encodeName(path).constData(), 0777);
-#endif
-    return made == 0 ? 0 : errno;
-}
-
-// The new folder's path: the open folder, one separator, the name. On Windows
-// the join is literal, so at a drive root it holds two backslashes
-// ("c:\\New" at the root), which the system reads as one.
-QString newFolderPath(const QString& folder, const QString& name) {
-#ifdef Q_OS_WIN
-    return nativeFolderText(folder) + QLatin1Char('\\') + name;
-#else
-    return childFolder(folder, name);
-#endif
-}
-
 } // namespace
 
 QString refusedFolderName(const QString& name) {
@@ -90,16 +66,13 @@ QString refusedFolderName(const QString& name) {
     if (name == QLatin1String(".") || name == QLatin1String("..")) {
         return Oopen::tr("\"%1\" is not a name a new folder can have.").arg(name);
     }
-    if (name.contains(QLatin1Char('/'))) {
-        return Oopen::tr("A folder name cannot contain \"/\". The new folder is made inside "
-                         "the folder that is open, so type its name alone.");
+    for (const QChar separator : {QLatin1Char('/'), QLatin1Char('\\')}) {
+        if (isNameSeparator(separator) && name.contains(separator)) {
+            return Oopen::tr("A folder name cannot contain \"%1\". The new folder is made "
+                             "inside the folder that is open, so type its name alone.")
+                .arg(separator);
+        }
     }
-#ifdef Q_OS_WIN
-    if (name.contains(QLatin1Char('\\'))) {
-        return Oopen::tr("A folder name cannot contain \"\\\". The new folder is made inside "
-                         "the folder that is open, so type its name alone.");
-    }
-#endif
     // The system would cut the name short at the first null character and
     // make a folder of another name.
     if (name.contains(QChar(u'\0'))) {
@@ -238,7 +211,9 @@ void Oopen::Command4_Click() {
         messages_.warn(this, refused, tr("Make Directory"));
         return;
     }
-    const QString joint = newFolderPath(Dir1->path(), name);
+    // Made through the folder's text as the user reads it, so that a failure
+    // names it that way.
+    const QString joint = joinedPath(nativeFolderText(Dir1->path()), name);
     if (const int error = makeFolder(joint); error != 0) {
         const QString why = error == EEXIST
                                 ? tr("A folder or file named \"%1\" exists already here.").arg(name)
@@ -248,7 +223,7 @@ void Oopen::Command4_Click() {
         return;
     }
     Dir1->refresh();
-    if (auto opened = Dir1->setPath(childFolder(Dir1->path(), name)); !opened) {
+    if (auto opened = Dir1->setPath(joinedPath(Dir1->path(), name)); !opened) {
         messages_.warn(
             this, tr("The new folder was created but cannot be opened. %1").arg(opened.error()),
             tr("Make Directory"));

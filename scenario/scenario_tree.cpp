@@ -2,6 +2,8 @@
 
 #include "scenario/folder_path.h"
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <system_error>
 #include <utility>
@@ -31,8 +33,15 @@ void visitListing(FileSystem& fs, const std::shared_ptr<const OpenFolder>& folde
     }
 }
 
+bool isQuicksave(std::string_view name) {
+    constexpr std::string_view kName = "quicksave";
+    return std::ranges::equal(name, kName, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
 void walk(FileSystem& fs, const std::shared_ptr<const OpenFolder>& folder,
-          const ScenarioVisitor& visit) {
+          const ScenarioVisitor& visit, QuicksaveFolders quicksave) {
     visitListing(fs, folder, visit);
     const auto names = listFolderNames(fs, *folder, [&](const FolderEntry& entry) {
         if (entry.hidden) {
@@ -49,19 +58,22 @@ void walk(FileSystem& fs, const std::shared_ptr<const OpenFolder>& folder,
         return;
     }
     for (const auto& name : *names) {
+        if (quicksave == QuicksaveFolders::Skip && isQuicksave(name)) {
+            continue;
+        }
         auto sub = fs.openFolderAt(*folder, name);
         if (!sub) {
             visit(std::unexpected(cannotList(joinPath(folder->path, name), sub.error())));
             continue;
         }
-        walk(fs, std::make_shared<const OpenFolder>(std::move(*sub)), visit);
+        walk(fs, std::make_shared<const OpenFolder>(std::move(*sub)), visit, quicksave);
     }
 }
 
 } // namespace
 
 void forEachScenarioFile(std::string_view pathText, bool recursive, const ScenarioVisitor& visit,
-                         FileSystem& fs) {
+                         FileSystem& fs, QuicksaveFolders quicksave) {
     const std::string path(pathText);
     std::expected<OpenFolder, std::error_code> folder =
         std::unexpected(std::make_error_code(std::errc::invalid_argument));
@@ -81,7 +93,7 @@ void forEachScenarioFile(std::string_view pathText, bool recursive, const Scenar
     }
     auto opened = std::make_shared<const OpenFolder>(std::move(*folder));
     if (recursive) {
-        walk(fs, opened, visit);
+        walk(fs, opened, visit, quicksave);
     } else {
         visitListing(fs, opened, visit);
     }

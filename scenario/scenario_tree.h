@@ -15,6 +15,11 @@ namespace zentadial {
 using ScenarioTreeEntry = std::expected<FileInFolder, ScenarioFailure>;
 using ScenarioVisitor = std::function<void(const ScenarioTreeEntry& entry)>;
 
+// Whether a walk enters folders named "Quicksave" (in any case): the
+// simulator fills them with its own quick saves, which a user moving a set of
+// scenarios rarely means to move too.
+enum class QuicksaveFolders { Enter, Skip };
+
 // The scenario files a path stands for, each handed to `visit` as soon as it
 // is found, so that a pass over a large tree holds one folder's listing at a
 // time. A path that names a folder stands for its own files, as
@@ -25,6 +30,7 @@ using ScenarioVisitor = std::function<void(const ScenarioTreeEntry& entry)>;
 // folders are not entered, so a link can neither lead the walk in a circle
 // nor out of the tree the user named.
 void forEachScenarioFile(std::string_view pathText, bool recursive, const ScenarioVisitor& visit,
-                         FileSystem& fs = systemFileSystem());
+                         FileSystem& fs = systemFileSystem(),
+                         QuicksaveFolders quicksave = QuicksaveFolders::Enter);
 
 } // namespace zentadial

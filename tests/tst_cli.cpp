@@ -170,6 +170,8 @@ private Q_SLOTS:
     void rewriteCounts();
     void timeScales_data();
     void timeScales();
+    void listAndSkipQuicksave_data();
+    void listAndSkipQuicksave();
     void wrongCalls_data();
     void wrongCalls();
     void helpAndVersion_data();
@@ -327,7 +329,12 @@ void TestCli::wrongCalls_data() {
     const auto row = [](const char* tag, const QStringList& arguments, const QByteArray& named) {
         QTest::newRow(tag) << arguments << named;
     };
-    row("no command", {}, "convert, rewrite, undo or history");
+    row("no command", {}, "convert, list, rewrite, undo or history");
+    row("list without a path", {QStringLiteral("list")}, "give at least one PATH");
+    row("list with an unknown scale",
+        {QStringLiteral("list"), QStringLiteral("--scale"), QStringLiteral("tt"),
+         QStringLiteral("a.scn")},
+        "'tt' is no time scale");
     row("unknown command", {QStringLiteral("konvert")}, "'konvert'");
     row("unknown option", {QStringLiteral("convert"), QStringLiteral("--mdj"), QStringLiteral("1")},
         "'mdj'");
@@ -1036,6 +1043,107 @@ void TestCli::timeScales() {
     QCOMPARE(rewrite.exitCode, 0);
     QCOMPARE(readBytes(file),
              QByteArray("BEGIN_ENVIRONMENT\r\n  Date MJD " + mjd + "     ; " + comment + "\r\n"));
+}
+
+// What list shows of each file, and which folders a recursive pass enters:
+// run in a made tree, each row's lines in order.
+void TestCli::listAndSkipQuicksave_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    const auto p = [](const char* path) { return printedPath(path); };
+    QTest::newRow("plain MJD")
+        << QStringList{QStringLiteral("list"), QStringLiteral("mjd.scn")}
+        << QList<QByteArray>{"mjd.scn: MJD 53005.5 (1/1/2004 12:00:00 PM), line 2, Date MJD"};
+    QTest::newRow("JD read as MJD")
+        << QStringList{QStringLiteral("list"), QStringLiteral("jd.scn")}
+        << QList<QByteArray>{"jd.scn: MJD 53005.5 (1/1/2004 12:00:00 PM), line 3, Date JD"};
+    QTest::newRow("present moment, no number")
+        << QStringList{QStringLiteral("list"), QStringLiteral("now.scn")}
+        << QList<QByteArray>{"now.scn: present moment (its date lines hold no number)"};
+    QTest::newRow("elements and launch")
+        << QStringList{QStringLiteral("list"), QStringLiteral("notes.scn")}
+        << QList<QByteArray>{
+               "notes.scn: MJD 53005.5 (1/1/2004 12:00:00 PM), line 2, Date MJD",
+               "  ELEMENTS: 2 vessels, epochs -5.5 to 0.5 days from the scenario's date",
+               "  landed: 1 vessel", "  LAUNCH_MJD: line 12, MJD 53006, Pad"};
+    QTest::newRow("checked-in scenario with ELEMENTS and landed vessels")
+        << QStringList{QStringLiteral("list"), fixture(kDockedAtIss)}
+        << QList<QByteArray>{
+               printedPath(fixture(kDockedAtIss).toUtf8()) +
+                   ": MJD 51982.029 (3/14/2001 12:41:46 AM), line 9, Date MJD",
+               "  ELEMENTS: 3 vessels, epochs -437.529000000002 to -437.529000000002 days from "
+               "the scenario's date",
+               "  landed: 2 vessels"};
+    QTest::newRow("tdb date read in its scale")
+        << QStringList{QStringLiteral("list"), QStringLiteral("--scale"), QStringLiteral("tdb"),
+                       QStringLiteral("mjd.scn")}
+        << QList<QByteArray>{"mjd.scn: MJD 53005.5 (1/1/2004 11:58:56 AM), line 2, Date MJD"};
+    QTest::newRow("json")
+        << QStringList{QStringLiteral("list"), QStringLiteral("--json"),
+                       QStringLiteral("notes.scn"), QStringLiteral("now.scn")}
+        << QList<QByteArray>{
+               "{\"path\":\"notes.scn\",\"scale\":\"utc\",\"presentMoment\":false,\"why\":null,"
+               "\"mjd\":53005.5,\"date\":\"1/1/2004 12:00:00 PM\",\"utc\":"
+               "\"2004-01-01T12:00:00Z\",\"line\":2,\"kind\":\"MJD\",\"elements\":2,"
+               "\"elementsDays\":[0.5,-5.5],\"stateVectors\":0,\"landed\":1,\"addOns\":"
+               "[{\"key\":\"LAUNCH_MJD\",\"line\":12,\"mjd\":53006,\"vessel\":\"Pad\"}],"
+               "\"playback\":false}",
+               "{\"path\":\"now.scn\",\"scale\":\"utc\",\"presentMoment\":true,\"why\":"
+               "\"no-number\",\"mjd\":null,\"date\":null,\"utc\":null,\"line\":null,\"kind\":null,"
+               "\"elements\":0,\"elementsDays\":[],\"stateVectors\":0,\"landed\":0,\"addOns\":[],"
+               "\"playback\":false}"};
+    QTest::newRow("recursive list skips Quicksave")
+        << QStringList{QStringLiteral("list"), QStringLiteral("--recursive"), QStringLiteral("sub")}
+        << QList<QByteArray>{p("sub/a.scn") + ": present moment (no date line)"};
+    QTest::newRow("recursive list enters Quicksave when asked")
+        << QStringList{QStringLiteral("list"), QStringLiteral("--recursive"),
+                       QStringLiteral("--include-quicksave"), QStringLiteral("sub")}
+        << QList<QByteArray>{p("sub/a.scn") + ": present moment (no date line)",
+                             p("sub/QUICKSAVE/q.scn") + ": present moment (no date line)"};
+    QTest::newRow("named Quicksave folder is listed")
+        << QStringList{QStringLiteral("list"), QStringLiteral("sub/QUICKSAVE")}
+        << QList<QByteArray>{p("sub/QUICKSAVE/q.scn") + ": present moment (no date line)"};
+    QTest::newRow("recursive rewrite skips Quicksave")
+        << QStringList{QStringLiteral("rewrite"),   QStringLiteral("--mjd"),
+                       QStringLiteral("53005.5"),   QStringLiteral("--recursive"),
+                       QStringLiteral("--dry-run"), QStringLiteral("sub")}
+        << QList<QByteArray>{p("sub/a.scn") + ": would be left unchanged, no date line",
+                             "Dry run, nothing written: 0 files would be rewritten (0 date "
+                             "lines), 1 would be left unchanged, 0 would fail."};
+    QTest::newRow("rewrite names a file that started now")
+        << QStringList{QStringLiteral("rewrite"), QStringLiteral("--mjd"),
+                       QStringLiteral("53005.5"), QStringLiteral("now.scn")}
+        << QList<QByteArray>{"now.scn: rewritten, 1 date line",
+                             "  started at the present moment; now starts at 1/1/2004 12:00:00 PM",
+                             "1 file rewritten (1 date line), 0 left unchanged, 0 failed."};
+}
+
+void TestCli::listAndSkipQuicksave() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<QByteArray>, lines);
+    emptyJournal();
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    const auto made = [&tree](const char* name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(tree.filePath(QString::fromUtf8(name))).absolutePath());
+        return writeBytes(tree.filePath(QString::fromUtf8(name)), bytes);
+    };
+    QVERIFY(made("mjd.scn", "BEGIN_ENVIRONMENT\nDate MJD 53005.5\nEND_ENVIRONMENT\n"));
+    QVERIFY(made("jd.scn", "BEGIN_ENVIRONMENT\n  System Sol\n  Date JD 2453006\n"));
+    QVERIFY(made("now.scn", "BEGIN_ENVIRONMENT\nDate MJD ; now\nEND_ENVIRONMENT\n"));
+    QVERIFY(made("notes.scn", "BEGIN_ENVIRONMENT\nDate MJD 53005.5\nEND_ENVIRONMENT\n"
+                              "BEGIN_SHIPS\nSat:Probe\n  ELEMENTS 6678 0 0 0 0 0 53006\nEND\n"
+                              "Old:Probe\n  ELEMENTS 6678 0 0 0 0 0 53000\nEND\n"
+                              "Pad:Launcher\n  LAUNCH_MJD 53006\n  STATUS Landed Earth\nEND\n"
+                              "END_SHIPS\n"));
+    QVERIFY(made("sub/a.scn", "no date\n"));
+    QVERIFY(made("sub/QUICKSAVE/q.scn", "no date\n"));
+    const Run result = run(arguments, {}, tree.path());
+    QCOMPARE(result.exitCode, 0);
+    QList<QByteArray> shown = result.out.split('\n');
+    QCOMPARE(shown.takeLast(), QByteArray());
+    QCOMPARE(shown, lines);
+    QCOMPARE(result.err, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,5 +1,8 @@
 #include "converter/form1.h"
+#include "converter/scale_box.h"
 #include "help/form2.h"
+#include "platform/path_text.h"
+#include "scenario/folder_path.h"
 #include "support/fake_seams.h"
 #include "support/file_bytes.h"
 #include "support/regional_forms.h"
@@ -11,9 +14,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -82,6 +91,28 @@ QStringList fieldTexts(const Window& w) {
     return {w.text("txtDate"), w.text("txtMJD"), w.text("txtEpoch"), w.text("txtJulian")};
 }
 
+// A path given as the bytes the file libraries take (UTF-8 on Windows, any
+// bytes on Linux), made and read without Qt, which cannot name a Linux
+// file whose name is not UTF-8.
+std::filesystem::path bytePath(const std::string& bytes) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+#else
+    return std::filesystem::path(bytes);
+#endif
+}
+
+bool writeAt(const std::string& path, const std::string& bytes) {
+    std::ofstream file(bytePath(path), std::ios::binary);
+    file << bytes;
+    return bool(file.flush());
+}
+
+std::string readAt(const std::string& path) {
+    std::ifstream file(bytePath(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 } // namespace
 
 class TestForm1 : public QObject {
@@ -106,7 +137,8 @@ private Q_SLOTS:
     void nowLeavesOnlyDateActive();
     void zoneOutOfRangeKeepsFields();
     void choosingZoneIsRemembered();
-    void typedZoneIsUsedButNotStored();
+    void typedZone_data();
+    void typedZone();
     void closingSavesStoredValues_data();
     void closingSavesStoredValues();
     void closingReportsSaveFailure_data();
@@ -123,12 +155,16 @@ private Q_SLOTS:
     void convertRefusesFieldsThatDisagree();
     void convertFolderRewritesEveryScenario();
     void convertFolderRefusesEmptyFolder();
+    void convertsPathsInAnyScript_data();
+    void convertsPathsInAnyScript();
     void convertFileSaysWhatHappened_data();
     void convertFileSaysWhatHappened();
     void convertFolderGoesOnPastRefusedFiles();
     void helpOpensBesideTheWindow();
     void timeScaleRecomputesAndRewrites();
     void timeScaleRestored();
+    void scaleNamedWhereShown_data();
+    void scaleNamedWhereShown();
 };
 
 void TestForm1::layout_data() {
@@ -454,15 +490,50 @@ void TestForm1::choosingZoneIsRemembered() {
     QCOMPARE(QString::fromStdString(w.desktop.settings.saved[0].timeZone), QStringLiteral(" 4"));
 }
 
-void TestForm1::typedZoneIsUsedButNotStored() {
+// A typed offset is used and kept like a chosen one; other text is still
+// read by its leading number but leaves the stored zone alone.
+void TestForm1::typedZone_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("whole hours") << "3"
+                                 << "1/1/2004 7:00:00 AM"
+                                 << "3";
+    QTest::newRow("hours and minutes") << "5:30"
+                                       << "1/1/2004 4:30:00 AM"
+                                       << "5:30";
+    QTest::newRow("west, hours and minutes") << "-3:30"
+                                             << "1/1/2004 1:30:00 PM"
+                                             << "-3:30";
+    QTest::newRow("signed east") << "+5:45"
+                                 << "1/1/2004 4:15:00 AM"
+                                 << "+5:45";
+    QTest::newRow("decimal hours") << "9.5"
+                                   << "1/1/2004 12:30:00 AM"
+                                   << "9.5";
+    QTest::newRow("trailing letter, no offset") << "3x"
+                                                << "1/1/2004 7:00:00 AM"
+                                                << " 5";
+    QTest::newRow("minutes beyond the hour") << "5:75"
+                                             << "1/1/2004 5:00:00 AM"
+                                             << " 5";
+}
+
+void TestForm1::typedZone() {
+    QFETCH(QString, typed);
+    QFETCH(QString, date);
+    QFETCH(QString, stored);
     Window w(StoredSettings{"", " 5"});
     auto* combo = w.get<QComboBox>("Combo1");
+    const int entries = combo->count();
     combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), QStringLiteral("3"));
+    QTest::keyClicks(combo->lineEdit(), typed);
     QTest::mouseClick(w.get<QPushButton>("btnNow"), Qt::LeftButton);
-    QCOMPARE(w.text("txtDate"), QStringLiteral("1/1/2004 7:00:00 AM"));
+    QCOMPARE(w.text("txtDate"), date);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->count(), entries);
     w.form->close();
-    QCOMPARE(QString::fromStdString(w.desktop.settings.saved.at(0).timeZone), QStringLiteral(" 5"));
+    QCOMPARE(QString::fromStdString(w.desktop.settings.saved.at(0).timeZone), stored);
 }
 
 // What the settings held goes back byte for byte, a folder name in another
@@ -542,35 +613,32 @@ void TestForm1::modesSwitch() {
 
 void TestForm1::fileChoiceSetsStoredFolder_data() {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("fileTitle");
     QTest::addColumn<QString>("storedFolder");
 #ifdef Q_OS_WIN
     QTest::newRow("nested") << "C:\\Orbiter\\Scenarios\\a.scn"
-                            << "a.scn"
                             << "C:\\Orbiter\\Scenarios";
-    // The letter and colon alone, as the settings file has always kept it.
-    QTest::newRow("at a drive root, the drive") << "C:\\a.scn"
-                                                << "a.scn"
-                                                << "C:";
+    // "C:" alone would be the current folder of drive C at the next start.
+    QTest::newRow("at a drive root, the root") << "C:\\a.scn"
+                                               << "C:\\";
+    QTest::newRow("accented") << "C:\\Users\\José\\Käse\\a.scn"
+                              << "C:\\Users\\José\\Käse";
 #else
     QTest::newRow("nested") << "/home/pilot/Scenarios/a.scn"
-                            << "a.scn"
                             << "/home/pilot/Scenarios";
     QTest::newRow("in the root keeps the root") << "/a.scn"
-                                                << "a.scn"
                                                 << "/";
+    QTest::newRow("name longer than its folder") << "/ab/long name.scn"
+                                                 << "/ab";
 #endif
-    QTest::newRow("title longer than path") << "a"
-                                            << "abc"
-                                            << "/previous";
+    QTest::newRow("bare name keeps the folder") << "a"
+                                                << "/previous";
 }
 
 void TestForm1::fileChoiceSetsStoredFolder() {
     QFETCH(QString, fileName);
-    QFETCH(QString, fileTitle);
     QFETCH(QString, storedFolder);
     Window w(StoredSettings{"/previous", ""});
-    w.desktop.fileChooser.answer = ChosenFile{fileName, fileTitle};
+    w.desktop.fileChooser.answer = ChosenFile{fileName};
     QTest::mouseClick(w.get<QPushButton>("Command3"), Qt::LeftButton);
     QCOMPARE(w.text("txtFile"), fileName);
     QCOMPARE(w.form->storedFolder(), storedFolder);
@@ -589,7 +657,7 @@ void TestForm1::cancelledFileChoiceChangesNothing() {
 void TestForm1::folderPickerClosingCopiesField() {
     Window w(StoredSettings{"/previous", ""});
     QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
-    w.desktop.fileChooser.answer = ChosenFile{QStringLiteral("/x/a.scn"), QStringLiteral("a.scn")};
+    w.desktop.fileChooser.answer = ChosenFile{QStringLiteral("/x/a.scn")};
     QTest::mouseClick(w.get<QRadioButton>("Option1"), Qt::LeftButton);
     QTest::mouseClick(w.get<QPushButton>("Command3"), Qt::LeftButton);
     QCOMPARE(w.form->storedFolder(), QStringLiteral("/x"));
@@ -765,6 +833,64 @@ void TestForm1::convertFolderRefusesEmptyFolder() {
     QVERIFY(w.desktop.messages.shown[0].warning);
 }
 
+// The window hands the file libraries the path's own bytes: UTF-8 for
+// every script (the Win32 file system reads UTF-8, not the ANSI code page),
+// and on Linux a folder name that is not UTF-8 at all, coming from the
+// settings and going back into them unchanged.
+void TestForm1::convertsPathsInAnyScript_data() {
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("wholeFolder");
+    QTest::addColumn<bool>("fromSettings");
+    const QByteArray accented = QStringLiteral("Käse José").toUtf8();
+    const QByteArray japanese = QStringLiteral("シナリオ").toUtf8();
+    // clang-format off
+    QTest::newRow("accented file") << accented << QStringLiteral("Brücke.scn").toUtf8() << false << false;
+    QTest::newRow("Japanese file") << japanese << QStringLiteral("月面着陸.scn").toUtf8() << false << false;
+    QTest::newRow("accented folder") << accented << QStringLiteral("Brücke.scn").toUtf8() << true << false;
+    QTest::newRow("Japanese folder") << japanese << QStringLiteral("月面着陸.scn").toUtf8() << true << false;
+    QTest::newRow("Japanese folder from the settings") << japanese << QByteArray("a.scn") << true << true;
+#ifndef Q_OS_WIN
+    QTest::newRow("Latin-1 folder from the settings") << QByteArray("Szenarien f\xfcr J\xf6rg")
+                                                      << QByteArray("a.scn") << true << true;
+#endif
+    // clang-format on
+}
+
+void TestForm1::convertsPathsInAnyScript() {
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, wholeFolder);
+    QFETCH(bool, fromSettings);
+    QTemporaryDir dir;
+    const std::string folderPath = joinPath(dir.path().toStdString(), folder.toStdString());
+    const std::string filePath = joinPath(folderPath, file.toStdString());
+    QVERIFY(std::filesystem::create_directory(bytePath(folderPath)));
+    // Qt cannot name a folder whose name is not UTF-8, so it cannot remove it.
+    const auto removeFolder =
+        qScopeGuard([&] { std::filesystem::remove_all(bytePath(folderPath)); });
+    QVERIFY(writeAt(filePath, "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"));
+
+    Window w(fromSettings ? std::optional(StoredSettings{folderPath, "0"}) : std::nullopt);
+    w.typeInto("txtMJD", QStringLiteral("53005.5"));
+    if (wholeFolder) {
+        QTest::mouseClick(w.get<QRadioButton>("Option2"), Qt::LeftButton);
+        if (!fromSettings) {
+            w.get("txtFolder")->setText(QDir::toNativeSeparators(pathFromUtf8(folderPath)));
+        }
+        QTest::mouseClick(w.get<QPushButton>("cmdFolder"), Qt::LeftButton);
+    } else {
+        w.get("txtFile")->setText(QDir::toNativeSeparators(pathFromUtf8(filePath)));
+        QTest::mouseClick(w.get<QPushButton>("cmdFile"), Qt::LeftButton);
+    }
+    QCOMPARE(w.desktop.messages.shown.size(), 1);
+    QVERIFY2(!w.desktop.messages.shown[0].warning, qPrintable(w.desktop.messages.shown[0].prompt));
+    QCOMPARE(readAt(filePath), std::string("BEGIN_ENVIRONMENT\r\n  Date MJD 53005.5     ; 1/1/2004 "
+                                           "12:00:00 PM\r\nEND_ENVIRONMENT\r\n"));
+    w.form->close();
+    QCOMPARE(w.desktop.settings.saved.at(0).folder, fromSettings ? folderPath : std::string());
+}
+
 // "File Converted" only over a file that was written; the title stays.
 void TestForm1::convertFileSaysWhatHappened_data() {
     QTest::addColumn<QByteArray>("content");
@@ -911,6 +1037,57 @@ void TestForm1::timeScaleRestored() {
     QCOMPARE(w.text("txtMJD"), QStringLiteral("61383.5"));
     w.form->close();
     QCOMPARE(w.desktop.settings.saved.last(), (StoredSettings{"", "0"}));
+}
+
+// The closed scale box shows its whole choice, and outside UTC the numeric
+// frames name the scale.
+void TestForm1::scaleNamedWhereShown_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shortName");
+    QTest::addColumn<QStringList>("captions"); // MJD, Julian Date, Epoch
+    QTest::newRow("UTC") << ""
+                         << "UTC" << QStringList{"MJD", "Julian Date", "Epoch"};
+    QTest::newRow("TDB") << "tdb"
+                         << "TDB" << QStringList{"MJD (TDB)", "Julian Date (TDB)", "Epoch (TDB)"};
+    QTest::newRow("simulator's now")
+        << "sim-now"
+        << "Sim." << QStringList{"MJD (Sim. Now)", "Julian Date (Sim. Now)", "Epoch (Sim. Now)"};
+}
+
+void TestForm1::scaleNamedWhereShown() {
+    QFETCH(QString, key);
+    QFETCH(QString, shortName);
+    QFETCH(QStringList, captions);
+    const auto shown = [](const Window& w) {
+        return QStringList{w.get<QGroupBox>("Frame4")->title(), w.get<QGroupBox>("Frame6")->title(),
+                           w.get<QGroupBox>("Frame5")->title()};
+    };
+    // Restored from the settings, and chosen from UTC.
+    Window restored(StoredSettings{"", "0", key.toStdString()});
+    auto* box = restored.get<ScaleBox>("Combo2");
+    QCOMPARE(box->currentShortName(), shortName);
+    QCOMPARE(shown(restored), captions);
+    // Whole, in a font no smaller than can be read.
+    const QFont font = box->shortNameFont();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    QVERIFY2(QFontMetrics(font).horizontalAdvance(shortName) <= field.width(),
+             qPrintable(QStringLiteral("%1 px in %2 px")
+                            .arg(QFontMetrics(font).horizontalAdvance(shortName))
+                            .arg(field.width())));
+    QVERIFY(font.pointSizeF() >= 6.0);
+
+    Window chosen;
+    auto* fresh = chosen.get<ScaleBox>("Combo2");
+    fresh->setFocus();
+    QTest::keyClick(fresh, Qt::Key_Down);
+    QTest::keyClick(fresh, Qt::Key_Up);
+    for (int i = 0; i < fresh->count() && fresh->currentShortName() != shortName; ++i) {
+        QTest::keyClick(fresh, Qt::Key_Down);
+    }
+    QCOMPARE(shown(chosen), captions);
 }
 
 QTEST_MAIN(TestForm1)

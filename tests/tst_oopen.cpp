@@ -1,6 +1,7 @@
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
 #include "picker/oopen.h"
+#include "platform/path_text.h"
 #include "support/recorded_messages.h"
 #include "support/volume_root.h"
 

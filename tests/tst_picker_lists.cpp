@@ -1,5 +1,6 @@
 #include "picker/drive_list.h"
 #include "picker/folder_list.h"
+#include "platform/path_text.h"
 #include "support/volume_root.h"
 
 #include <QDir>
@@ -60,6 +61,8 @@ private Q_SLOTS:
 
     void setDriveFromCodeIsSilent();
     void userPickRaisesChangeOnce();
+    void cutNamesShowInFull_data();
+    void cutNamesShowInFull();
 
 private:
     void makeFolders(const QStringList& relative);
@@ -368,6 +371,47 @@ void TestPickerLists::userPickRaisesChangeOnce() {
     QVERIFY(drives.setDrive(top()));
     QTest::keyClick(&drives, Qt::Key_Down);
     QCOMPARE(changes.size(), 2);
+}
+
+// At the picker's own sizes, a name the lists cut shows in full as a
+// tooltip, and only such a name.
+void TestPickerLists::cutNamesShowInFull_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short name") << "beta" << false;
+    QTest::newRow("long name")
+        << QStringLiteral("Scenarios of the long flight to Mars ").repeated(2) << true;
+}
+
+void TestPickerLists::cutNamesShowInFull() {
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+    const QString folder = at("/vol/") + name;
+    QVERIFY(QDir().mkpath(folder));
+
+    // A volume of its own, so that the entries are as deep as in any
+    // folder, whatever the depth of the temporary one.
+    FolderList list({top(), at("/vol")});
+    list.resize(193, 156);
+    QVERIFY(list.setPath(at("/vol")));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.itemFor(folder)->toolTip(0), cut ? name : QString());
+
+    DriveList drives({top(), folder});
+    drives.resize(153, 21);
+    drives.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&drives));
+    QVERIFY(drives.setDrive(folder));
+#ifdef Q_OS_WIN
+    // A drive shows its letter and label there, never a path.
+    QCOMPARE(drives.toolTip(), QString());
+#else
+    // A mount point in the temporary folder is longer than the box.
+    QCOMPARE(drives.toolTip(), folder);
+#endif
+    QVERIFY(drives.setDrive(top()));
+    QCOMPARE(drives.toolTip(), QString());
 }
 
 QTEST_MAIN(TestPickerLists)

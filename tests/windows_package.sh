@@ -17,6 +17,8 @@ fail() {
     exit 1
 }
 
+[ -s "$program/README.txt" ] || fail "no user's read-me in the zip"
+
 version=$("$wine_run" "$program/zentadial-cli.exe" --version 2>&1 | tr -d '\r')
 echo "package: zentadial-cli.exe --version: $version"
 case "$version" in
