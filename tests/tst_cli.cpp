@@ -1069,7 +1069,7 @@ void TestCli::listAndSkipQuicksave_data() {
     QTest::newRow("checked-in scenario with ELEMENTS and landed vessels")
         << QStringList{QStringLiteral("list"), fixture(kDockedAtIss)}
         << QList<QByteArray>{
-               printedPath(fixture(kDockedAtIss).toUtf8()) +
+               fixture(kDockedAtIss).toUtf8() +
                    ": MJD 51982.029 (3/14/2001 12:41:46 AM), line 9, Date MJD",
                "  ELEMENTS: 3 vessels, epochs -437.529000000002 to -437.529000000002 days from "
                "the scenario's date",
@@ -1101,7 +1101,7 @@ void TestCli::listAndSkipQuicksave_data() {
         << QList<QByteArray>{p("sub/a.scn") + ": present moment (no date line)",
                              p("sub/QUICKSAVE/q.scn") + ": present moment (no date line)"};
     QTest::newRow("named Quicksave folder is listed")
-        << QStringList{QStringLiteral("list"), QStringLiteral("sub/QUICKSAVE")}
+        << QStringList{QStringLiteral("list"), QString::fromUtf8(p("sub/QUICKSAVE"))}
         << QList<QByteArray>{p("sub/QUICKSAVE/q.scn") + ": present moment (no date line)"};
     QTest::newRow("recursive rewrite skips Quicksave")
         << QStringList{QStringLiteral("rewrite"),   QStringLiteral("--mjd"),

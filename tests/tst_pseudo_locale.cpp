@@ -84,7 +84,8 @@ QStringList untranslatedTexts(QWidget& window) {
             check(widget, "title", box->title());
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
             check(widget, "placeholder", edit->placeholderText());
-        } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(widget);
+                   combo != nullptr && widget->objectName() != QLatin1String("Drive1")) {
             for (int i = 0; i < combo->count(); ++i) {
                 check(widget, "entry", combo->itemText(i));
             }
