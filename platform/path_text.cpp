@@ -99,7 +99,8 @@ QString folderFromSettingsBytes(const std::string& bytes) {
     return utf8.hasError() ? QString::fromLatin1(view) : text;
 }
 
-std::string folderPathBytes(const QString& text, const std::string& settingsBytes) {
+std::string folderPathBytes(const QString& text,
+                            [[maybe_unused]] const std::string& settingsBytes) {
 #ifndef Q_OS_WIN
     if (!settingsBytes.empty() && text == folderFromSettingsBytes(settingsBytes)) {
         return settingsBytes;
