@@ -54,7 +54,7 @@ ShiftFileOutcome shiftScenarioFile(std::string_view pathText, double days,
     if (recorder != nullptr) {
         recorder->aboutToReplace(path, contents->bytes, shifted->bytes);
     }
-    if (auto written = replaceFile(fs, named->file, shifted->bytes, contents->identity); !written) {
+    if (auto written = replaceFile(fs, named->file, shifted->bytes, *contents); !written) {
         return std::unexpected(ShiftFileFailure{path, failureKindOf(written.error().kind),
                                                 std::move(written.error().reason)});
     }
