@@ -288,6 +288,10 @@ void Preview::shiftChecked(const std::vector<std::string>& paths) {
     ShiftOptions options;
     options.keepElements = chkKeepElements->isChecked();
     options.comment = [this](double mjd) { return host_.dateTextOf(mjd).toStdString(); };
+    // The scale named after the date text, as the window's own pass writes it.
+    if (auto line = host_.dateLineToWrite()) {
+        options.commentSuffix = line->suffix();
+    }
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     journal.markShift(*days);
     int moved = 0;
@@ -340,26 +344,32 @@ void Preview::cmdConvertChecked_Click() {
         messages_.warn(this, line.error(), tr("Not Converted"));
         return;
     }
+    // A refused file is named in the summary and the pass goes on, as the
+    // converter's folder pass does; only a date that cannot be written ends it.
     ScenarioFolderResult result;
     result.folder = source_.path;
-    std::optional<ScenarioFailure> refused;
+    std::optional<ScenarioFailure> ended;
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     {
         const WaitCursor wait;
         for (const std::string& path : checked) {
             auto outcome = rewriteScenarioFile(path, *line, fs_, &journal);
-            if (!outcome) {
-                refused = std::move(outcome.error());
+            if (outcome) {
+                result.files.push_back(std::move(*outcome));
+            } else if (endsPass(outcome.error().kind)) {
+                ended = std::move(outcome.error());
                 break;
+            } else {
+                result.refused.push_back(std::move(outcome.error()));
             }
-            result.files.push_back(std::move(*outcome));
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
-    if (refused) {
-        refused->folderPass = source_.folder;
-        refused->filesWritten = result.counts().written;
-        messages_.warn(this, failureText(*refused), tr("Not Converted"));
+    if (ended || (!source_.folder && !result.refused.empty())) {
+        ScenarioFailure failure = ended ? std::move(*ended) : result.refused.front();
+        failure.folderPass = source_.folder;
+        failure.filesWritten = result.counts().written;
+        messages_.warn(this, withNote(failureText(failure), note), tr("Not Converted"));
     } else if (!source_.folder) {
         const PassMessage message = ScenarioWords::file(result.files.front());
         messages_.inform(this, message.prompt, tr("Finished"), withNote(message.detail, note));
