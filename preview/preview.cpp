@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTableView>
 #include <map>
 
@@ -141,6 +142,8 @@ void Preview::wireEvents() {
     connect(optShift, &QRadioButton::toggled, this, &Preview::optShift_Click);
     connect(tblFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &Preview::optShift_Click);
+    connect(model_, &QAbstractItemModel::modelReset, this, &Preview::fitColumns);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &Preview::fitColumns);
     connect(tblFiles, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { tblFiles_Activate(index.row()); });
 }
@@ -199,19 +202,31 @@ void Preview::reload() {
         }
     }
     model_->setRows(std::move(*rows));
-    // The dates as wide as they are; the names up to half the table; the
-    // notes in what is left, their whole text in the tooltip.
+    if (model_->rowCount() > 0) {
+        tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
+    }
+}
+
+// The dates as wide as they are; the names up to half the table; the notes in
+// what is left, their whole text in the tooltip. The cap waits until the window
+// is shown: before that the table has no width of its own to halve.
+void Preview::fitColumns() {
     for (const int column : {PreviewModel::FileColumn, PreviewModel::StartsNowColumn,
                              PreviewModel::WouldStartColumn}) {
         tblFiles->resizeColumnToContents(column);
+    }
+    if (!tblFiles->isVisible()) {
+        return;
     }
     const int half = tblFiles->viewport()->width() / 2;
     if (tblFiles->columnWidth(PreviewModel::FileColumn) > half) {
         tblFiles->setColumnWidth(PreviewModel::FileColumn, half);
     }
-    if (model_->rowCount() > 0) {
-        tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
-    }
+}
+
+void Preview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitColumns();
 }
 
 void Preview::datesChanged() {
