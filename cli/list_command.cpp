@@ -2,6 +2,7 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/scenario_words.h"
 #include "core/date_text.h"
 #include "scenario/failure_kind.h"
@@ -67,26 +68,6 @@ std::string causeText(PresentMomentCause cause) {
         break;
     }
     return "no date line";
-}
-
-std::string_view noteKey(NoteFamily family) {
-    switch (family) {
-    case NoteFamily::LaunchMjd:
-        return "LAUNCH_MJD";
-    case NoteFamily::MetStartMjd:
-        return "MET_STARTING_MJD";
-    case NoteFamily::TransferPlanDate:
-        return "transfer plan date";
-    case NoteFamily::TransferPlanData:
-        return "transfer plan data";
-    default:
-        break;
-    }
-    return {};
-}
-
-std::string jsonNumber(std::optional<double> x) {
-    return x ? plainNumberText(*x) : std::string("null");
 }
 
 // Everything one file's line says, gathered before either form is written.

@@ -3,6 +3,7 @@
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
 #include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/journal_words.h"
 #include "cli/scenario_words.h"
 #include "cli/shift_options.h"
@@ -25,7 +26,7 @@ constexpr std::string_view kUsage =
     "       zentadial-cli rewrite (--shift SPAN | --shift-to DATE --anchor FILE) "
     "[--keep-elements]\n"
     "                             [--force] [--again] [--scale S] [--recursive] [--dry-run] "
-    "PATH...";
+    "[--json] PATH...";
 
 constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
@@ -42,8 +43,13 @@ constexpr std::string_view kMore =
     "\n"
     "Each file gets a line: rewritten, left unchanged, or failed; then a line counts them.\n"
     "Why a file failed goes to standard error, once. With --json each file's line is an\n"
-    "object (path, outcome, dateLines, and unchanged or failure saying why), and the\n"
-    "last one holds the counts. Temporary files that an interrupted run left are named\n"
+    "object (path, outcome, dateLines, and unchanged or failure saying why; oldMjd and\n"
+    "oldUtc, newMjd and newUtc, the date the simulator started and now starts the file\n"
+    "at, null at the present moment; notes, what else the date touches), and the\n"
+    "last one holds the counts. In a shift the objects hold path, outcome (shifted or\n"
+    "failed), failure, the old and new dates, and moved and notMoved, the clocks that\n"
+    "moved with the date and those that stayed. Temporary files that an interrupted run left are "
+    "named\n"
     "on standard error.\n"
     "\n"
     "Exit status: 0 when no file failed (or, with --dry-run, would fail), 1 when one did\n"
@@ -109,7 +115,8 @@ std::string_view unchangedKey(FileOutcome outcome) {
 
 class RewriteReport {
 public:
-    RewriteReport(CliStreams& io, bool dryRun, bool json) : io_(io), dryRun_(dryRun), json_(json) {}
+    RewriteReport(CliStreams& io, bool dryRun, bool json, TimeScale scale)
+        : io_(io), dryRun_(dryRun), json_(json), scale_(scale) {}
 
     // Each file's line is out as soon as it is done, so a reader that stops
     // early, or a pass that is killed, shows how far it got. The reason goes
@@ -120,7 +127,9 @@ public:
         if (json_) {
             io_.out.write("{\"path\":" + jsonString(failure.path) +
                           ",\"outcome\":\"failed\",\"dateLines\":null,\"failure\":\"" +
-                          std::string(failureKey(failure.kind)) + "\"}\n");
+                          std::string(failureKey(failure.kind)) +
+                          "\",\"oldMjd\":null,\"oldUtc\":null,\"newMjd\":null,\"newUtc\":null,"
+                          "\"notes\":null}\n");
         } else {
             io_.out.write(failure.path + (dryRun_ ? ": would fail\n" : ": failed\n"));
         }
@@ -129,7 +138,11 @@ public:
         io_.err.flush();
     }
 
-    void done(const std::string& path, FileOutcome outcome, std::size_t lines) {
+    // What the simulator read before and reads after, and the notes, go to
+    // JSON only: the text line stays short.
+    void done(const std::string& path, FileOutcome outcome, std::size_t lines,
+              const ScenarioReading& before, const std::optional<SimulatorDate>& after,
+              const std::vector<ScenarioNote>& notes) {
         if (outcome == FileOutcome::Written) {
             ++counts_.written;
             counts_.dateLines += lines;
@@ -138,10 +151,13 @@ public:
         }
         if (json_) {
             const std::string_view why = unchangedKey(outcome);
-            io_.out.write(
-                "{\"path\":" + jsonString(printableBytes(path)) + ",\"outcome\":\"" +
-                std::string(outcomeKey(outcome)) + "\",\"dateLines\":" + std::to_string(lines) +
-                (why.empty() ? "" : ",\"unchanged\":\"" + std::string(why) + "\"") + "}\n");
+            io_.out.write("{\"path\":" + jsonString(printableBytes(path)) + ",\"outcome\":\"" +
+                          std::string(outcomeKey(outcome)) +
+                          "\",\"dateLines\":" + std::to_string(lines) +
+                          (why.empty() ? "" : ",\"unchanged\":\"" + std::string(why) + "\"") + "," +
+                          effectiveDateJson("old", before.date, scale_) + "," +
+                          effectiveDateJson("new", after ? after : before.date, scale_) +
+                          ",\"notes\":" + notesJson(notes) + "}\n");
         } else {
             io_.out.write(printableBytes(path) + ": " + outcomeText(outcome, lines, dryRun_) +
                           "\n");
@@ -149,7 +165,8 @@ public:
     }
 
     void rewritten(const ScenarioFileResult& result, const std::string& newDate) {
-        done(result.path, result.outcome, result.dateLineCount);
+        done(result.path, result.outcome, result.dateLineCount, result.before, result.after,
+             result.notes);
         if (!json_ && result.wasPresentMoment()) {
             io_.out.write("  started at the present moment; now starts at " + newDate + "\n");
         }
@@ -157,7 +174,8 @@ public:
     }
 
     void previewed(const ScenarioPreview& preview) {
-        done(preview.path, preview.outcome, preview.changes.size());
+        done(preview.path, preview.outcome, preview.changes.size(), preview.before, preview.after,
+             preview.notes);
         if (!json_ && preview.outcome == FileOutcome::Written) {
             for (const auto& change : preview.changes) {
                 const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
@@ -204,6 +222,7 @@ private:
     CliStreams& io_;
     bool dryRun_;
     bool json_;
+    TimeScale scale_;
     ScenarioCounts counts_;
     std::set<std::string> foldersSeen_;
 };
@@ -253,7 +272,7 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
 
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
-    RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")));
+    RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")), *scale);
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         forEachScenarioFile(
