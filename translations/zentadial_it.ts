@@ -648,6 +648,10 @@ Spostarli di nuovo?</translation>
         <source>a recorded flight (Playback)</source>
         <translation>un volo registrato (Playback)</translation>
     </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>un&apos;immagine di memoria del computer di guida (AGC_BEGIN)</translation>
+    </message>
 </context>
 <context>
     <name>zentadial::ScenarioWords</name>
