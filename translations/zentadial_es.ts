@@ -648,6 +648,10 @@ Move them once more?</source>
         <source>a recorded flight (Playback)</source>
         <translation>un vuelo grabado (Playback)</translation>
     </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>una imagen de memoria del ordenador de guiado (AGC_BEGIN)</translation>
+    </message>
 </context>
 <context>
     <name>zentadial::ScenarioWords</name>
