@@ -4,6 +4,7 @@
 #include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 #include "scenario/scenario_rewrite.h"
+#include "scenario/scenario_tree.h"
 #include "timescale/time_scale.h"
 
 #include <optional>
@@ -41,6 +42,17 @@ private:
     CliStreams& io_;
     bool json_;
 };
+
+// --include-quicksave: whether a recursive pass enters Quicksave folders.
+[[nodiscard]] QuicksaveFolders quicksaveOf(const QCommandLineParser& parser);
+
+// The forms of --locale and the scale of --scale, which every command over
+// scenario files reads before it starts.
+struct DateReading {
+    RegionalForm form;
+    TimeScale scale = TimeScale::Utc;
+};
+[[nodiscard]] Usage<DateReading> dateReadingOf(const QCommandLineParser& parser);
 
 // The note's name in text and JSON: "ELEMENTS", "LAUNCH_MJD", "transfer plan
 // date".
