@@ -1,8 +1,8 @@
 #include "cli/field_output.h"
 
-#include "cli/utf8.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "core/utf8_sequence.h"
 
 #include <array>
 #include <cstdio>

@@ -34,6 +34,23 @@ void FileLines::summary(std::string_view members) {
     io_.out.flush();
 }
 
+QuicksaveFolders quicksaveOf(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("include-quicksave")) ? QuicksaveFolders::Enter
+                                                             : QuicksaveFolders::Skip;
+}
+
+Usage<DateReading> dateReadingOf(const QCommandLineParser& parser) {
+    auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
+    if (!form) {
+        return std::unexpected(form.error());
+    }
+    const auto scale = scaleOption(parser);
+    if (!scale) {
+        return std::unexpected(scale.error());
+    }
+    return DateReading{std::move(*form), *scale};
+}
+
 std::string_view noteKey(NoteFamily family) {
     switch (family) {
     case NoteFamily::ElementsEpoch:

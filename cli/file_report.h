@@ -4,6 +4,7 @@
 #include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 #include "scenario/scenario_rewrite.h"
+#include "scenario/scenario_tree.h"
 #include "timescale/time_scale.h"
 
 #include <optional>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace zentadial {
-
-// What the per-file lines of list, rewrite and the shift share.
 
 // The per-file lines of a pass over scenario files. Each file's line is out
 // as soon as the file is done, so that a reader that stops early, or a pass
@@ -41,6 +40,17 @@ private:
     CliStreams& io_;
     bool json_;
 };
+
+// --include-quicksave: whether a recursive pass enters Quicksave folders.
+[[nodiscard]] QuicksaveFolders quicksaveOf(const QCommandLineParser& parser);
+
+// The forms of --locale and the scale of --scale, which every command over
+// scenario files reads before it starts.
+struct DateReading {
+    RegionalForm form;
+    TimeScale scale = TimeScale::Utc;
+};
+[[nodiscard]] Usage<DateReading> dateReadingOf(const QCommandLineParser& parser);
 
 // The note's name in text and JSON: "ELEMENTS", "LAUNCH_MJD", "transfer plan
 // date".

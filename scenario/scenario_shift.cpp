@@ -1,5 +1,7 @@
 #include "scenario/scenario_shift.h"
 
+#include "scenario/scanned_number.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -16,27 +18,6 @@ constexpr double kUlpsAllowed = 4;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-// A number in the one form a shift writes back: a sign, digits, a point and
-// digits; no exponent, no hexadecimal.
-std::optional<double> plainDecimal(std::string_view text) {
-    const bool negative = text.starts_with('-');
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos ||
-        text.find_first_of("0123456789") == std::string_view::npos ||
-        std::count(text.begin(), text.end(), '.') > 1) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
 }
 
 std::size_t decimalsOf(std::string_view number) {

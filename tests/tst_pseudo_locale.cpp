@@ -292,7 +292,7 @@ void TestPseudoLocale::everyShownTextTranslated() {
 void TestPseudoLocale::everyCaptionFits_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<Scene>("scene");
-    for (const char* locale : {"de_DE", "ja_JP", "en_US"}) {
+    for (const char* locale : {"de_DE", "ja_JP", "fr_FR", "it_IT", "es_ES", "en_US"}) {
         for (const auto& [name, scene] : everyScene()) {
             QTest::addRow("%s: %s", locale, name) << QString::fromLatin1(locale) << scene;
         }

@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Convert single file</source>
-        <translation>Convertir un archivo</translation>
+        <translation>Convertir archivo</translation>
     </message>
     <message>
         <source>Convert Entire Folder</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>To modify a single .scn file, click the option that says &apos;Convert Single File&apos;, press the &apos;Change&apos; button, choose your file, then press the &apos;Convert File&apos; button.</source>
-        <translation>Para modificar un solo archivo .scn, haga clic en la opción &quot;Convertir un archivo&quot;, pulse el botón &quot;Cambiar&quot;, elija el archivo y luego pulse el botón &quot;Convertir&quot;.</translation>
+        <translation>Para modificar un solo archivo .scn, haga clic en la opción &quot;Convertir archivo&quot;, pulse el botón &quot;Cambiar&quot;, elija el archivo y luego pulse el botón &quot;Convertir&quot;.</translation>
     </message>
     <message>
         <source>To modify a group of files, choose the option that says &apos;Convert Folder&apos;, then press &apos;Change&apos;, choose your folder and press the &apos;Convert Folder&apos; button.</source>
@@ -647,6 +647,10 @@ Move them once more?</source>
     <message>
         <source>a recorded flight (Playback)</source>
         <translation>un vuelo grabado (Playback)</translation>
+    </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>una imagen de memoria del ordenador de guiado (AGC_BEGIN)</translation>
     </message>
 </context>
 <context>
