@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
+#include <algorithm>
 #include <cerrno>
+#include <initializer_list>
 
 namespace zentadial {
 
@@ -55,6 +57,34 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+// The width a push button needs to show its caption whole.
+int captionWidth(const QPushButton* button) {
+    const QStyle* style = button->style();
+    return button->fontMetrics().horizontalAdvance(button->text()) +
+           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
+// Some languages' "Select" or "Cancel" is wider than its button. Those two
+// buttons then grow leftwards, with their right edges still in line with the
+// folder list, and the new-folder frame beside them gives up as much room
+// (down to half its width): a caption is never cut off while there is room.
+void fitCaptions(QPushButton* select, QPushButton* cancel, QWidget* frame,
+                 std::initializer_list<QWidget*> inFrame) {
+    const int extra = std::min(
+        std::max(captionWidth(select), captionWidth(cancel)) - select->width(), frame->width() / 2);
+    if (extra <= 0) {
+        return;
+    }
+    for (QPushButton* button : {select, cancel}) {
+        button->setGeometry(button->geometry().adjusted(-extra, 0, 0, 0));
+    }
+    frame->resize(frame->width() - extra, frame->height());
+    for (QWidget* widget : inFrame) {
+        widget->resize(widget->width() - extra, widget->height());
+    }
 }
 
 } // namespace
@@ -132,6 +162,7 @@ void Oopen::buildControls(const QStringList& mountPoints) {
 
     Command4 = plainButton(QStringLiteral("Command4"), tr("Create"), Frame1);
     place(Command4, kCommand4);
+    fitCaptions(Command1, Command2, Frame1, {Text1, Command4});
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, Command1);
