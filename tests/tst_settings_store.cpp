@@ -1,4 +1,5 @@
 #include "platform/file_settings_store.h"
+#include "platform/path_text.h"
 #include "support/file_bytes.h"
 
 #include <QDateTime>
@@ -7,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -54,22 +58,36 @@ void TestSettingsStore::firstCloseWritesTwoEmptyLines() {
     QVERIFY(!QDir(dir.filePath("user")).exists());
 }
 
-// Folder names go through as bytes, whatever their encoding.
+// Folder names go through as bytes, whatever their encoding, and so does the
+// name of the program's own folder.
 void TestSettingsStore::programFolderFileRoundTrips_data() {
     QTest::addColumn<QByteArray>("folder");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("comma") << QByteArray("/home/a, b") << QByteArray("\"/home/a, b\"\r\n-8\r\n");
+    QTest::addColumn<QByteArray>("programFolder"); // below the test's folder
+    QTest::newRow("comma") << QByteArray("/home/a, b") << QByteArray("\"/home/a, b\"\r\n-8\r\n")
+                           << QByteArray("program");
     QTest::newRow("Latin-1") << QByteArray("/srv/Szenarien f\xfcr J\xf6rg")
-                             << QByteArray("/srv/Szenarien f\xfcr J\xf6rg\r\n-8\r\n");
+                             << QByteArray("/srv/Szenarien f\xfcr J\xf6rg\r\n-8\r\n")
+                             << QByteArray("program");
+#ifndef Q_OS_WIN // a Windows name is UTF-16 and cannot hold such bytes
+    QTest::newRow("program in a Latin-1 folder")
+        << QByteArray("/srv") << QByteArray("/srv\r\n-8\r\n") << QByteArray("f\xfcr J\xf6rg");
+#endif
 }
 
 void TestSettingsStore::programFolderFileRoundTrips() {
     QFETCH(QByteArray, folder);
     QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, programFolder);
     QTemporaryDir dir;
-    FileSettingsStore store(dir.path(), dir.filePath("user"));
+    const std::string program = pathToUtf8(dir.path()) + "/" + programFolder.toStdString();
+    QVERIFY(std::filesystem::create_directory(program));
+    FileSettingsStore store(pathFromUtf8(program), dir.filePath("user"));
     QVERIFY(store.save({folder.toStdString(), "-8"}));
-    QCOMPARE(readBytes(dir.filePath("Zentadial.dat")), bytes);
+    std::ifstream written(program + "/Zentadial.dat", std::ios::binary);
+    QCOMPARE(QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(written), {})),
+             bytes);
+    QVERIFY(!QDir(dir.filePath("user")).exists());
     QCOMPARE(store.load(), (StoredSettings{folder.toStdString(), "-8"}));
     QCOMPARE(store.takeWarning(), QString());
 }
