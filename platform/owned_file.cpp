@@ -196,8 +196,7 @@ OwnedFileState ownedFileState(const QString& path) {
 
 std::optional<QDateTime> lastWritten(const QString& path) {
     const QFileInfo info(path);
-    return info.exists() || info.isSymLink() ? std::optional(info.lastModified(Qt::UTC))
-                                             : std::nullopt;
+    return info.exists() || info.isSymLink() ? std::optional(info.lastModified()) : std::nullopt;
 }
 
 bool folderTakesFiles(const QString& folder) {
