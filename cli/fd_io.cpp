@@ -1,5 +1,6 @@
 #include "cli/fd_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 #include <unistd.h>
@@ -28,7 +29,9 @@ void FdWriter::write(std::string_view text) {
 void FdWriter::flush() {
     std::size_t done = 0;
     while (!error_ && done < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        // A chunk at a time: Windows' write() counts in an unsigned int.
+        const auto size = static_cast<unsigned>(std::min(buffer_.size() - done, kChunk));
+        const auto n = ::write(fd_, buffer_.data() + done, size);
         if (n < 0) {
             if (errno != EINTR) {
                 error_ = systemMessage(errno);
@@ -53,7 +56,7 @@ bool FdLineReader::fill() {
     const std::size_t old = buffer_.size();
     buffer_.resize(old + kChunk);
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + old, kChunk);
+        const auto n = ::read(fd_, buffer_.data() + old, static_cast<unsigned>(kChunk));
         if (n < 0 && errno == EINTR) {
             continue;
         }

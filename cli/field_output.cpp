@@ -1,8 +1,8 @@
 #include "cli/field_output.h"
 
-#include "cli/utf8.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
+#include "core/utf8_sequence.h"
 
 #include <array>
 #include <cstdio>
@@ -20,10 +20,6 @@ std::string numberText(const std::optional<double>& x) {
     return x ? plainNumberText(*x) : std::string();
 }
 
-std::string jsonNumber(const std::optional<double>& x) {
-    return x ? plainNumberText(*x) : std::string("null");
-}
-
 // A locale's date text may hold a tab; the columns must stay four.
 void appendColumn(std::string& out, std::string_view text) {
     for (const char c : text) {
@@ -36,6 +32,10 @@ void appendColumn(std::string& out, std::string_view text) {
 std::string plainNumberText(double x) {
     std::string digits = spacedNumberText(x);
     return digits.starts_with(' ') ? digits.substr(1) : digits;
+}
+
+std::string jsonNumber(std::optional<double> x) {
+    return x ? plainNumberText(*x) : std::string("null");
 }
 
 std::string isoUtcText(SerialDate date) {

@@ -4,6 +4,7 @@
 #include "core/regional_form.h"
 #include "core/serial_date.h"
 
+#include <optional>
 #include <string>
 
 namespace zentadial {
@@ -24,6 +25,9 @@ namespace zentadial {
 // The number as the command line prints it: 15 significant digits, "." as
 // the decimal point ("53005.5", "-1.5", "1E+308").
 [[nodiscard]] std::string plainNumberText(double x);
+
+// The number in JSON: plainNumberText, or null when there is none.
+[[nodiscard]] std::string jsonNumber(std::optional<double> x);
 
 // "2004-01-01T18:00:00Z", to the second as the date field shows it.
 [[nodiscard]] std::string isoUtcText(SerialDate date);

@@ -52,16 +52,8 @@ int runHistory(const QStringList& arguments, CliStreams& io) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("List the passes over scenario files that can be undone."));
-    addHelpOption(parser);
-    const std::string more = std::string(kMore) + "\n" + journalHelp();
-    if (const auto done = startCommand(parser, arguments, io, "history", kUsage, more)) {
+    if (const auto done = startJournalCommand(parser, arguments, io, "history", kUsage, kMore)) {
         return *done;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return reportUsage(io,
-                           usageError(QStringLiteral("unexpected argument '%1'.")
-                                          .arg(parser.positionalArguments().first())),
-                           "history");
     }
     const std::string root = journalRoot();
     const auto passes = listJournalPasses(root);

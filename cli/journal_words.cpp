@@ -60,9 +60,22 @@ std::string journalHelp() {
            ",\nwhichever is less.\n";
 }
 
-void addHelpOption(QCommandLineParser& parser) {
+std::optional<int> startJournalCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                       CliStreams& io, std::string_view command,
+                                       std::string_view usage, std::string_view more) {
     parser.addOption(
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")});
+    const std::string help = std::string(more) + "\n" + journalHelp();
+    if (const auto done = startCommand(parser, arguments, io, command, usage, help)) {
+        return done;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return reportUsage(io,
+                           usageError(QStringLiteral("unexpected argument '%1'.")
+                                          .arg(parser.positionalArguments().first())),
+                           command);
+    }
+    return std::nullopt;
 }
 
 } // namespace zentadial

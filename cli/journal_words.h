@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cli/cli_support.h"
 #include "scenario/journal_pass.h"
 
 #include <QCommandLineParser>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zentadial {
@@ -24,7 +26,12 @@ namespace zentadial {
 // Where the journal is and what it keeps, for the help of undo and history.
 [[nodiscard]] std::string journalHelp();
 
-// --help and nothing else, for the commands without date options.
-void addHelpOption(QCommandLineParser& parser);
+// The start undo and history share: --help (with the journal's own help
+// after `more`) as the last option, then parse; PATHs are refused. An exit
+// status when the command is done already.
+[[nodiscard]] std::optional<int> startJournalCommand(QCommandLineParser& parser,
+                                                     const QStringList& arguments, CliStreams& io,
+                                                     std::string_view command,
+                                                     std::string_view usage, std::string_view more);
 
 } // namespace zentadial

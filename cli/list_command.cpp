@@ -2,11 +2,13 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/scenario_words.h"
 #include "core/date_text.h"
 #include "scenario/failure_kind.h"
 #include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
+#include "scenario/scenario_text.h"
 #include "scenario/scenario_tree.h"
 
 #include <algorithm>
@@ -69,26 +71,6 @@ std::string causeText(PresentMomentCause cause) {
     return "no date line";
 }
 
-std::string_view noteKey(NoteFamily family) {
-    switch (family) {
-    case NoteFamily::LaunchMjd:
-        return "LAUNCH_MJD";
-    case NoteFamily::MetStartMjd:
-        return "MET_STARTING_MJD";
-    case NoteFamily::TransferPlanDate:
-        return "transfer plan date";
-    case NoteFamily::TransferPlanData:
-        return "transfer plan data";
-    default:
-        break;
-    }
-    return {};
-}
-
-std::string jsonNumber(std::optional<double> x) {
-    return x ? plainNumberText(*x) : std::string("null");
-}
-
 // Everything one file's line says, gathered before either form is written.
 struct FileSummary {
     ScenarioReading reading;
@@ -131,25 +113,17 @@ FileSummary summaryOf(std::string_view bytes) {
 class ListReport {
 public:
     ListReport(CliStreams& io, bool json, TimeScale scale, const RegionalForm& form)
-        : io_(io), json_(json), scale_(scale), form_(form) {}
+        : lines_(io, json), scale_(scale), form_(form) {}
 
     void failed(ScenarioFailure failure) {
         failed_ = true;
-        failure.path = printableBytes(failure.path);
-        if (json_) {
-            io_.out.write("{\"path\":" + jsonString(failure.path) + ",\"failure\":\"" +
-                          std::string(failureKey(failure.kind)) + "\"}\n");
-        } else {
-            io_.out.write(failure.path + ": failed\n");
-        }
-        io_.out.flush();
-        io_.err.write("zentadial-cli: " + failureText(failure) + "\n");
-        io_.err.flush();
+        const std::string path = failure.path;
+        failure.path = printableBytes(path);
+        lines_.failed(path, ": failed", failureKey(failure.kind), {}, failureText(failure));
     }
 
     void listed(const std::string& path, const FileSummary& file) {
-        json_ ? writeJson(printableBytes(path), file) : writeText(printableBytes(path), file);
-        io_.out.flush();
+        lines_.json() ? writeJson(path, file) : writeText(printableBytes(path), file);
     }
 
     [[nodiscard]] bool allRead() const { return !failed_; }
@@ -196,7 +170,7 @@ private:
         if (file.playback) {
             text += "  Playback: a recorded flight\n";
         }
-        io_.out.write(text);
+        lines_.text(text);
     }
 
     void writeJson(const std::string& path, const FileSummary& file) {
@@ -209,8 +183,7 @@ private:
                 utcJson = "\"" + isoUtcText(*civil) + "\"";
             }
         }
-        std::string text = "{\"path\":" + jsonString(path) + ",\"scale\":\"" +
-                           std::string(keyOf(scale_)) +
+        std::string text = ",\"scale\":\"" + std::string(keyOf(scale_)) +
                            "\",\"presentMoment\":" + (date ? "false" : "true");
         text +=
             ",\"why\":" + (date ? std::string("null")
@@ -233,12 +206,11 @@ private:
                     ",\"mjd\":" + jsonNumber(note.value) +
                     ",\"vessel\":" + jsonString(note.vessel) + "}";
         }
-        text += std::string("],\"playback\":") + (file.playback ? "true" : "false") + "}\n";
-        io_.out.write(text);
+        text += std::string("],\"playback\":") + (file.playback ? "true" : "false");
+        lines_.object(path, text);
     }
 
-    CliStreams& io_;
-    bool json_;
+    FileLines lines_;
     TimeScale scale_;
     const RegionalForm& form_;
     bool failed_ = false;
@@ -272,23 +244,16 @@ int runList(const QStringList& arguments, CliStreams& io) {
     if (const auto done = startCommand(parser, arguments, io, "list", kUsage, kMore)) {
         return *done;
     }
-    const auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
-    if (!form) {
-        return reportUsage(io, form.error(), "list");
-    }
-    const auto scale = scaleOption(parser);
-    if (!scale) {
-        return reportUsage(io, scale.error(), "list");
+    const auto reading = dateReadingOf(parser);
+    if (!reading) {
+        return reportUsage(io, reading.error(), "list");
     }
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty()) {
         return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")), "list");
     }
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
-    const QuicksaveFolders quicksave = parser.isSet(QStringLiteral("include-quicksave"))
-                                           ? QuicksaveFolders::Enter
-                                           : QuicksaveFolders::Skip;
-    ListReport report(io, parser.isSet(QStringLiteral("json")), *scale, *form);
+    ListReport report(io, parser.isSet(QStringLiteral("json")), reading->scale, reading->form);
     for (const QString& pathArgument : paths) {
         forEachScenarioFile(
             bytesOfArgument(pathArgument), recursive,
@@ -308,9 +273,15 @@ int runList(const QStringList& arguments, CliStreams& io) {
                                                   .reason = std::move(contents.error().reason)});
                     return;
                 }
+                // Read as text, a UTF-16 file would show no date at all.
+                if (!isScenarioText(contents->bytes)) {
+                    report.failed(
+                        ScenarioFailure{.kind = ScenarioFailureKind::NotText, .path = entry->path});
+                    return;
+                }
                 report.listed(entry->path, summaryOf(contents->bytes));
             },
-            systemFileSystem(), quicksave);
+            systemFileSystem(), quicksaveOf(parser));
     }
     return report.allRead() ? kExitSuccess : kExitSomeFailed;
 }

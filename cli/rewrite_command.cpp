@@ -3,6 +3,7 @@
 #include "cli/argument_bytes.h"
 #include "cli/date_choice.h"
 #include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/journal_words.h"
 #include "cli/scenario_words.h"
 #include "cli/shift_options.h"
@@ -25,7 +26,7 @@ constexpr std::string_view kUsage =
     "       zentadial-cli rewrite (--shift SPAN | --shift-to DATE --anchor FILE) "
     "[--keep-elements]\n"
     "                             [--force] [--again] [--scale S] [--recursive] [--dry-run] "
-    "PATH...";
+    "[--json] PATH...";
 
 constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"
@@ -42,8 +43,13 @@ constexpr std::string_view kMore =
     "\n"
     "Each file gets a line: rewritten, left unchanged, or failed; then a line counts them.\n"
     "Why a file failed goes to standard error, once. With --json each file's line is an\n"
-    "object (path, outcome, dateLines, and unchanged or failure saying why), and the\n"
-    "last one holds the counts. Temporary files that an interrupted run left are named\n"
+    "object (path, outcome, dateLines, and unchanged or failure saying why; oldMjd and\n"
+    "oldUtc, newMjd and newUtc, the date the simulator started and now starts the file\n"
+    "at, null at the present moment; notes, what else the date touches), and the\n"
+    "last one holds the counts. In a shift the objects hold path, outcome (shifted or\n"
+    "failed), failure, the old and new dates, and moved and notMoved, the clocks that\n"
+    "moved with the date and those that stayed. Temporary files that an interrupted run left are "
+    "named\n"
     "on standard error.\n"
     "\n"
     "Exit status: 0 when no file failed (or, with --dry-run, would fail), 1 when one did\n"
@@ -66,11 +72,6 @@ void addOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("PATH"),
                                  QStringLiteral("A scenario file, or a folder of them."),
                                  QStringLiteral("PATH..."));
-}
-
-QuicksaveFolders quicksaveOf(const QCommandLineParser& parser) {
-    return parser.isSet(QStringLiteral("include-quicksave")) ? QuicksaveFolders::Enter
-                                                             : QuicksaveFolders::Skip;
 }
 
 std::string dateLines(std::size_t n) {
@@ -109,63 +110,64 @@ std::string_view unchangedKey(FileOutcome outcome) {
 
 class RewriteReport {
 public:
-    RewriteReport(CliStreams& io, bool dryRun, bool json) : io_(io), dryRun_(dryRun), json_(json) {}
+    RewriteReport(CliStreams& io, bool dryRun, bool json, TimeScale scale)
+        : io_(io), lines_(io, json), dryRun_(dryRun), scale_(scale) {}
 
-    // Each file's line is out as soon as it is done, so a reader that stops
-    // early, or a pass that is killed, shows how far it got. The reason goes
-    // once, to standard error.
     void failed(ScenarioFailure failure) {
         ++counts_.refused;
-        failure.path = printableBytes(failure.path);
-        if (json_) {
-            io_.out.write("{\"path\":" + jsonString(failure.path) +
-                          ",\"outcome\":\"failed\",\"dateLines\":null,\"failure\":\"" +
-                          std::string(failureKey(failure.kind)) + "\"}\n");
-        } else {
-            io_.out.write(failure.path + (dryRun_ ? ": would fail\n" : ": failed\n"));
-        }
-        io_.out.flush();
-        io_.err.write("zentadial-cli: " + failureText(failure) + "\n");
-        io_.err.flush();
+        const std::string path = failure.path;
+        failure.path = printableBytes(path);
+        lines_.failed(path, dryRun_ ? ": would fail" : ": failed", failureKey(failure.kind),
+                      ",\"dateLines\":null,\"oldMjd\":null,\"oldUtc\":null,\"newMjd\":null,"
+                      "\"newUtc\":null,\"notes\":null",
+                      failureText(failure));
     }
 
-    void done(const std::string& path, FileOutcome outcome, std::size_t lines) {
+    // What the simulator read before and reads after, and the notes, go to
+    // JSON only: the text line stays short.
+    void done(const std::string& path, FileOutcome outcome, std::size_t lines,
+              const ScenarioReading& before, const std::optional<SimulatorDate>& after,
+              const std::vector<ScenarioNote>& notes) {
         if (outcome == FileOutcome::Written) {
             ++counts_.written;
             counts_.dateLines += lines;
         } else {
             ++counts_.unchanged;
         }
-        if (json_) {
+        if (lines_.json()) {
             const std::string_view why = unchangedKey(outcome);
-            io_.out.write(
-                "{\"path\":" + jsonString(printableBytes(path)) + ",\"outcome\":\"" +
-                std::string(outcomeKey(outcome)) + "\",\"dateLines\":" + std::to_string(lines) +
-                (why.empty() ? "" : ",\"unchanged\":\"" + std::string(why) + "\"") + "}\n");
+            lines_.object(path,
+                          ",\"outcome\":\"" + std::string(outcomeKey(outcome)) +
+                              "\",\"dateLines\":" + std::to_string(lines) +
+                              (why.empty() ? "" : ",\"unchanged\":\"" + std::string(why) + "\"") +
+                              "," + effectiveDateJson("old", before.date, scale_) + "," +
+                              effectiveDateJson("new", after ? after : before.date, scale_) +
+                              ",\"notes\":" + notesJson(notes));
         } else {
-            io_.out.write(printableBytes(path) + ": " + outcomeText(outcome, lines, dryRun_) +
-                          "\n");
+            lines_.text(printableBytes(path) + ": " + outcomeText(outcome, lines, dryRun_) + "\n");
         }
     }
 
     void rewritten(const ScenarioFileResult& result, const std::string& newDate) {
-        done(result.path, result.outcome, result.dateLineCount);
-        if (!json_ && result.wasPresentMoment()) {
-            io_.out.write("  started at the present moment; now starts at " + newDate + "\n");
+        done(result.path, result.outcome, result.dateLineCount, result.before, result.after,
+             result.notes);
+        if (!lines_.json() && result.wasPresentMoment()) {
+            lines_.text("  started at the present moment; now starts at " + newDate + "\n");
         }
-        io_.out.flush();
     }
 
     void previewed(const ScenarioPreview& preview) {
-        done(preview.path, preview.outcome, preview.changes.size());
-        if (!json_ && preview.outcome == FileOutcome::Written) {
+        done(preview.path, preview.outcome, preview.changes.size(), preview.before, preview.after,
+             preview.notes);
+        if (!lines_.json() && preview.outcome == FileOutcome::Written) {
+            std::string text;
             for (const auto& change : preview.changes) {
                 const std::string where = "  line " + std::to_string(change.lineNumber) + ": ";
-                io_.out.write(where + "-" + printableBytes(change.before) + "\n");
-                io_.out.write(where + "+" + printableBytes(change.after) + "\n");
+                text += where + "-" + printableBytes(change.before) + "\n";
+                text += where + "+" + printableBytes(change.after) + "\n";
             }
+            lines_.text(text);
         }
-        io_.out.flush();
     }
 
     // Temporary files an interrupted run left, once for each folder.
@@ -182,28 +184,29 @@ public:
     }
 
     void summary() {
-        if (json_) {
-            io_.out.write("{\"summary\":{\"written\":" + std::to_string(counts_.written) +
-                          ",\"unchanged\":" + std::to_string(counts_.unchanged) +
-                          ",\"failed\":" + std::to_string(counts_.refused) +
-                          ",\"dateLines\":" + std::to_string(counts_.dateLines) +
-                          ",\"dryRun\":" + (dryRun_ ? "true" : "false") + "}}\n");
+        if (lines_.json()) {
+            lines_.summary("\"written\":" + std::to_string(counts_.written) +
+                           ",\"unchanged\":" + std::to_string(counts_.unchanged) +
+                           ",\"failed\":" + std::to_string(counts_.refused) +
+                           ",\"dateLines\":" + std::to_string(counts_.dateLines) +
+                           ",\"dryRun\":" + (dryRun_ ? "true" : "false"));
             return;
         }
         const std::string would = dryRun_ ? "would be " : "";
-        io_.out.write((dryRun_ ? "Dry run, nothing written: " : "") +
-                      countOf(counts_.written, "file", "files") + " " + would + "rewritten (" +
-                      dateLines(counts_.dateLines) + "), " + std::to_string(counts_.unchanged) +
-                      " " + would + "left unchanged, " + std::to_string(counts_.refused) +
-                      (dryRun_ ? " would fail.\n" : " failed.\n"));
+        lines_.text((dryRun_ ? "Dry run, nothing written: " : "") +
+                    countOf(counts_.written, "file", "files") + " " + would + "rewritten (" +
+                    dateLines(counts_.dateLines) + "), " + std::to_string(counts_.unchanged) + " " +
+                    would + "left unchanged, " + std::to_string(counts_.refused) +
+                    (dryRun_ ? " would fail.\n" : " failed.\n"));
     }
 
     [[nodiscard]] bool allSucceeded() const { return counts_.refused == 0; }
 
 private:
-    CliStreams& io_;
+    CliStreams& io_; // for the notes on standard error
+    FileLines lines_;
     bool dryRun_;
-    bool json_;
+    TimeScale scale_;
     ScenarioCounts counts_;
     std::set<std::string> foldersSeen_;
 };
@@ -216,13 +219,9 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     if (const auto done = startCommand(parser, arguments, io, "rewrite", kUsage, kMore)) {
         return *done;
     }
-    const auto form = regionalFormFor(optionText(parser, QStringLiteral("locale")));
-    if (!form) {
-        return reportUsage(io, form.error(), "rewrite");
-    }
-    const auto scale = scaleOption(parser);
-    if (!scale) {
-        return reportUsage(io, scale.error(), "rewrite");
+    const auto reading = dateReadingOf(parser);
+    if (!reading) {
+        return reportUsage(io, reading.error(), "rewrite");
     }
     if (shiftRequested(parser)) {
         std::vector<ScenarioTreeEntry> entries;
@@ -236,12 +235,13 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
             return reportUsage(io, usageError(QStringLiteral("give at least one PATH.")),
                                "rewrite");
         }
-        return runShiftPass(parser, io, *form, *scale, entries);
+        return runShiftPass(parser, io, reading->form, reading->scale, entries);
     }
-    const RewriteDateChoice choice{
-        optionText(parser, QStringLiteral("date")), optionText(parser, QStringLiteral("mjd")),
-        parser.isSet(QStringLiteral("now")), optionText(parser, QStringLiteral("zone")), *scale};
-    const auto date = rewriteDate(choice, *form);
+    const RewriteDateChoice choice{optionText(parser, QStringLiteral("date")),
+                                   optionText(parser, QStringLiteral("mjd")),
+                                   parser.isSet(QStringLiteral("now")),
+                                   optionText(parser, QStringLiteral("zone")), reading->scale};
+    const auto date = rewriteDate(choice, reading->form);
     if (!date) {
         return reportUsage(io, date.error(), "rewrite");
     }
@@ -253,7 +253,7 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
 
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
-    RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")));
+    RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")), reading->scale);
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     for (const QString& pathArgument : paths) {
         forEachScenarioFile(

@@ -1,6 +1,8 @@
 #include "cli/shift_options.h"
 
 #include "cli/argument_bytes.h"
+#include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/journal_words.h"
 #include "cli/scenario_words.h"
 #include "cli/shift_words.h"
@@ -82,40 +84,50 @@ Usage<double> chosenSpan(const QCommandLineParser& parser, const RegionalForm& f
 
 class ShiftReport {
 public:
-    ShiftReport(CliStreams& io, bool dryRun) : io_(io), dryRun_(dryRun) {}
+    ShiftReport(CliStreams& io, bool dryRun, bool json, TimeScale scale)
+        : lines_(io, json), dryRun_(dryRun), scale_(scale) {}
 
-    void failed(const std::string& why, const std::string& path) {
+    void failed(const std::string& path, std::string_view key, const std::string& why) {
         ++failed_;
-        io_.out.write(printableBytes(path) + (dryRun_ ? ": would be refused: " : ": refused: ") +
-                      why + "\n");
-        io_.out.flush();
-        io_.err.write("zentadial-cli: " + why + "\n");
-        io_.err.flush();
+        lines_.failed(path, dryRun_ ? ": would be refused" : ": refused", key, {}, why);
     }
 
     void shifted(const ShiftFileResult& result) {
         ++shifted_;
-        io_.out.write(printableBytes(result.path) +
-                      (dryRun_ ? ": would be shifted, " : ": shifted, ") +
-                      shiftResultWords(result) + "\n");
-        io_.out.flush();
+        if (lines_.json()) {
+            lines_.object(result.path, ",\"outcome\":\"shifted\"," +
+                                           effectiveDateJson("old", result.mjdBefore, scale_) +
+                                           "," + effectiveDateJson("new", result.mjdAfter, scale_) +
+                                           shiftItemsJson(result));
+        } else {
+            lines_.text(printableBytes(result.path) +
+                        (dryRun_ ? ": would be shifted, " : ": shifted, ") +
+                        shiftResultWords(result) + "\n");
+        }
     }
 
     void summary(double days) {
+        if (lines_.json()) {
+            lines_.summary("\"shifted\":" + std::to_string(shifted_) + ",\"failed\":" +
+                           std::to_string(failed_) + ",\"days\":" + plainNumberText(days) +
+                           ",\"dryRun\":" + (dryRun_ ? "true" : "false"));
+            return;
+        }
         std::string text = dryRun_ ? "Dry run, nothing written: " : "";
         text += std::to_string(shifted_) + (shifted_ == 1 ? " file" : " files") +
                 (dryRun_ ? " would be shifted by " : " shifted by ") + spanWords(days);
         if (failed_ != 0) {
             text += "; " + std::to_string(failed_) + (dryRun_ ? " would be refused" : " refused");
         }
-        io_.out.write(text + ".\n");
+        lines_.text(text + ".\n");
     }
 
     [[nodiscard]] bool allSucceeded() const { return failed_ == 0; }
 
 private:
-    CliStreams& io_;
+    FileLines lines_;
     bool dryRun_;
+    TimeScale scale_;
     std::size_t shifted_ = 0;
     std::size_t failed_ = 0;
 };
@@ -169,23 +181,26 @@ int runShiftPass(const QCommandLineParser& parser, CliStreams& io, const Regiona
             passes = std::move(*kept);
         }
     }
-    ShiftReport report(io, dryRun);
+    ShiftReport report(io, dryRun, parser.isSet(QStringLiteral("json")), scale);
     JournalPass journal(journalRoot(), PassKind::Rewrite);
     journal.markShift(*days);
     for (const auto& entry : entries) {
         if (!entry) {
-            report.failed(failureText(entry.error()), entry.error().path);
+            report.failed(entry.error().path, failureKey(entry.error().kind),
+                          failureText(entry.error()));
             continue;
         }
         const std::string& path = entry->path;
         if (const auto pass = lastSameShift(passes, path, *days)) {
             ShiftFileFailure again{path, {}, {}, ShiftRefusal{ShiftFailure::AlreadyShifted}, *pass};
-            report.failed(shiftFailureWords(again), path);
+            report.failed(path, shiftFailureKey(again), shiftFailureWords(again));
             continue;
         }
         const auto result =
             shiftScenarioFile(*entry, *days, options, dryRun, systemFileSystem(), &journal);
-        result ? report.shifted(*result) : report.failed(shiftFailureWords(result.error()), path);
+        result ? report.shifted(*result)
+               : report.failed(path, shiftFailureKey(result.error()),
+                               shiftFailureWords(result.error()));
     }
     report.summary(*days);
     if (const std::string note = notKeptNote(journal.finish()); !note.empty()) {

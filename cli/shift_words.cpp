@@ -1,6 +1,8 @@
 #include "cli/shift_words.h"
 
 #include "cli/argument_bytes.h"
+#include "cli/field_output.h"
+#include "cli/file_report.h"
 #include "cli/scenario_words.h"
 #include "core/number_text.h"
 
@@ -20,24 +22,36 @@ std::string number(double value) {
     return text;
 }
 
-std::string_view keyWords(ShiftKey key, bool many) {
-    switch (key) {
-    case ShiftKey::DateLine:
+std::string_view keyWords(std::optional<NoteFamily> family, bool many) {
+    if (!family) {
         return many ? "date lines" : "date line";
-    case ShiftKey::Elements:
-        return many ? "ELEMENTS epochs" : "ELEMENTS epoch";
-    case ShiftKey::LaunchMjd:
-        return "LAUNCH_MJD";
-    case ShiftKey::MetStartingMjd:
-        return "MET_STARTING_MJD";
-    case ShiftKey::TransferPlan:
-        return many ? "TransX plans" : "TransX plan";
-    case ShiftKey::Playback:
-        return "Playback recording";
-    case ShiftKey::GuidanceMemory:
-        return many ? "guidance-computer memory images" : "guidance-computer memory image";
     }
-    return {};
+    switch (*family) {
+    case NoteFamily::ElementsEpoch:
+        return many ? "ELEMENTS epochs" : "ELEMENTS epoch";
+    case NoteFamily::TransferPlanDate:
+    case NoteFamily::TransferPlanData:
+        return many ? "TransX plan dates" : "TransX plan date";
+    case NoteFamily::Playback:
+        return "Playback recording";
+    case NoteFamily::GuidanceMemory:
+        return many ? "guidance-computer memory images" : "guidance-computer memory image";
+    default:
+        break;
+    }
+    return noteKey(*family);
+}
+
+std::string_view stayKey(ShiftStay stay) {
+    switch (stay) {
+    case ShiftStay::Asked:
+        return "asked";
+    case ShiftStay::NotAnInstant:
+        return "not-started";
+    case ShiftStay::Unmovable:
+        break;
+    }
+    return "own-time";
 }
 
 std::string_view stayWords(ShiftStay stay) {
@@ -54,10 +68,10 @@ std::string_view stayWords(ShiftStay stay) {
 
 // "3 ELEMENTS epochs, LAUNCH_MJD (line 40)".
 std::string listOf(const std::vector<ShiftedItem>& items, bool withStay) {
-    std::map<std::pair<ShiftKey, int>, std::vector<std::size_t>> lines;
+    std::map<std::pair<std::optional<NoteFamily>, int>, std::vector<std::size_t>> lines;
     for (const auto& item : items) {
         const int stay = item.stay ? static_cast<int>(*item.stay) + 1 : 0;
-        lines[{item.key, stay}].push_back(item.lineNumber);
+        lines[{item.family, stay}].push_back(item.lineNumber);
     }
     std::string text;
     for (const auto& [key, at] : lines) {
@@ -146,6 +160,53 @@ std::string shiftFailureWords(const ShiftFileFailure& failure) {
                " already shifted it by the same span; --again shifts it once more.";
     }
     return head;
+}
+
+std::string_view shiftFailureKey(const ShiftFileFailure& failure) {
+    if (failure.file) {
+        return failureKey(*failure.file);
+    }
+    switch (failure.refusal->kind) {
+    case ShiftFailure::NotText:
+        return failureKey(ScenarioFailureKind::NotText);
+    case ShiftFailure::TooManyLines:
+        return failureKey(ScenarioFailureKind::TooManyLines);
+    case ShiftFailure::PresentMoment:
+        return "present-moment";
+    case ShiftFailure::Unmovable:
+        return "unmovable";
+    case ShiftFailure::NumberForm:
+        return "number-form";
+    case ShiftFailure::LongLine:
+        return "long-line";
+    case ShiftFailure::DateNotRead:
+        return failureKey(ScenarioFailureKind::DateNotRead);
+    case ShiftFailure::NotVerified:
+        return "not-verified";
+    case ShiftFailure::AlreadyShifted:
+        break;
+    }
+    return "already-shifted";
+}
+
+std::string shiftItemsJson(const ShiftFileResult& result) {
+    std::string moved;
+    std::string stayed;
+    for (const auto& item : result.items) {
+        if (!item.family) {
+            continue; // the date line: the old and new dates say it
+        }
+        const std::string head = "{\"kind\":\"" + std::string(noteKey(*item.family)) +
+                                 "\",\"line\":" + std::to_string(item.lineNumber);
+        if (item.after) {
+            moved += (moved.empty() ? "" : ",") + head + ",\"before\":" + jsonNumber(item.before) +
+                     ",\"after\":" + jsonNumber(item.after) + "}";
+        } else if (item.stay) {
+            stayed += (stayed.empty() ? "" : ",") + head + ",\"why\":\"" +
+                      std::string(stayKey(*item.stay)) + "\"}";
+        }
+    }
+    return ",\"moved\":[" + moved + "],\"notMoved\":[" + stayed + "]";
 }
 
 } // namespace zentadial

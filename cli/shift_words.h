@@ -17,4 +17,12 @@ namespace zentadial {
 // Why a file was not shifted.
 [[nodiscard]] std::string shiftFailureWords(const ShiftFileFailure& failure);
 
+// The same as a key for JSON, the same in every locale ("present-moment").
+[[nodiscard]] std::string_view shiftFailureKey(const ShiftFileFailure& failure);
+
+// What moved and what stayed, as the JSON members ,"moved":[{"kind","line",
+// "before","after"}],"notMoved":[{"kind","line","why"}], the date line left
+// out.
+[[nodiscard]] std::string shiftItemsJson(const ShiftFileResult& result);
+
 } // namespace zentadial

@@ -81,16 +81,8 @@ int runUndo(const QStringList& arguments, CliStreams& io) {
         QStringLiteral("Undo the last pass over scenario files, from the undo journal."));
     parser.addOption({QStringLiteral("dry-run"),
                       QStringLiteral("Change nothing; show what would be put back.")});
-    addHelpOption(parser);
-    const std::string more = std::string(kMore) + "\n" + journalHelp();
-    if (const auto done = startCommand(parser, arguments, io, "undo", kUsage, more)) {
+    if (const auto done = startJournalCommand(parser, arguments, io, "undo", kUsage, kMore)) {
         return *done;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return reportUsage(io,
-                           usageError(QStringLiteral("unexpected argument '%1'.")
-                                          .arg(parser.positionalArguments().first())),
-                           "undo");
     }
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     const auto result = undoLastPass(journalRoot(), systemFileSystem(), dryRun);

@@ -14,6 +14,7 @@
 #include "preview/preview.h"
 #include "scenario/journal_pass.h"
 #include "scenario/scenario_rewrite.h"
+#include "widgets/caption_width.h"
 #include "widgets/scenario_words.h"
 #include "widgets/twips.h"
 
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace zentadial {
 namespace {
@@ -118,6 +120,11 @@ void Form1::createControls() {
     txtEpoch = field(Frame5, "txtEpoch", 120, 360, 4215, 375);
 
     btnNow = button(this, "btnNow", QT_TR_NOOP("Now"), 9960, 720, 975, 255, false);
+    // A language's "Now" wider than its button widens it evenly, at most to
+    // the zone's frame below, on whose middle it stands.
+    if (const int extra = std::min(captionWidth(*btnNow), px(1215)) - btnNow->width(); extra > 0) {
+        btnNow->setGeometry(btnNow->geometry().adjusted(-extra / 2, 0, extra - extra / 2, 0));
+    }
     Frame7 = frame("Frame7", QT_TR_NOOP("Time Zone"), 9840, 1080, 1215, 735, false);
     Combo1 = new QComboBox(Frame7);
     place(Combo1, "Combo1", 120, 240, 975, 315, false);

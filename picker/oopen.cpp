@@ -4,6 +4,7 @@
 #include "picker/folder_list.h"
 #include "platform/make_folder.h"
 #include "platform/path_text.h"
+#include "widgets/caption_width.h"
 #include "widgets/twips.h"
 
 #include <QDir>
@@ -59,22 +60,15 @@ QPushButton* plainButton(const QString& name, const QString& caption, QWidget* p
     return button;
 }
 
-// The width a push button needs to show its caption whole.
-int captionWidth(const QPushButton* button) {
-    const QStyle* style = button->style();
-    return button->fontMetrics().horizontalAdvance(button->text()) +
-           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-}
-
 // Some languages' "Select" or "Cancel" is wider than its button. Those two
 // buttons then grow leftwards, with their right edges still in line with the
 // folder list, and the new-folder frame beside them gives up as much room
 // (down to half its width): a caption is never cut off while there is room.
 void fitCaptions(QPushButton* select, QPushButton* cancel, QWidget* frame,
                  std::initializer_list<QWidget*> inFrame) {
-    const int extra = std::min(
-        std::max(captionWidth(select), captionWidth(cancel)) - select->width(), frame->width() / 2);
+    const int extra =
+        std::min(std::max(captionWidth(*select), captionWidth(*cancel)) - select->width(),
+                 frame->width() / 2);
     if (extra <= 0) {
         return;
     }

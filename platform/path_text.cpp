@@ -1,5 +1,6 @@
 #include "platform/path_text.h"
 
+#include "core/utf8_sequence.h"
 #include "scenario/folder_path.h"
 
 #include <QByteArrayView>
@@ -17,41 +18,6 @@ namespace {
 constexpr char16_t kEscapeBase = 0xDC00;
 constexpr char16_t kFirstEscape = kEscapeBase + 0x80;
 constexpr char16_t kLastEscape = kEscapeBase + 0xFF;
-
-// The length of the UTF-8 sequence at the start of text, or 0 when it is
-// none (overlong forms, surrogates and values beyond U+10FFFF included).
-std::size_t utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 } // namespace
 

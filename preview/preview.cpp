@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTableView>
 #include <map>
 
@@ -141,6 +142,8 @@ void Preview::wireEvents() {
     connect(optShift, &QRadioButton::toggled, this, &Preview::optShift_Click);
     connect(tblFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &Preview::optShift_Click);
+    connect(model_, &QAbstractItemModel::modelReset, this, &Preview::fitColumns);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &Preview::fitColumns);
     connect(tblFiles, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { tblFiles_Activate(index.row()); });
 }
@@ -199,19 +202,31 @@ void Preview::reload() {
         }
     }
     model_->setRows(std::move(*rows));
-    // The dates as wide as they are; the names up to half the table; the
-    // notes in what is left, their whole text in the tooltip.
+    if (model_->rowCount() > 0) {
+        tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
+    }
+}
+
+// The dates as wide as they are; the names up to half the table; the notes in
+// what is left, their whole text in the tooltip. The cap waits until the window
+// is shown: before that the table has no width of its own to halve.
+void Preview::fitColumns() {
     for (const int column : {PreviewModel::FileColumn, PreviewModel::StartsNowColumn,
                              PreviewModel::WouldStartColumn}) {
         tblFiles->resizeColumnToContents(column);
+    }
+    if (!tblFiles->isVisible()) {
+        return;
     }
     const int half = tblFiles->viewport()->width() / 2;
     if (tblFiles->columnWidth(PreviewModel::FileColumn) > half) {
         tblFiles->setColumnWidth(PreviewModel::FileColumn, half);
     }
-    if (model_->rowCount() > 0) {
-        tblFiles->setCurrentIndex(model_->index(0, PreviewModel::FileColumn));
-    }
+}
+
+void Preview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitColumns();
 }
 
 void Preview::datesChanged() {
@@ -273,6 +288,10 @@ void Preview::shiftChecked(const std::vector<PreviewRow>& checked) {
     ShiftOptions options;
     options.keepElements = chkKeepElements->isChecked();
     options.comment = [this](double mjd) { return host_.dateTextOf(mjd).toStdString(); };
+    // The scale named after the date text, as the window's own pass writes it.
+    if (auto line = host_.dateLineToWrite()) {
+        options.commentSuffix = line->suffix();
+    }
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     journal.markShift(*days);
     int moved = 0;
@@ -331,9 +350,11 @@ void Preview::cmdConvertChecked_Click() {
         messages_.warn(this, line.error(), tr("Not Converted"));
         return;
     }
+    // A refused file is named in the summary and the pass goes on, as the
+    // converter's folder pass does; only a date that cannot be written ends it.
     ScenarioFolderResult result;
     result.folder = source_.path;
-    std::optional<ScenarioFailure> refused;
+    std::optional<ScenarioFailure> ended;
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     {
         const WaitCursor wait;
@@ -343,18 +364,22 @@ void Preview::cmdConvertChecked_Click() {
             if (outcome && !source_.folder) {
                 outcome->leftovers = leftoverTemporaries(*row.file->folder, fs_);
             }
-            if (!outcome) {
-                refused = std::move(outcome.error());
+            if (outcome) {
+                result.files.push_back(std::move(*outcome));
+            } else if (endsPass(outcome.error().kind)) {
+                ended = std::move(outcome.error());
                 break;
+            } else {
+                result.refused.push_back(std::move(outcome.error()));
             }
-            result.files.push_back(std::move(*outcome));
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
-    if (refused) {
-        refused->folderPass = source_.folder;
-        refused->filesWritten = result.counts().written;
-        messages_.warn(this, failureText(*refused), tr("Not Converted"));
+    if (ended || (!source_.folder && !result.refused.empty())) {
+        ScenarioFailure failure = ended ? std::move(*ended) : result.refused.front();
+        failure.folderPass = source_.folder;
+        failure.filesWritten = result.counts().written;
+        messages_.warn(this, withNote(failureText(failure), note), tr("Not Converted"));
     } else if (!source_.folder) {
         const PassMessage message = ScenarioWords::file(result.files.front());
         messages_.inform(this, message.prompt, tr("Finished"), withNote(message.detail, note));

@@ -38,10 +38,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
     void wireEvents();
+    void fitColumns();
 
     void chkSubfolders_Click();
     void cmdConvertChecked_Click();

@@ -110,6 +110,9 @@ QStringList ReadingWords::notes(const std::vector<ScenarioNote>& notes,
         case NoteFamily::Playback:
             words.append(tr("a recorded flight (Playback)"));
             break;
+        case NoteFamily::GuidanceMemory:
+            words.append(tr("a guidance computer's memory image (AGC_BEGIN)"));
+            break;
         }
     }
     words.removeDuplicates();

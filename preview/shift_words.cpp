@@ -6,22 +6,27 @@
 namespace zentadial {
 namespace {
 
-QString keyName(ShiftKey key) {
-    switch (key) {
-    case ShiftKey::DateLine:
+QString keyName(const std::optional<NoteFamily>& family) {
+    if (!family) {
         return ShiftWords::tr("the date line");
-    case ShiftKey::Elements:
+    }
+    switch (*family) {
+    case NoteFamily::ElementsEpoch:
         return ShiftWords::tr("an ELEMENTS epoch");
-    case ShiftKey::LaunchMjd:
+    case NoteFamily::LaunchMjd:
         return QStringLiteral("LAUNCH_MJD");
-    case ShiftKey::MetStartingMjd:
+    case NoteFamily::MetStartMjd:
         return QStringLiteral("MET_STARTING_MJD");
-    case ShiftKey::TransferPlan:
+    case NoteFamily::TransferPlanDate:
+    case NoteFamily::TransferPlanData:
         return ShiftWords::tr("a TransX plan");
-    case ShiftKey::Playback:
+    case NoteFamily::Playback:
         return ShiftWords::tr("a playback recording");
-    case ShiftKey::GuidanceMemory:
+    case NoteFamily::GuidanceMemory:
         return ShiftWords::tr("a guidance-computer memory image");
+    case NoteFamily::StateVectors:
+    case NoteFamily::Landed:
+        break; // they keep no time, so a shift never names them
     }
     return {};
 }
@@ -31,7 +36,7 @@ QString itemsText(const std::vector<ShiftedItem>& items) {
     QStringList names;
     for (const ShiftedItem& item : items) {
         names.append(ShiftWords::tr("%1 (line %2)")
-                         .arg(keyName(item.key))
+                         .arg(keyName(item.family))
                          .arg(static_cast<qulonglong>(item.lineNumber)));
     }
     return names.join(QStringLiteral(", "));

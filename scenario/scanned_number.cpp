@@ -83,4 +83,23 @@ std::optional<ScannedNumber> scanNumber(std::string_view text) {
     return ScannedNumber{negative ? -read->value : read->value, begin, pos + read->size};
 }
 
+std::optional<double> plainDecimal(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos ||
+        text.find_first_of("0123456789") == std::string_view::npos ||
+        text.find('.') != text.rfind('.')) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
 } // namespace zentadial

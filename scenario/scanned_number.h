@@ -19,4 +19,9 @@ struct ScannedNumber {
 
 [[nodiscard]] std::optional<ScannedNumber> scanNumber(std::string_view text);
 
+// A number in the one form a shift writes and a span is typed in: an
+// optional sign, digits and at most one point, nothing else (no exponent, no
+// hexadecimal, no blanks).
+[[nodiscard]] std::optional<double> plainDecimal(std::string_view text);
+
 } // namespace zentadial

@@ -46,6 +46,8 @@ constexpr std::array kRecognisers{
                kMjdLikeField,
                false},
     Recogniser{NoteFamily::Playback, Block::Environment, {}, "Playback", {}, 0, false},
+    // Its erasable memory up to AGC_END; the key opens a line at column 0.
+    Recogniser{NoteFamily::GuidanceMemory, Block::Vessel, {}, "AGC_BEGIN", {}, 0, false},
 };
 
 char lower(char c) {
@@ -192,14 +194,16 @@ ShiftRule shiftRuleOf(NoteFamily family) {
     case NoteFamily::LaunchMjd:
     case NoteFamily::MetStartMjd:
         return ShiftRule::Moves;
-    case NoteFamily::StateVectors:
-    case NoteFamily::Landed:
     case NoteFamily::TransferPlanDate:
     case NoteFamily::TransferPlanData:
     case NoteFamily::Playback:
+    case NoteFamily::GuidanceMemory:
+        return ShiftRule::OwnTime;
+    case NoteFamily::StateVectors:
+    case NoteFamily::Landed:
         break;
     }
-    return ShiftRule::Stays;
+    return ShiftRule::NoTime;
 }
 
 std::vector<ScenarioNote> scenarioNotes(std::string_view bytes) {

@@ -21,11 +21,15 @@ enum class NoteFamily {
     TransferPlanDate, // a transfer-planning MFD's stored manoeuvre date ("Man. date")
     TransferPlanData, // a transfer-planning MFD's stored program data holding an MJD ("Data")
     Playback,         // a Playback entry in the environment section: a recorded flight
+    GuidanceMemory,   // a guidance computer's memory image (AGC_BEGIN): time in its own units
 };
 
-// Whether moving the whole scenario in time would move the number too: a
-// plain instant moves; a stored plan or a recording keeps its own time base.
-enum class ShiftRule { Moves, Stays };
+// What moving the whole scenario in time does to the note's number.
+enum class ShiftRule {
+    Moves,   // a plain instant: it moves by the span
+    OwnTime, // a stored plan, a recording, a memory image: its own time base, which cannot move
+    NoTime,  // nothing that keeps time (state vectors, landed)
+};
 
 [[nodiscard]] ShiftRule shiftRuleOf(NoteFamily family);
 

@@ -3,6 +3,7 @@
 #include "scenario/failure_kind.h"
 #include "scenario/file_steps.h"
 #include "scenario/file_system.h"
+#include "scenario/scenario_notes.h"
 #include "scenario/scenario_text.h"
 
 #include <algorithm>
@@ -42,7 +43,13 @@ ScenarioPreviewOutcome previewScenarioFile(const FileInFolder& file, DateLineSou
         failure.error().unread = text.error().unread;
         return failure;
     }
-    ScenarioPreview preview{path, FileOutcome::NoDateLine, text->lineCount, {}};
+    ScenarioPreview preview{.path = path,
+                            .outcome = FileOutcome::NoDateLine,
+                            .lineCount = text->lineCount,
+                            .changes = {},
+                            .before = text->before,
+                            .after = text->after,
+                            .notes = scenarioNotes(contents->bytes)};
     if (text->dateLineCount == 0) {
         return preview; // left as it is, so nothing can refuse it
     }

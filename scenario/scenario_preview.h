@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <expected>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,10 @@ struct ScenarioPreview {
     std::string path;
     FileOutcome outcome = FileOutcome::NoDateLine; // what the rewrite would do
     std::size_t lineCount = 0;
-    std::vector<DateLineChange> changes; // one per date line, in file order
+    std::vector<DateLineChange> changes;  // one per date line, in file order
+    ScenarioReading before{};             // the file as the simulator reads it now
+    std::optional<SimulatorDate> after{}; // the date it would read, with date lines
+    std::vector<ScenarioNote> notes{};    // what else a date change touches
 };
 
 using ScenarioPreviewOutcome = std::expected<ScenarioPreview, ScenarioFailure>;

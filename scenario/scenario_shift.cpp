@@ -1,5 +1,7 @@
 #include "scenario/scenario_shift.h"
 
+#include "scenario/scanned_number.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -11,124 +13,11 @@ namespace {
 
 // A double carries 15 significant decimal digits for certain.
 constexpr int kMostSignificant = 15;
-constexpr std::size_t kNoNumber = std::numeric_limits<std::size_t>::max();
 // Beyond the rounding of the digits written, what the arithmetic may add.
 constexpr double kUlpsAllowed = 4;
 
-enum class Block { Ships, Environment, Mfd };
-enum class Meaning { Instant, Unmovable };
-
-// One family of keys: the first word of a line in a block, and which number
-// after it holds the instant. Facts from public scenario files and the
-// add-ons' published sources.
-struct KeyFamily {
-    ShiftKey key;
-    std::string_view word; // any case
-    Block block;
-    std::string_view value; // the rest of the line, any case, when the word alone is not enough
-    std::size_t field;      // the instant among the numbers after the word
-    Meaning meaning;
-    bool negativeIsUnset; // a negative value marks "not started", not an instant
-};
-
-constexpr std::array kFamilies{
-    // ELEMENTS a e i theta omegab L epoch: the simulator propagates the orbit
-    // from the epoch.
-    KeyFamily{ShiftKey::Elements, "ELEMENTS", Block::Ships, {}, 6, Meaning::Instant, false},
-    KeyFamily{ShiftKey::LaunchMjd, "LAUNCH_MJD", Block::Ships, {}, 0, Meaning::Instant, false},
-    // -1 until the mission clock is started.
-    KeyFamily{
-        ShiftKey::MetStartingMjd, "MET_STARTING_MJD", Block::Ships, {}, 0, Meaning::Instant, true},
-    // The plan's stages keep their own dates and burn times in the MFD's
-    // state, not as plain MJDs the tool could tell apart.
-    KeyFamily{ShiftKey::TransferPlan, "MODE", Block::Mfd, "TransX", kNoNumber, Meaning::Unmovable,
-              false},
-    // Erasable memory counts time in the computer's own units from its own
-    // epoch.
-    KeyFamily{ShiftKey::GuidanceMemory,
-              "AGC_BEGIN",
-              Block::Ships,
-              {},
-              kNoNumber,
-              Meaning::Unmovable,
-              false},
-    // A recording replays at the times it was recorded.
-    KeyFamily{ShiftKey::Playback,
-              "PLAYBACK",
-              Block::Environment,
-              {},
-              kNoNumber,
-              Meaning::Unmovable,
-              false},
-};
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsAnyCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-struct Token {
-    std::string_view text;
-    std::size_t at = 0; // within the line
-};
-
-// The words of a line before any ';' comment, split at blanks and tabs.
-std::vector<Token> tokensOf(std::string_view line) {
-    const std::string_view text = line.substr(0, line.find(';'));
-    std::vector<Token> tokens;
-    for (std::size_t pos = 0; pos < text.size();) {
-        while (pos < text.size() && isBlank(text[pos])) {
-            ++pos;
-        }
-        const std::size_t begin = pos;
-        while (pos < text.size() && !isBlank(text[pos])) {
-            ++pos;
-        }
-        if (pos > begin) {
-            tokens.push_back({text.substr(begin, pos - begin), begin});
-        }
-    }
-    return tokens;
-}
-
-std::string_view restAfter(std::string_view line, const Token& word) {
-    std::string_view rest = line.substr(0, line.find(';')).substr(word.at + word.text.size());
-    while (!rest.empty() && isBlank(rest.front())) {
-        rest.remove_prefix(1);
-    }
-    while (!rest.empty() && isBlank(rest.back())) {
-        rest.remove_suffix(1);
-    }
-    return rest;
-}
-
-// A number in the one form a shift writes back: a sign, digits, a point and
-// digits; no exponent, no hexadecimal.
-std::optional<double> plainDecimal(std::string_view text) {
-    const bool negative = text.starts_with('-');
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos ||
-        text.find_first_of("0123456789") == std::string_view::npos ||
-        std::count(text.begin(), text.end(), '.') > 1) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
 }
 
 std::size_t decimalsOf(std::string_view number) {
@@ -136,82 +25,54 @@ std::size_t decimalsOf(std::string_view number) {
     return point == std::string_view::npos ? 0 : number.size() - point - 1;
 }
 
+// One clock of the file, as the scenario notes found it.
 struct Found {
     ShiftedItem item;
-    const KeyFamily* family = nullptr;
-    std::size_t offset = 0; // of the number in the file
-    std::string_view number;
+    ShiftRule rule = ShiftRule::Moves;
+    std::size_t offset = 0;  // of its number in the file
+    std::string_view number; // empty for a family without one
     std::size_t lineLength = 0;
-    bool plain = true; // the number reads as plainDecimal
+    bool plain = true; // the number is a word of its own that reads as plainDecimal
 };
 
-std::optional<Found> recogniseLine(std::string_view line, std::size_t lineNumber,
-                                   std::size_t lineOffset, Block block) {
-    const auto tokens = tokensOf(line);
-    if (tokens.empty()) {
-        return std::nullopt;
+// The whole word around a number: what %lf read may be the start of a word
+// ("51544.5abc") that a shift must not take for the number alone.
+std::string_view wordAt(std::string_view bytes, NumberSpan span) {
+    std::size_t end = span.offset + span.length;
+    while (end < bytes.size() && !isBlank(bytes[end]) && bytes[end] != ';' && bytes[end] != '\r' &&
+           bytes[end] != '\n') {
+        ++end;
     }
-    for (const KeyFamily& family : kFamilies) {
-        if (family.block != block || !equalsAnyCase(tokens.front().text, family.word) ||
-            (!family.value.empty() &&
-             !equalsAnyCase(restAfter(line, tokens.front()), family.value))) {
-            continue;
-        }
-        Found found{ShiftedItem{family.key, lineNumber, {}, {}, {}}, &family, 0, {}, line.size()};
-        if (family.field != kNoNumber) {
-            if (family.field + 1 >= tokens.size()) {
-                return std::nullopt; // too short to be the family's line
-            }
-            const Token& token = tokens[family.field + 1];
-            found.offset = lineOffset + token.at;
-            found.number = token.text;
-            const auto value = plainDecimal(token.text);
-            found.plain = value.has_value();
-            found.item.before = value;
-        }
-        return found;
-    }
-    return std::nullopt;
+    return bytes.substr(span.offset, end - span.offset);
 }
 
-struct BlockMarks {
-    std::string_view begin;
-    std::string_view end;
-    Block block;
-};
-// The vessels' blocks, and the MFDs' saved states ("BEGIN_MFD Left").
-constexpr std::array kBlockMarks{BlockMarks{"BEGIN_SHIPS", "END_SHIPS", Block::Ships},
-                                 BlockMarks{"BEGIN_MFD", "END_MFD", Block::Mfd},
-                                 BlockMarks{"BEGIN_ExtMFD", "END_ExtMFD", Block::Mfd}};
+std::size_t lineLengthAt(std::string_view bytes, std::size_t offset) {
+    const std::size_t before = bytes.find_last_of("\r\n", offset);
+    const std::size_t begin = before == std::string_view::npos ? 0 : before + 1;
+    const std::size_t after = bytes.find_first_of("\r\n", offset);
+    return (after == std::string_view::npos ? bytes.size() : after) - begin;
+}
 
-std::vector<Found> recognise(std::string_view bytes, const ScenarioReading& reading) {
+// The notes that keep time, in file order; a family that moves counts only
+// with its number read.
+std::vector<Found> recognise(std::string_view bytes) {
     std::vector<Found> found;
-    const BlockMarks* open = nullptr;
-    forEachLine(bytes, [&](std::size_t number, std::string_view line) {
-        const auto tokens = tokensOf(line);
-        const std::string_view first = tokens.empty() ? std::string_view{} : tokens.front().text;
-        for (const BlockMarks& marks : kBlockMarks) {
-            if (open == nullptr && equalsAnyCase(first, marks.begin)) {
-                open = &marks;
-                return true;
-            }
+    for (const ScenarioNote& note : scenarioNotes(bytes)) {
+        const ShiftRule rule = shiftRuleOf(note.family);
+        if (rule == ShiftRule::NoTime || (rule == ShiftRule::Moves && !note.value)) {
+            continue;
         }
-        if (open != nullptr && equalsAnyCase(first, open->end)) {
-            open = nullptr;
-            return true;
+        Found one;
+        one.item = ShiftedItem{note.family, note.lineNumber, note.value, {}, {}};
+        one.rule = rule;
+        if (note.value) {
+            one.offset = note.number.offset;
+            one.number = wordAt(bytes, note.number);
+            one.plain = plainDecimal(one.number).has_value();
+            one.lineLength = lineLengthAt(bytes, one.offset);
         }
-        const bool inEnvironment =
-            reading.section && number > reading.section->first && number < reading.section->last;
-        if (open == nullptr && !inEnvironment) {
-            return true;
-        }
-        const auto offset = static_cast<std::size_t>(line.data() - bytes.data());
-        if (auto item = recogniseLine(line, number, offset,
-                                      open != nullptr ? open->block : Block::Environment)) {
-            found.push_back(std::move(*item));
-        }
-        return true;
-    });
+        found.push_back(std::move(one));
+    }
     return found;
 }
 
@@ -271,11 +132,13 @@ std::vector<ShiftedItem> itemsOf(const std::vector<Found>& found) {
 // Decides, for each clock found, whether it moves and to what.
 void decide(std::vector<Found>& found, double days, const ShiftOptions& options) {
     for (Found& one : found) {
-        if (one.family->meaning == Meaning::Unmovable) {
+        if (one.rule == ShiftRule::OwnTime) {
             one.item.stay = ShiftStay::Unmovable;
-        } else if (one.item.key == ShiftKey::Elements && options.keepElements) {
+        } else if (one.item.family == NoteFamily::ElementsEpoch && options.keepElements) {
             one.item.stay = ShiftStay::Asked;
-        } else if (one.family->negativeIsUnset && one.item.before && *one.item.before < 0) {
+        } else if (one.item.family == NoteFamily::MetStartMjd && one.item.before &&
+                   *one.item.before < 0) {
+            // -1 until the mission clock is started.
             one.item.stay = ShiftStay::NotAnInstant;
         } else if (one.item.before) {
             one.item.after = *one.item.before + days;
@@ -306,7 +169,7 @@ std::vector<ShiftedItem> unverified(const std::vector<Found>& before,
         const Found& now = after[i];
         const bool moved = old.item.after.has_value();
         const bool same =
-            old.item.key == now.item.key && old.item.lineNumber == now.item.lineNumber &&
+            old.item.family == now.item.family && old.item.lineNumber == now.item.lineNumber &&
             (moved
                  ? now.item.before && movedBy(now.number, *now.item.before, *old.item.before, days)
                  : now.number == old.number);
@@ -319,27 +182,24 @@ std::vector<ShiftedItem> unverified(const std::vector<Found>& before,
 
 } // namespace
 
-std::vector<ShiftedItem> recogniseClocks(std::string_view bytes, const ScenarioReading& reading) {
-    return itemsOf(recognise(bytes, reading));
-}
-
 std::expected<ShiftedText, ShiftRefusal> shiftScenarioText(std::string_view bytes,
                                                            const ScenarioReading& reading,
                                                            double days,
                                                            const ShiftOptions& options) {
+    if (!isScenarioText(bytes)) {
+        return std::unexpected(ShiftRefusal{ShiftFailure::NotText});
+    }
     if (!reading.date) {
         return std::unexpected(ShiftRefusal{ShiftFailure::PresentMoment});
     }
-    auto found = recognise(bytes, reading);
+    auto found = recognise(bytes);
     decide(found, days, options);
     if (auto stuck =
             where(found, [](const Found& one) { return one.item.stay == ShiftStay::Unmovable; });
         !stuck.empty() && !options.force) {
         return std::unexpected(ShiftRefusal{ShiftFailure::Unmovable, std::move(stuck)});
     }
-    const auto toMove = [&](const Found& one) {
-        return !one.item.stay && one.family->field != kNoNumber;
-    };
+    const auto toMove = [&](const Found& one) { return !one.item.stay && !one.number.empty(); };
     if (auto odd = where(found, [&](const Found& one) { return toMove(one) && !one.plain; });
         !odd.empty()) {
         return std::unexpected(ShiftRefusal{ShiftFailure::NumberForm, std::move(odd)});
@@ -380,18 +240,15 @@ std::expected<ShiftedText, ShiftRefusal> shiftScenarioText(std::string_view byte
 
     // Read back as the simulator and the families read it.
     const ScenarioReading again = readScenario(text->bytes);
-    const ShiftedItem dateItem{ShiftKey::DateLine,
-                               again.date ? again.date->lineNumber : 0,
-                               reading.date->mjd,
-                               mjdAfter,
-                               {}};
+    const ShiftedItem dateItem{
+        std::nullopt, again.date ? again.date->lineNumber : 0, reading.date->mjd, mjdAfter, {}};
     std::vector<ShiftedItem> wrong;
     if (!again.date || !movedBy(std::string_view(text->bytes)
                                     .substr(again.date->number.offset, again.date->number.length),
                                 again.date->mjd, reading.date->mjd, days)) {
         wrong.push_back(dateItem);
     }
-    auto more = unverified(found, recognise(text->bytes, again), days);
+    auto more = unverified(found, recognise(text->bytes), days);
     wrong.insert(wrong.end(), more.begin(), more.end());
     if (!wrong.empty()) {
         return std::unexpected(ShiftRefusal{ShiftFailure::NotVerified, std::move(wrong)});

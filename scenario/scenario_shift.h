@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
 #include "scenario/scenario_text.h"
 
@@ -13,26 +14,15 @@
 
 namespace zentadial {
 
-// The clocks of a scenario that a shift knows of.
-enum class ShiftKey {
-    DateLine,       // the environment's effective date line
-    Elements,       // a vessel's ELEMENTS epoch, its seventh number
-    LaunchMjd,      // a launch-control vessel's LAUNCH_MJD: its countdown runs to it
-    MetStartingMjd, // a vessel's MET_STARTING_MJD: its mission clock counts from it
-    TransferPlan,   // a transfer-planning MFD's stored plan (MODE TransX)
-    Playback,       // the environment's Playback: a recorded flight with its own times
-    GuidanceMemory, // a guidance computer's memory image (AGC_BEGIN ... AGC_END)
-};
-
 // Why a recognised clock stayed as it was.
 enum class ShiftStay {
     Asked,        // ELEMENTS epochs with keepElements
     NotAnInstant, // a value that marks "not started" (a negative MET_STARTING_MJD)
-    Unmovable,    // data whose internal time base is no plain MJD
+    Unmovable,    // data whose internal time base is no plain MJD (ShiftRule::OwnTime)
 };
 
 struct ShiftedItem {
-    ShiftKey key = ShiftKey::DateLine;
+    std::optional<NoteFamily> family; // the clock's key family; empty: the date line
     std::size_t lineNumber = 0;
     std::optional<double> before; // the number as written, for keys that have one
     std::optional<double> after;  // empty: it stayed
@@ -74,19 +64,15 @@ struct ShiftedText {
     std::vector<ShiftedItem> items; // the date line first, then in file order
 };
 
-// The clocks of the file's vessel blocks and environment section, in file
-// order, as the key families recognise them; a family with a number has it
-// read (ShiftedItem::before). The date line is not among them.
-[[nodiscard]] std::vector<ShiftedItem> recogniseClocks(std::string_view bytes,
-                                                       const ScenarioReading& reading);
-
 // The file moved in time by `days`: its effective date line written as a
-// rewrite writes it, at the date plus the span; each clock of a family that
-// holds a plain instant moved by the span, its number written with at least
-// the decimals it had (at most 15 significant digits), "." as the point,
-// nothing else in its line changed. The result is read back: unless its date
-// and every moved number moved by the span, to the digits written, it is
-// refused.
+// rewrite writes it, at the date plus the span; each clock the scenario notes
+// find whose family holds a plain instant (ShiftRule::Moves) moved by the
+// span, its number written with at least the decimals it had (at most 15
+// significant digits), "." as the point, nothing else in its line changed.
+// The result is read back: unless its date and every moved number moved by
+// the span, to the digits written, it is refused. Bytes that are no text
+// scenario (isScenarioText) are refused as such before the date is looked
+// at: a UTF-16 file has no date the reader could find.
 [[nodiscard]] std::expected<ShiftedText, ShiftRefusal>
 shiftScenarioText(std::string_view bytes, const ScenarioReading& reading, double days,
                   const ShiftOptions& options);

@@ -81,6 +81,9 @@ std::expected<double, ShiftFileFailure> effectiveMjdOf(std::string_view pathText
         return std::unexpected(ShiftFileFailure{path, failureKindOf(named.error().kind),
                                                 std::move(named.error().reason)});
     }
+    if (!isScenarioText(named->contents.bytes)) {
+        return std::unexpected(ShiftFileFailure{path, {}, {}, ShiftRefusal{ShiftFailure::NotText}});
+    }
     const auto reading = readScenario(named->contents.bytes);
     if (!reading.date) {
         return std::unexpected(

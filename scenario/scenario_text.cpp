@@ -57,11 +57,6 @@ std::expected<std::string, ConvError> buildDateLine(std::string_view text, const
     return dateLineFor(*mjd, text, suffix);
 }
 
-bool startsWithWideMark(std::string_view bytes) {
-    // FF FE also begins the UTF-32 little-endian mark; 00 00 FE FF holds NULs.
-    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-}
-
 // The simulator must start the new text at the number a replaced line
 // carries, as it reads those digits back.
 std::optional<HiddenDateLine> unreadDate(const ScenarioReading& after, std::string_view line,
@@ -84,6 +79,12 @@ std::optional<HiddenDateLine> unreadDate(const ScenarioReading& after, std::stri
 }
 
 } // namespace
+
+bool isScenarioText(std::string_view bytes) {
+    // FF FE also begins the UTF-32 little-endian mark; 00 00 FE FF holds NULs.
+    return !bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF") &&
+           bytes.find('\0') == std::string_view::npos;
+}
 
 bool isDateLine(std::string_view line) {
     return dateLineOf(line).has_value();
@@ -129,7 +130,7 @@ std::expected<std::string_view, ConvError> DateLineSource::line() {
 
 std::expected<RewrittenText, TextRefusal> rewriteScenarioText(std::string_view bytes,
                                                               DateLineSource& dateLine) {
-    if (startsWithWideMark(bytes) || bytes.find('\0') != std::string_view::npos) {
+    if (!isScenarioText(bytes)) {
         return std::unexpected(TextRefusal{TextFailure::NotText});
     }
     // Any CR is a line end of its own or half of a CR LF, so LF alone rules

@@ -52,6 +52,8 @@ public:
 
     [[nodiscard]] std::expected<std::string_view, ConvError> line();
     [[nodiscard]] const std::string& dateText() const { return dateText_; }
+    // What follows the date text in the comment: the scale's name, if any.
+    [[nodiscard]] const std::string& suffix() const { return suffix_; }
 
 private:
     std::string dateText_;
@@ -78,6 +80,10 @@ struct TextRefusal {
         return refusal.kind == kind;
     }
 };
+
+// False for bytes that start with a UTF-16 or UTF-32 byte-order mark or hold
+// a NUL byte: no text scenario, whose "lines" would be cut apart.
+[[nodiscard]] bool isScenarioText(std::string_view bytes);
 
 // The lines as a rewrite reads them: CR LF, CR and LF each end one, and a
 // last line without an end is still a line. visit(number, line) counts from 1
@@ -115,9 +121,8 @@ struct RewrittenText {
 // MJD written, the rewrite is refused (DateNotRead). CR LF, CR and LF each end a line. A
 // file whose every line end is LF keeps LF; any other file is written with
 // CR LF, and a last line without an end gains one. Every other byte goes
-// back as it came, whatever its 8-bit encoding. A file that starts with a
-// UTF-16 or UTF-32 byte-order mark, or holds a NUL byte, is no text scenario
-// (NotText): its "lines" would be cut apart.
+// back as it came, whatever its 8-bit encoding. Bytes that are no text
+// scenario (isScenarioText) are refused (NotText).
 [[nodiscard]] std::expected<RewrittenText, TextRefusal>
 rewriteScenarioText(std::string_view bytes, DateLineSource& dateLine);
 

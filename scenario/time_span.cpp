@@ -1,7 +1,8 @@
 #include "scenario/time_span.h"
 
+#include "scenario/scanned_number.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -25,18 +26,10 @@ constexpr std::array kUnits{Unit{"min", kMinutesPerDay}, Unit{"d", 1}, Unit{"h",
 
 // A plain decimal number without sign: digits, at most one point.
 std::optional<double> unsignedNumber(std::string_view text) {
-    if (text.empty() || text.front() == '+' || text.front() == '-' ||
-        text.find_first_not_of("0123456789.") != std::string_view::npos ||
-        text.find_first_of("0123456789") == std::string_view::npos) {
+    if (text.starts_with('+') || text.starts_with('-')) {
         return std::nullopt;
     }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return plainDecimal(text);
 }
 
 bool isWhole(std::string_view text) {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -697,6 +698,13 @@ void TestCli::undoAndHistory_data() {
         "  rewrite (shift by +779 days)  1 file", "shifted");
     row("a shift's dry run foresees a read-only file", "lock,rewrite --shift +779 --dry-run", 1,
         "would be refused: the file", "original");
+    row("a shift in JSON: one object a file, then the counts", "rewrite --shift +779 --json", 0,
+        "a.scn\",\"outcome\":\"shifted\",\"oldMjd\":51982.029,\"oldUtc\":\"2001-03-14T00:41:46Z\","
+        "\"newMjd\":52761.029,\"newUtc\":\"2003-05-02T00:41:46Z\",\"moved\":[{\"kind\":"
+        "\"ELEMENTS\",\"line\":43,\"before\":51544.5,\"after\":52323.5},",
+        "shifted");
+    row("a shift in JSON ends with the counts", "rewrite --shift +779 --json", 0,
+        "\n{\"summary\":{\"shifted\":1,\"failed\":0,\"days\":779,\"dryRun\":false}}\n", "shifted");
 }
 
 void TestCli::undoAndHistory() {
@@ -1081,6 +1089,10 @@ void TestCli::listAndSkipQuicksave_data() {
                "  ELEMENTS: 3 vessels, epochs -437.529000000002 to -437.529000000002 days from "
                "the scenario's date",
                "  landed: 2 vessels"};
+    QTest::newRow("a UTF-16 file is no text scenario")
+        << QStringList{QStringLiteral("list"), QStringLiteral("mjd.scn"), QStringLiteral("u16.scn")}
+        << QList<QByteArray>{"mjd.scn: MJD 53005.5 (1/1/2004 12:00:00 PM), line 2, Date MJD",
+                             "u16.scn: failed"};
     QTest::newRow("tdb date read in its scale")
         << QStringList{QStringLiteral("list"), QStringLiteral("--scale"), QStringLiteral("tdb"),
                        QStringLiteral("mjd.scn")}
@@ -1123,6 +1135,40 @@ void TestCli::listAndSkipQuicksave_data() {
         << QList<QByteArray>{"now.scn: rewritten, 1 date line",
                              "  started at the present moment; now starts at 1/1/2004 12:00:00 PM",
                              "1 file rewritten (1 date line), 0 left unchanged, 0 failed."};
+    QTest::newRow("rewrite json: dates before and after, and the notes")
+        << QStringList{QStringLiteral("rewrite"),   QStringLiteral("--mjd"),
+                       QStringLiteral("53006.5"),   QStringLiteral("--json"),
+                       QStringLiteral("notes.scn"), QStringLiteral("mjd.scn")}
+        << QList<QByteArray>{
+               "{\"path\":\"notes.scn\",\"outcome\":\"written\",\"dateLines\":1,"
+               "\"oldMjd\":53005.5,\"oldUtc\":\"2004-01-01T12:00:00Z\",\"newMjd\":53006.5,"
+               "\"newUtc\":\"2004-01-02T12:00:00Z\",\"notes\":["
+               "{\"kind\":\"ELEMENTS\",\"line\":6,\"value\":53006,\"vessel\":\"Sat\"},"
+               "{\"kind\":\"ELEMENTS\",\"line\":9,\"value\":53000,\"vessel\":\"Old\"},"
+               "{\"kind\":\"LAUNCH_MJD\",\"line\":12,\"value\":53006,\"vessel\":\"Pad\"},"
+               "{\"kind\":\"landed\",\"line\":13,\"value\":null,\"vessel\":\"Pad\"}]}",
+               "{\"path\":\"mjd.scn\",\"outcome\":\"written\",\"dateLines\":1,"
+               "\"oldMjd\":53005.5,\"oldUtc\":\"2004-01-01T12:00:00Z\",\"newMjd\":53006.5,"
+               "\"newUtc\":\"2004-01-02T12:00:00Z\",\"notes\":[]}",
+               "{\"summary\":{\"written\":2,\"unchanged\":0,\"failed\":0,\"dateLines\":2,"
+               "\"dryRun\":false}}"};
+    QTest::newRow("rewrite json: present moment, dry run, instants in the scale")
+        << QStringList{QStringLiteral("rewrite"),   QStringLiteral("--mjd"),
+                       QStringLiteral("53005.5"),   QStringLiteral("--scale"),
+                       QStringLiteral("tdb"),       QStringLiteral("--json"),
+                       QStringLiteral("--dry-run"), QStringLiteral("now.scn"),
+                       QStringLiteral("sub/a.scn")}
+        << QList<QByteArray>{
+               "{\"path\":\"now.scn\",\"outcome\":\"written\",\"dateLines\":1,"
+               "\"oldMjd\":null,\"oldUtc\":null,\"newMjd\":53005.5,"
+               "\"newUtc\":\"2004-01-01T11:58:56Z\",\"notes\":[]}",
+               // JSON doubles the "\\" that joins a path on Windows.
+               "{\"path\":\"" + p("sub/a.scn").replace("\\", "\\\\") +
+                   "\",\"outcome\":\"unchanged\","
+                   "\"dateLines\":0,\"unchanged\":\"no-date-line\",\"oldMjd\":null,"
+                   "\"oldUtc\":null,\"newMjd\":null,\"newUtc\":null,\"notes\":[]}",
+               "{\"summary\":{\"written\":1,\"unchanged\":1,\"failed\":0,\"dateLines\":1,"
+               "\"dryRun\":true}}"};
 }
 
 void TestCli::listAndSkipQuicksave() {
@@ -1143,14 +1189,21 @@ void TestCli::listAndSkipQuicksave() {
                               "Old:Probe\n  ELEMENTS 6678 0 0 0 0 0 53000\nEND\n"
                               "Pad:Launcher\n  LAUNCH_MJD 53006\n  STATUS Landed Earth\nEND\n"
                               "END_SHIPS\n"));
+    QVERIFY(made("u16.scn", QByteArray("\xFF\xFE"
+                                       "B\0E\0G\0I\0N\0_\0",
+                                       14)));
     QVERIFY(made("sub/a.scn", "no date\n"));
     QVERIFY(made("sub/QUICKSAVE/q.scn", "no date\n"));
     const Run result = run(arguments, {}, tree.path());
-    QCOMPARE(result.exitCode, 0);
+    // A file that fails is named once more, on standard error.
+    const bool fails = std::any_of(lines.begin(), lines.end(), [](const QByteArray& line) {
+        return line.endsWith(": failed");
+    });
+    QCOMPARE(result.exitCode, fails ? 1 : 0);
     QList<QByteArray> shown = result.out.split('\n');
     QCOMPARE(shown.takeLast(), QByteArray());
     QCOMPARE(shown, lines);
-    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.err.isEmpty(), !fails);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -203,29 +203,41 @@ void TestPreview::listsAndChecks() {
 }
 
 void TestPreview::convertCheckedWritesOnlyChecked_data() {
-    QTest::addColumn<QStringList>("uncheck");
+    QTest::addColumn<QStringList>("readOnly"); // these start unchecked
+    QTest::addColumn<QStringList>("toggle");
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("all checked") << QStringList{} << QStringList{"a.scn", "b.scn", "c.scn"}
-                                 << "Folder Converted";
-    QTest::newRow("one unchecked")
-        << QStringList{"b.scn"} << QStringList{"a.scn", "c.scn"} << "Folder Converted";
-    QTest::newRow("none checked") << QStringList{"a.scn", "b.scn", "c.scn"} << QStringList{}
-                                  << "No file is checked.";
+    QTest::newRow("all checked") << QStringList{} << QStringList{}
+                                 << QStringList{"a.scn", "b.scn", "c.scn"} << "Folder Converted";
+    QTest::newRow("one unchecked") << QStringList{} << QStringList{"b.scn"}
+                                   << QStringList{"a.scn", "c.scn"} << "Folder Converted";
+    QTest::newRow("none checked") << QStringList{} << QStringList{"a.scn", "b.scn", "c.scn"}
+                                  << QStringList{} << "No file is checked.";
+    QTest::newRow("a refused file checked: the files after it are still written")
+        << QStringList{"b.scn"} << QStringList{"b.scn"} << QStringList{"a.scn", "c.scn"}
+        << "Folder Partly Converted";
+    QTest::newRow("every checked file refused")
+        << QStringList{"a.scn", "c.scn"} << QStringList{"a.scn", "b.scn", "c.scn"} << QStringList{}
+        << "Folder Not Converted";
 }
 
 void TestPreview::convertCheckedWritesOnlyChecked() {
-    QFETCH(QStringList, uncheck);
+    QFETCH(QStringList, readOnly);
+    QFETCH(QStringList, toggle);
     QFETCH(QStringList, written);
     QFETCH(QString, prompt);
     QTemporaryDir dir;
-    makeFiles(dir.path(), {"a.scn=dated", "b.scn=dated", "c.scn=dated"});
+    QStringList files;
+    for (const QString name : {"a.scn", "b.scn", "c.scn"}) {
+        files.append(name + (readOnly.contains(name) ? "=read-only" : "=dated"));
+    }
+    makeFiles(dir.path(), files);
     Converter c;
     Preview* preview = c.openPreview(dir.path(), true);
     QTableView* table = c.table(preview);
     // By the keyboard alone: the arrows to the row, Space on it.
     table->setFocus();
-    for (const QString& name : uncheck) {
+    for (const QString& name : toggle) {
         table->setCurrentIndex(table->model()->index(rowNamed(table, name), 2));
         QTest::keyClick(table, Qt::Key_Space);
     }
@@ -239,12 +251,19 @@ void TestPreview::convertCheckedWritesOnlyChecked() {
     }
     QCOMPARE(c.desktop.messages.shown.size(), 1);
     QCOMPARE(c.desktop.messages.shown.front().prompt, prompt);
+    // Each refused file is named in the details.
+    for (const QString& name : readOnly) {
+        QVERIFY(c.desktop.messages.shown.front().details.contains(name));
+    }
     // The table shows the files as they are now.
-    const QStringList after = rowsOf(table);
-    for (const QString& row : after) {
+    for (const QString& row : rowsOf(table)) {
         const QString name = row.section(QLatin1Char(' '), 0, 0);
-        QCOMPARE(row.endsWith(written.contains(name) ? c.field("txtDate") : "1/1/2000 12:00:00 PM"),
-                 true);
+        QCOMPARE(row.section(QStringLiteral(" | "), 1, 1),
+                 written.contains(name) ? c.field("txtDate") : "1/1/2000 12:00:00 PM");
+    }
+    for (const QString& name : readOnly) {
+        QVERIFY(QFile::setPermissions(QDir(dir.path()).filePath(name),
+                                      QFile::ReadOwner | QFile::WriteOwner));
     }
 }
 
@@ -366,19 +385,24 @@ void TestPreview::shiftKeepsDistances_data() {
     QTest::addColumn<bool>("answer"); // to the question before moving files again
     QTest::addColumn<QByteArray>("dateA");
     QTest::addColumn<QByteArray>("dateB");
-    QTest::addColumn<QByteArray>("epoch"); // of a.scn's vessel
+    QTest::addColumn<QByteArray>("epoch");  // of a.scn's vessel
+    QTest::addColumn<int>("scale");         // index in the converter's list
+    QTest::addColumn<QByteArray>("suffix"); // after the date text in the comment
     QTest::newRow("the others keep their distance")
         << false << 1 << false << QByteArray("52323.5") << QByteArray("52324.25")
-        << QByteArray("52323.5");
+        << QByteArray("52323.5") << 0 << QByteArray();
     QTest::newRow("ELEMENTS epochs kept as asked")
         << true << 1 << false << QByteArray("52323.5") << QByteArray("52324.25")
-        << QByteArray("51544.5");
+        << QByteArray("51544.5") << 0 << QByteArray();
     QTest::newRow("moving again asks; No leaves the files")
         << false << 2 << false << QByteArray("52323.5") << QByteArray("52324.25")
-        << QByteArray("52323.5");
+        << QByteArray("52323.5") << 0 << QByteArray();
     QTest::newRow("moving again asks; Yes moves them once more")
         << false << 2 << true << QByteArray("53102.5") << QByteArray("53103.25")
-        << QByteArray("53102.5");
+        << QByteArray("53102.5") << 0 << QByteArray();
+    QTest::newRow("in TDB the comment names the scale")
+        << false << 1 << false << QByteArray("52323.5") << QByteArray("52324.25")
+        << QByteArray("52323.5") << 1 << QByteArray(" UTC, MJD in TDB");
 }
 
 void TestPreview::shiftKeepsDistances() {
@@ -388,6 +412,8 @@ void TestPreview::shiftKeepsDistances() {
     QFETCH(QByteArray, dateA);
     QFETCH(QByteArray, dateB);
     QFETCH(QByteArray, epoch);
+    QFETCH(int, scale);
+    QFETCH(QByteArray, suffix);
     QTemporaryDir dir;
     const QString a = QDir(dir.path()).filePath("a.scn");
     const QString b = QDir(dir.path()).filePath("b.scn");
@@ -395,6 +421,7 @@ void TestPreview::shiftKeepsDistances() {
     QVERIFY(writeBytes(b, missionFile("51545.25")));
     Converter c;
     c.desktop.messages.answer = answer;
+    c.chooseScale(scale);
     Preview* preview = c.openPreview(dir.path(), true);
     QTableView* table = c.table(preview);
     auto* txtMJD = c.get<QLineEdit>("txtMJD");
@@ -422,6 +449,10 @@ void TestPreview::shiftKeepsDistances() {
     QVERIFY(readBytes(a).contains(QByteArray("  Date MJD " + dateA + "     ; ")));
     QVERIFY(readBytes(b).contains(QByteArray("  Date MJD " + dateB + "     ; ")));
     QVERIFY(readBytes(a).contains(QByteArray(" 122.0 " + epoch + "\n")));
+    // The comment is the date text, then the scale as the window's own pass names it.
+    const QByteArray dateLine = readBytes(a).split('\n').at(2);
+    QVERIFY2(dateLine.endsWith(QByteArray(c.form->dateTextOf(dateA.toDouble()).toUtf8() + suffix)),
+             dateLine.constData());
     const Message& last = c.desktop.messages.shown.back();
     QCOMPARE(last.question, passes == 2 && !answer);
     if (!last.question) {

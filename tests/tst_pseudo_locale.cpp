@@ -1,7 +1,9 @@
 #include "converter/form1.h"
+#include "converter/option_button.h"
 #include "help/form2.h"
 #include "picker/oopen.h"
 #include "support/fake_seams.h"
+#include "translations/program_translations.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -10,12 +12,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace zentadial;
 using namespace zentadial::test;
@@ -94,6 +102,67 @@ QStringList untranslatedTexts(QWidget& window) {
     return found;
 }
 
+// Every caption of the window cut off by its box: the windows keep the
+// classic fixed places, and a caption must fit them in every language.
+QStringList cutCaptions(QWidget& window) {
+    QStringList found;
+    const auto cut = [&found](const QWidget* widget, const QString& text, const QSize& needs) {
+        found.append(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                         .arg(widget->objectName(), text)
+                         .arg(needs.width())
+                         .arg(needs.height())
+                         .arg(widget->width())
+                         .arg(widget->height()));
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible()) {
+            continue;
+        }
+        const QFontMetrics metrics = widget->fontMetrics();
+        const QStyle* style = widget->style();
+        if (auto* option = qobject_cast<OptionButton*>(widget)) {
+            // It wraps its caption beside the indicator, whole words a line.
+            QStyleOptionButton styleOption;
+            styleOption.initFrom(option);
+            const QRect indicator =
+                style->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+            const int gap =
+                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &styleOption, option);
+            const QRect room = option->rect().adjusted(indicator.right() + gap + 1, 0, 0, 0);
+            const QRect used = metrics.boundingRect(
+                room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option->text());
+            if (!room.contains(used)) {
+                cut(option, option->text(), used.size());
+            }
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            const int needs = metrics.horizontalAdvance(button->text()) +
+                              style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                              2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+            if (!button->text().isEmpty() && needs > button->width()) {
+                cut(button, button->text(), {needs, button->height()});
+            }
+        } else if (auto* other = qobject_cast<QAbstractButton*>(widget)) {
+            if (other->sizeHint().width() > other->width()) {
+                cut(other, other->text(), other->sizeHint());
+            }
+        } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+            // The title as the style places it, which it draws no further.
+            QStyleOptionGroupBox styleOption;
+            styleOption.initFrom(box);
+            styleOption.text = box->title();
+            styleOption.textAlignment = box->alignment();
+            styleOption.lineWidth = 1;
+            styleOption.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect title = style->subControlRect(QStyle::CC_GroupBox, &styleOption,
+                                                      QStyle::SC_GroupBoxLabel, box);
+            if (!box->rect().contains(title)) {
+                cut(box, box->title(), title.size());
+            }
+        }
+    }
+    return found;
+}
+
 struct Converter {
     FakeDesktop desktop;
     std::unique_ptr<Form1> form;
@@ -123,74 +192,90 @@ class TestPseudoLocale : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
     void everyShownTextTranslated_data();
     void everyShownTextTranslated();
+    void everyCaptionFits_data();
+    void everyCaptionFits();
 
 private:
     MarkingTranslator marking_;
 };
 
-void TestPseudoLocale::initTestCase() {
-    QCoreApplication::installTranslator(&marking_);
+namespace {
+
+// Each scene builds a window in one state and hands it over, shown.
+std::vector<std::pair<const char*, Scene>> everyScene() {
+    return {
+        {"converter, one file",
+         [](const auto& look) {
+             Converter converter;
+             look(*converter.form);
+         }},
+        {"converter, a folder",
+         [](const auto& look) {
+             Converter converter;
+             converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
+             look(*converter.form);
+         }},
+        {"converter, every scale",
+         [](const auto& look) {
+             Converter converter;
+             lookAtEveryScale(converter, look);
+         }},
+        // The scales' notes on the MJD: a model before 1960, no leap second
+        // known after 2016.
+        {"converter, every scale in 1950",
+         [](const auto& look) {
+             Converter converter({1950, 6, 1, 10, 0, 0});
+             lookAtEveryScale(converter, look);
+         }},
+        {"converter, every scale in 2030",
+         [](const auto& look) {
+             Converter converter({2030, 6, 1, 10, 0, 0});
+             lookAtEveryScale(converter, look);
+         }},
+        {"preview of a folder",
+         [](const auto& look) {
+             QTemporaryDir folder;
+             Converter converter;
+             converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
+             converter.form->findChild<QLineEdit*>(QStringLiteral("txtFolder"))
+                 ->setText(folder.path());
+             converter.form->findChild<QAbstractButton*>(QStringLiteral("cmdPreview"))->click();
+             look(*converter.form->findChild<QWidget*>(QStringLiteral("Preview")));
+         }},
+        {"picker",
+         [](const auto& look) {
+             QTemporaryDir folder;
+             QLineEdit txtFolder(folder.path());
+             RecordedMessages messages;
+             // One volume without a name: drive captions are the system's, not ours.
+             Oopen picker(txtFolder, messages, nullptr,
+                          [] { return QStringList{QDir::rootPath()}; });
+             look(picker);
+         }},
+        {"help",
+         [](const auto& look) {
+             showHelpWindow();
+             look(*helpWindow());
+             helpWindow()->close();
+         }},
+    };
 }
 
-void TestPseudoLocale::cleanupTestCase() {
-    QCoreApplication::removeTranslator(&marking_);
-}
+} // namespace
 
 void TestPseudoLocale::everyShownTextTranslated_data() {
     QTest::addColumn<Scene>("scene");
-    // Each scene builds a window in one state and hands it over, shown.
-    QTest::newRow("converter, one file") << Scene([](const auto& look) {
-        Converter converter;
-        look(*converter.form);
-    });
-    QTest::newRow("converter, a folder") << Scene([](const auto& look) {
-        Converter converter;
-        converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
-        look(*converter.form);
-    });
-    QTest::newRow("converter, every scale") << Scene([](const auto& look) {
-        Converter converter;
-        lookAtEveryScale(converter, look);
-    });
-    // The scales' notes on the MJD: a model before 1960, no leap second known
-    // after 2016.
-    QTest::newRow("converter, every scale in 1950") << Scene([](const auto& look) {
-        Converter converter({1950, 6, 1, 10, 0, 0});
-        lookAtEveryScale(converter, look);
-    });
-    QTest::newRow("converter, every scale in 2030") << Scene([](const auto& look) {
-        Converter converter({2030, 6, 1, 10, 0, 0});
-        lookAtEveryScale(converter, look);
-    });
-    QTest::newRow("preview of a folder") << Scene([](const auto& look) {
-        QTemporaryDir folder;
-        Converter converter;
-        converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
-        converter.form->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(folder.path());
-        converter.form->findChild<QAbstractButton*>(QStringLiteral("cmdPreview"))->click();
-        look(*converter.form->findChild<QWidget*>(QStringLiteral("Preview")));
-    });
-    QTest::newRow("picker") << Scene([](const auto& look) {
-        QTemporaryDir folder;
-        QLineEdit txtFolder(folder.path());
-        RecordedMessages messages;
-        // One volume without a name: drive captions are the system's, not ours.
-        Oopen picker(txtFolder, messages, nullptr, [] { return QStringList{QDir::rootPath()}; });
-        look(picker);
-    });
-    QTest::newRow("help") << Scene([](const auto& look) {
-        showHelpWindow();
-        look(*helpWindow());
-        helpWindow()->close();
-    });
+    for (const auto& [name, scene] : everyScene()) {
+        QTest::newRow(name) << scene;
+    }
 }
 
 void TestPseudoLocale::everyShownTextTranslated() {
     QFETCH(Scene, scene);
+    QCoreApplication::installTranslator(&marking_);
+    const auto removeMarks = qScopeGuard([this] { QCoreApplication::removeTranslator(&marking_); });
     QStringList found;
     int looked = 0;
     scene([&](QWidget& window) {
@@ -200,6 +285,34 @@ void TestPseudoLocale::everyShownTextTranslated() {
         found += untranslatedTexts(window);
     });
     QVERIFY(looked > 0);
+    found.removeDuplicates();
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void TestPseudoLocale::everyCaptionFits_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<Scene>("scene");
+    for (const char* locale : {"de_DE", "ja_JP", "fr_FR", "it_IT", "es_ES", "en_US"}) {
+        for (const auto& [name, scene] : everyScene()) {
+            QTest::addRow("%s: %s", locale, name) << QString::fromLatin1(locale) << scene;
+        }
+    }
+}
+
+void TestPseudoLocale::everyCaptionFits() {
+#ifdef Q_OS_WIN
+    QSKIP("Captions are measured in the fonts scripts/deps installs; under Wine a Windows "
+          "system's fonts, the Japanese among them, are missing.");
+#endif
+    QFETCH(QString, locale);
+    QFETCH(Scene, scene);
+    const ProgramTranslations language{QLocale(locale)};
+    QStringList found;
+    scene([&](QWidget& window) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        found += cutCaptions(window);
+    });
     found.removeDuplicates();
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }

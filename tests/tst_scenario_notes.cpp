@@ -12,8 +12,9 @@ using namespace zentadial;
 namespace {
 
 const char* nameOf(NoteFamily family) {
-    constexpr std::array names{"elements",      "state vectors", "landed",    "launch",
-                               "mission clock", "plan date",     "plan data", "playback"};
+    constexpr std::array names{"elements",  "state vectors", "landed",
+                               "launch",    "mission clock", "plan date",
+                               "plan data", "playback",      "guidance memory"};
     return names.at(static_cast<std::size_t>(family));
 }
 
@@ -98,6 +99,8 @@ void TestScenarioNotes::notes_data() {
                       "  Data 0 0 120000 0.0523599 0.0872665 1 1 51997.70907426388 0 0\n"
                       "END_MFD\n")
         << QByteArray("plan data 5 51997.709074263883 @129+17");
+    QTest::newRow("guidance memory image, its key at column 0")
+        << kShips + "AGC_BEGIN\n  00001 0\nAGC_END\n" + kEnd << QByteArray("guidance memory 3 ISS");
     QTest::newRow("playback in the environment section only")
         << QByteArray("BEGIN_DESC\nPlayback old\nEND_DESC\nBEGIN_ENVIRONMENT\n  System Sol\n"
                       "  Playback Welcome\nEND_ENVIRONMENT\n")

@@ -14,6 +14,9 @@ namespace {
 
 constexpr double kMinutesPerDay = 24 * 60;
 
+// A transfer planner's MFD with a stored manoeuvre date.
+const QByteArray kTransX = "  MODE TransX\nMan. date\n 1  43373.5263168";
+
 // A scenario with a line put into one of its blocks.
 std::string scenarioWith(const QString& block, const QByteArray& line) {
     const auto in = [&](const char* name) {
@@ -138,7 +141,7 @@ void TestScenarioShift::keyFamilies_data() {
         "  MET_STARTING_MJD 51982.6589123333");
     row("MET not started stays", "ship", "  MET_STARTING_MJD -1.000000", "+779", "",
         "  MET_STARTING_MJD -1.000000");
-    row("TransX plan stays when forced", "mfd", "  MODE TransX", "+779", "force", "  MODE TransX");
+    row("TransX plan stays when forced", "mfd", kTransX, "+779", "force", kTransX);
     row("Playback stays when forced", "env", "  Playback Welcome", "-15min", "force",
         "  Playback Welcome");
     row("guidance memory stays when forced", "ship", "  AGC_BEGIN", "+779", "force", "  AGC_BEGIN");
@@ -181,8 +184,10 @@ void TestScenarioShift::refusals_data() {
     QTest::newRow("no date line") << QByteArray(
                                          "BEGIN_ENVIRONMENT\n  System Sol\nEND_ENVIRONMENT\n")
                                   << "+779" << ShiftFailure::PresentMoment;
-    QTest::newRow("TransX plan") << with("mfd", "  MODE TransX") << "+779"
-                                 << ShiftFailure::Unmovable;
+    QTest::newRow("TransX plan") << with("mfd", kTransX) << "+779" << ShiftFailure::Unmovable;
+    QTest::newRow("transfer planner's data")
+        << with("mfd", "  MODE Interplanetary\n  Data 0 0 120000 1 1 51997.70907426388 0") << "+779"
+        << ShiftFailure::Unmovable;
     QTest::newRow("playback") << with("env", "  PLAYBACK Welcome") << "+779"
                               << ShiftFailure::Unmovable;
     QTest::newRow("guidance memory")
@@ -199,6 +204,13 @@ void TestScenarioShift::refusals_data() {
         << QByteArray("BEGIN_ENVIRONMENT\n  Date MJD 51000\nEND_ENVIRONMENT\n") +
                QByteArray(1, '\0')
         << "+1" << ShiftFailure::NotText;
+    // No date the reader could find: not text, rather than the present moment.
+    QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE"
+                                               "B\0E\0G\0I\0N\0_\0E\0N\0V\0\n\0",
+                                               22)
+                                 << "+1" << ShiftFailure::NotText;
+    QTest::newRow("epoch run into a word")
+        << with("ship", "  ELEMENTS 1 0 0 0 0 0 51544.5abc") << "+779" << ShiftFailure::NumberForm;
 }
 
 void TestScenarioShift::refusals() {

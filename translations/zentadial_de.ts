@@ -648,6 +648,10 @@ Erneut verschieben?</translation>
         <source>a recorded flight (Playback)</source>
         <translation>ein aufgezeichneter Flug (Playback)</translation>
     </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>ein Speicherabbild eines Lenkcomputers (AGC_BEGIN)</translation>
+    </message>
 </context>
 <context>
     <name>zentadial::ScenarioWords</name>

@@ -648,6 +648,10 @@ Les décaler encore une fois&#xa0;?</translation>
         <source>a recorded flight (Playback)</source>
         <translation>un vol enregistré (Playback)</translation>
     </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>une image mémoire d’ordinateur de guidage (AGC_BEGIN)</translation>
+    </message>
 </context>
 <context>
     <name>zentadial::ScenarioWords</name>

@@ -646,6 +646,10 @@ Move them once more?</source>
         <source>a recorded flight (Playback)</source>
         <translation>記録された飛行（Playback）</translation>
     </message>
+    <message>
+        <source>a guidance computer&apos;s memory image (AGC_BEGIN)</source>
+        <translation>誘導コンピューターのメモリイメージ（AGC_BEGIN）</translation>
+    </message>
 </context>
 <context>
     <name>zentadial::ScenarioWords</name>

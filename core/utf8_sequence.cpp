@@ -1,13 +1,8 @@
-#pragma once
-
-#include <cstddef>
-#include <string_view>
+#include "core/utf8_sequence.h"
 
 namespace zentadial {
 
-// The length of the UTF-8 sequence at the start of the text, or 0 when it is
-// not one (overlong forms, surrogates and values beyond U+10FFFF included).
-inline std::size_t utf8Length(std::string_view text) {
+std::size_t utf8Length(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
     std::size_t length = 0;
@@ -15,7 +10,8 @@ inline std::size_t utf8Length(std::string_view text) {
     unsigned char high = 0xBF;
     if (lead < 0x80) {
         return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;

@@ -1,0 +1,15 @@
+#include "widgets/caption_width.h"
+
+#include <QPushButton>
+#include <QStyle>
+
+namespace zentadial {
+
+int captionWidth(const QPushButton& button) {
+    const QStyle* style = button.style();
+    return button.fontMetrics().horizontalAdvance(button.text()) +
+           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+}
+
+} // namespace zentadial
