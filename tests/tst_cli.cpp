@@ -697,7 +697,7 @@ void TestCli::undoAndHistory_data() {
     row("history names the shift", "rewrite --shift +779,history", 0,
         "  rewrite (shift by +779 days)  1 file", "shifted");
     row("a shift's dry run foresees a read-only file", "lock,rewrite --shift +779 --dry-run", 1,
-        "would be refused: the file", "original");
+        "a.scn\" is read-only", "original");
     row("a shift in JSON: one object a file, then the counts", "rewrite --shift +779 --json", 0,
         "a.scn\",\"outcome\":\"shifted\",\"oldMjd\":51982.029,\"oldUtc\":\"2001-03-14T00:41:46Z\","
         "\"newMjd\":52761.029,\"newUtc\":\"2003-05-02T00:41:46Z\",\"moved\":[{\"kind\":"
