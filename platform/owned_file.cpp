@@ -170,7 +170,10 @@ bool writeAll(HANDLE file, QByteArrayView bytes) {
 // whatever entry holds the target name, a link included, never what a link
 // leads to.
 bool renameOver(HANDLE file, const std::wstring& target) {
-    const std::wstring name = L"\\\\?\\" + target;
+    // The verbatim form, so that no length limit applies; a share's path
+    // takes its own prefix.
+    const std::wstring name =
+        target.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + target.substr(2) : L"\\\\?\\" + target;
     const std::size_t nameBytes = name.size() * sizeof(wchar_t);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
