@@ -23,8 +23,8 @@ namespace zentadial {
 // each once its file is settled.
 class RewriteBatch {
 public:
-    static constexpr std::size_t kFiles = 32;
-    static constexpr std::size_t kBytes = std::size_t{4} * 1024 * 1024;
+    static constexpr std::size_t kFiles = 128;
+    static constexpr std::size_t kBytes = std::size_t{8} * 1024 * 1024;
 
     using Report = std::function<void(ScenarioFileOutcome)>;
 
