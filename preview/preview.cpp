@@ -4,6 +4,7 @@
 #include "preview/preview_model.h"
 #include "preview/shift_words.h"
 #include "scenario/scenario_shift_file.h"
+#include "widgets/joined_words.h"
 #include "widgets/scenario_words.h"
 
 #include <QBoxLayout>
@@ -304,15 +305,15 @@ void Preview::shiftChecked(const std::vector<std::string>& paths) {
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
-    const QString summary =
-        tr("%n file(s) moved", "", moved) +
-        (refused.isEmpty() ? QString() : tr(", %n refused", "", int(refused.size()))) +
-        QLatin1Char('.');
     if (refused.isEmpty()) {
-        messages_.inform(this, tr("Files Moved"), tr("Finished"), withNote(summary, note));
+        messages_.inform(this, tr("Files Moved"), tr("Finished"),
+                         withNote(tr("%n file(s) moved.", "", moved), note));
     } else {
+        //: %1 says how many files were moved ("3 files moved"), %n how many were refused.
+        const QString summary =
+            tr("%1, %n refused.", "", int(refused.size())).arg(tr("%n file(s) moved", "", moved));
         messages_.inform(this, tr("Not Every File Moved"), tr("Finished"),
-                         withNote(summary + QLatin1Char(' ') + refused.first(), note),
+                         withNote(JoinedWords::sentences({summary, refused.first()}), note),
                          refused.join(QLatin1Char('\n')));
     }
     reload();

@@ -1,5 +1,6 @@
 #include "preview/shift_words.h"
 
+#include "widgets/joined_words.h"
 #include "widgets/scenario_words.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ QString itemsText(const std::vector<ShiftedItem>& items) {
                          .arg(keyName(item.family))
                          .arg(static_cast<qulonglong>(item.lineNumber)));
     }
-    return names.join(QStringLiteral(", "));
+    return JoinedWords::items(names);
 }
 
 } // namespace
