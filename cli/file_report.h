@@ -14,8 +14,6 @@
 
 namespace zentadial {
 
-// What the per-file lines of list, rewrite and the shift share.
-
 // The per-file lines of a pass over scenario files. Each file's line is out
 // as soon as the file is done, so that a reader that stops early, or a pass
 // that is killed, shows how far it got; why a file failed goes once, to

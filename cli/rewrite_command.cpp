@@ -26,7 +26,8 @@ constexpr std::string_view kUsage =
     "       zentadial-cli rewrite (--shift SPAN | --shift-to DATE --anchor FILE) "
     "[--keep-elements]\n"
     "                             [--force] [--again] [--scale S] [--recursive] [--dry-run] "
-    "[--json] PATH...";
+    "[--json]\n"
+    "                             PATH...";
 
 constexpr std::string_view kMore =
     "Replaces the \"Date MJD\" line of each scenario file with one for the given date, as\n"

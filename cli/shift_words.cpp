@@ -30,8 +30,9 @@ std::string_view keyWords(std::optional<NoteFamily> family, bool many) {
     case NoteFamily::ElementsEpoch:
         return many ? "ELEMENTS epochs" : "ELEMENTS epoch";
     case NoteFamily::TransferPlanDate:
-    case NoteFamily::TransferPlanData:
         return many ? "TransX plan dates" : "TransX plan date";
+    case NoteFamily::TransferPlanData:
+        return "Interplanetary MFD plan data";
     case NoteFamily::Playback:
         return "Playback recording";
     case NoteFamily::GuidanceMemory:

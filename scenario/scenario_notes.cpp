@@ -59,6 +59,10 @@ bool equalAnyCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return lower(x) == lower(y); });
 }
 
+bool startsAnyCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() && equalAnyCase(text.substr(0, start.size()), start);
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -174,10 +178,11 @@ void follow(std::string_view line, Place& place) {
             place.inVessel = false;
             place.vessel.clear();
         }
-    } else if (text.size() >= 9 && equalAnyCase(text.substr(0, 9), "BEGIN_MFD")) {
+    } else if (startsAnyCase(text, "BEGIN_MFD") || startsAnyCase(text, "BEGIN_ExtMFD")) {
+        // The panel's MFDs, and those in windows of their own.
         place.inMfd = true;
         place.mfdMode.clear();
-    } else if (equalAnyCase(text, "END_MFD")) {
+    } else if (equalAnyCase(text, "END_MFD") || equalAnyCase(text, "END_ExtMFD")) {
         place.inMfd = false;
     } else if (place.inMfd && place.mfdMode.empty()) {
         if (const auto after = afterKey(line, "MODE")) {

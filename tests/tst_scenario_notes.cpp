@@ -90,6 +90,10 @@ void TestScenarioNotes::notes_data() {
         << QByteArray("BEGIN_MFD Right\n  TYPE User\n  MODE TransX\nMan. date\n 1  43373.5263168\n"
                       "END_MFD\n")
         << QByteArray("plan date 5 43373.526316800002 @56+13");
+    QTest::newRow("transfer planner in an MFD window of its own")
+        << QByteArray("BEGIN_ExtMFD\n  TYPE User\n  MODE TransX\nMan. date\n 1  43373.5263168\n"
+                      "END_ExtMFD\n")
+        << QByteArray("plan date 5 43373.526316800002 @53+13");
     QTest::newRow("that label in another MFD is no note")
         << QByteArray("BEGIN_MFD Left\n  MODE Orbit\nMan. date\n 1  43373.5263168\nEND_MFD\n")
         << QByteArray();
