@@ -197,7 +197,7 @@ int runShiftPass(const QCommandLineParser& parser, CliStreams& io, const Regiona
             continue;
         }
         const auto result =
-            shiftScenarioFile(path, *days, options, dryRun, systemFileSystem(), &journal);
+            shiftScenarioFile(*entry, *days, options, dryRun, systemFileSystem(), &journal);
         result ? report.shifted(*result)
                : report.failed(path, shiftFailureKey(result.error()),
                                shiftFailureWords(result.error()));

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/file_settings_store.h"
 #include "platform/locale_form.h"
+#include "platform/path_text.h"
 #include "translations/program_translations.h"
 
 #include <QApplication>
@@ -30,8 +31,7 @@ int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)
 #else
     constexpr auto kUserFolder = QStandardPaths::AppConfigLocation;
 #endif
-    FileSettingsStore settings(QCoreApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(kUserFolder));
+    FileSettingsStore settings(programFolder(), QStandardPaths::writableLocation(kUserFolder));
 
     Form1 window({clock, messages, fileChooser, folderPicker, settings},
                  regionalFormFrom(QLocale::system()));

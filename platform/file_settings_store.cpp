@@ -1,10 +1,10 @@
 #include "platform/file_settings_store.h"
 
 #include "platform/owned_file.h"
+#include "platform/path_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <utility>
 
 namespace zentadial {
@@ -60,22 +60,17 @@ StoredSettings readFile(const QString& path) {
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
-bool folderIsWritable(const QString& folder) {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
 } // namespace
 
 FileSettingsStore::FileSettingsStore(QString programFolder, QString userConfigFolder)
     : programFolder_(std::move(programFolder)), userConfigFolder_(std::move(userConfigFolder)) {}
 
 QString FileSettingsStore::programFile() const {
-    return QDir(programFolder_).filePath(kFileName);
+    return joinedPath(programFolder_, kFileName);
 }
 
 QString FileSettingsStore::userFile() const {
-    return QDir(userConfigFolder_).filePath(kFileName);
+    return joinedPath(userConfigFolder_, kFileName);
 }
 
 QString FileSettingsStore::takeWarning() {
@@ -105,8 +100,7 @@ std::optional<StoredSettings> FileSettingsStore::load() {
     const bool programFileThere = isReadable(programFileState());
     const bool userFileThere = isReadable(ownedFileState(userFile()));
     if (programFileThere && userFileThere) {
-        const bool userNewer =
-            QFileInfo(userFile()).lastModified() > QFileInfo(programFile()).lastModified();
+        const bool userNewer = lastWritten(userFile()) > lastWritten(programFile());
         return readFile(userNewer ? userFile() : programFile());
     }
     if (programFileThere) {
@@ -125,7 +119,7 @@ std::expected<void, QString> FileSettingsStore::save(const StoredSettings& setti
     // the settings go to the user's folder.
     const OwnedFileState program = programFileState();
     if ((program == OwnedFileState::Missing || program == OwnedFileState::Usable) &&
-        folderIsWritable(programFolder_) && writeOwnedFile(programFile(), bytes)) {
+        folderTakesFiles(programFolder_) && writeOwnedFile(programFile(), bytes)) {
         return {};
     }
     if (!QDir().mkpath(userConfigFolder_)) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 #include <expected>
 #include <optional>
@@ -21,6 +22,13 @@ enum class OwnedFileState {
 };
 
 [[nodiscard]] OwnedFileState ownedFileState(const QString& path);
+
+// When the entry was last written, looked at without following a link;
+// nothing when there is none.
+[[nodiscard]] std::optional<QDateTime> lastWritten(const QString& path);
+
+// Whether the user may make files in the folder.
+[[nodiscard]] bool folderTakesFiles(const QString& folder);
 
 // The bytes of a Usable or ReadOnly file, at most maxBytes of them; nothing
 // for any other file. The state is checked on the file opened, so a link

@@ -4,8 +4,13 @@
 #include "scenario/folder_path.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
+#ifdef Q_OS_LINUX
+#include <climits>
+#include <unistd.h>
+#endif
 
 namespace zentadial {
 namespace {
@@ -89,6 +94,18 @@ QString joinedPath(const QString& folder, const QString& name) {
 
 bool isNameSeparator(QChar c) {
     return c.unicode() < 0x80 && isPathSeparator(static_cast<char>(c.unicode()));
+}
+
+QString programFolder() {
+#ifdef Q_OS_LINUX
+    std::string bytes(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", bytes.data(), bytes.size());
+    if (length > 0 && static_cast<std::size_t>(length) < bytes.size()) {
+        bytes.resize(static_cast<std::size_t>(length));
+        return pathFromUtf8(folderOf(bytes));
+    }
+#endif
+    return QCoreApplication::applicationDirPath();
 }
 
 QString nativeFolderText(const QString& folder) {

@@ -37,6 +37,11 @@ namespace zentadial {
 // "/" everywhere, and "\" on Windows too.
 [[nodiscard]] bool isNameSeparator(QChar c);
 
+// The folder the running program lies in. On Linux from the bytes the system
+// gives, so that a folder named in Latin-1 is found again; Qt's own answer
+// turns each such letter into U+FFFD.
+[[nodiscard]] QString programFolder();
+
 // A folder as the user reads and types it: on Windows with "\" and the
 // drive letter in lower case ("c:\", "c:\Scenarios"); elsewhere unchanged.
 [[nodiscard]] QString nativeFolderText(const QString& folder);

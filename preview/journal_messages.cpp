@@ -1,11 +1,11 @@
 #include "preview/journal_messages.h"
 
 #include "platform/journal_location.h"
+#include "platform/path_text.h"
 #include "scenario/journal_undo.h"
 #include "widgets/joined_words.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QLocale>
 
 namespace zentadial {
@@ -13,10 +13,6 @@ namespace {
 
 // The message names this many files left as they are; the details, all.
 constexpr qsizetype kNamedInDetail = 3;
-
-QString pathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The manifest's UTC time in the user's own zone and form.
 QString timeText(const std::string& time) {
@@ -47,7 +43,7 @@ QString failureText(const UndoFailure& failure) {
 
 // A line for a file that was not put back; empty for one that is as it was.
 QString leftAsItIs(const UndoFileResult& file) {
-    const QString path = pathText(file.path);
+    const QString path = pathFromUtf8(file.path);
     switch (file.state) {
     case UndoFileState::Restored:
     case UndoFileState::AlreadyAsBefore:
@@ -71,7 +67,7 @@ QString leftAsItIs(const UndoFileResult& file) {
 } // namespace
 
 std::string JournalMessages::root() {
-    return QFile::encodeName(journalFolder()).toStdString();
+    return pathToUtf8(journalFolder());
 }
 
 QString JournalMessages::notKeptNote(const JournalOutcome& outcome) {
@@ -103,7 +99,7 @@ bool JournalMessages::undoLastConversion(QWidget* over, MessageBoxes& messages, 
     for (const UndoFileResult& file : result->files) {
         if (file.state == UndoFileState::Restored) {
             ++putBack;
-            details.append(tr("%1: put back").arg(pathText(file.path)));
+            details.append(tr("%1: put back").arg(pathFromUtf8(file.path)));
         } else if (const QString line = leftAsItIs(file); !line.isEmpty()) {
             left.append(line);
             details.append(line);

@@ -1,5 +1,6 @@
 #include "preview/preview.h"
 
+#include "platform/path_text.h"
 #include "preview/journal_messages.h"
 #include "preview/preview_model.h"
 #include "preview/shift_words.h"
@@ -9,7 +10,6 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -169,7 +169,7 @@ bool Preview::eventFilter(QObject* watched, QEvent* event) {
 
 void Preview::showSource(const std::string& path, bool folder) {
     source_ = {path, folder, folder && chkSubfolders->isChecked()};
-    const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString shown = pathFromUtf8(path);
     lblSource->setText(folder ? tr("Scenario files in %1:").arg(shown) : tr("%1:").arg(shown));
     chkSubfolders->setEnabled(folder);
     model_->setRows({});
@@ -261,7 +261,7 @@ std::optional<double> Preview::shiftSpan() const {
     return *mjd - anchor.reading->date->mjd;
 }
 
-void Preview::shiftChecked(const std::vector<std::string>& paths) {
+void Preview::shiftChecked(const std::vector<PreviewRow>& checked) {
     const auto days = shiftSpan();
     if (!days) {
         messages_.warn(this,
@@ -273,9 +273,9 @@ void Preview::shiftChecked(const std::vector<std::string>& paths) {
     // Moving a folder twice by the same span is the classic slip: ask.
     const auto passes = listJournalPasses(JournalMessages::root());
     QStringList again;
-    for (const std::string& path : paths) {
-        if (passes && lastSameShift(*passes, path, *days)) {
-            again.append(QFile::decodeName(QByteArray::fromStdString(path)));
+    for (const PreviewRow& row : checked) {
+        if (passes && lastSameShift(*passes, row.path, *days)) {
+            again.append(pathFromUtf8(row.path));
         }
     }
     if (!again.isEmpty() &&
@@ -299,8 +299,13 @@ void Preview::shiftChecked(const std::vector<std::string>& paths) {
     QStringList refused;
     {
         const WaitCursor wait;
-        for (const std::string& path : paths) {
-            const auto outcome = shiftScenarioFile(path, *days, options, false, fs_, &journal);
+        for (const PreviewRow& row : checked) {
+            // A row the listing could not reach is refused for its own reason.
+            if (!row.file) {
+                refused.append(failureText(*row.refusal));
+                continue;
+            }
+            const auto outcome = shiftScenarioFile(*row.file, *days, options, false, fs_, &journal);
             outcome ? void(++moved) : refused.append(ShiftWords::failure(outcome.error()));
         }
     }
@@ -326,10 +331,11 @@ void Preview::chkSubfolders_Click() {
 }
 
 void Preview::cmdConvertChecked_Click() {
-    std::vector<std::string> checked;
+    // Each file is reached through the folder its row was listed in.
+    std::vector<PreviewRow> checked;
     for (const PreviewRow& row : model_->rows()) {
         if (row.checked) {
-            checked.push_back(row.path);
+            checked.push_back(row);
         }
     }
     if (checked.empty()) {
@@ -353,8 +359,12 @@ void Preview::cmdConvertChecked_Click() {
     JournalPass journal(JournalMessages::root(), PassKind::Rewrite);
     {
         const WaitCursor wait;
-        for (const std::string& path : checked) {
-            auto outcome = rewriteScenarioFile(path, *line, fs_, &journal);
+        for (const PreviewRow& row : checked) {
+            auto outcome = row.file ? rewriteListedFile(*row.file, *line, fs_, &journal)
+                                    : ScenarioFileOutcome(std::unexpected(*row.refusal));
+            if (outcome && !source_.folder) {
+                outcome->leftovers = leftoverTemporaries(*row.file->folder, fs_);
+            }
             if (outcome) {
                 result.files.push_back(std::move(*outcome));
             } else if (endsPass(outcome.error().kind)) {
@@ -402,7 +412,7 @@ void Preview::tblFiles_Activate(int row) {
     if (!chosen.reading->date) {
         messages_.inform(this,
                          tr("%1 has no date to use: it starts at the present moment.")
-                             .arg(QFile::decodeName(QByteArray::fromStdString(chosen.name))),
+                             .arg(pathFromUtf8(chosen.name)),
                          windowTitle());
         return;
     }

@@ -54,7 +54,7 @@ private:
     // With "move": the span that brings the selected file to the date the
     // fields show; empty without a selected file that has a date.
     [[nodiscard]] std::optional<double> shiftSpan() const;
-    void shiftChecked(const std::vector<std::string>& paths);
+    void shiftChecked(const std::vector<PreviewRow>& checked);
 
     PreviewHost& host_;
     MessageBoxes& messages_;

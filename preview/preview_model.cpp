@@ -1,18 +1,10 @@
 #include "preview/preview_model.h"
 
+#include "platform/path_text.h"
 #include "preview/reading_words.h"
 #include "widgets/scenario_words.h"
 
-#include <QFile>
-
 namespace zentadial {
-namespace {
-
-QString pathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-} // namespace
 
 PreviewModel::PreviewModel(PreviewHost& host, QObject* parent)
     : QAbstractTableModel(parent), host_(host) {}
@@ -111,7 +103,7 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     }
     switch (column) {
     case FileColumn:
-        return role == Qt::ToolTipRole ? pathText(row.path) : pathText(row.name);
+        return role == Qt::ToolTipRole ? pathFromUtf8(row.path) : pathFromUtf8(row.name);
     case StartsNowColumn:
         return startsNow_[at];
     case WouldStartColumn:

@@ -1,5 +1,6 @@
 #include "preview/preview_rows.h"
 
+#include "scenario/failure_kind.h"
 #include "scenario/file_steps.h"
 #include "scenario/folder_path.h"
 #include "scenario/scenario_preview.h"
@@ -21,16 +22,18 @@ std::string nameBelow(const std::string& folder, const std::string& path) {
     return path;
 }
 
-PreviewRow fileRow(const std::string& path, std::string name, DateLineSource& dateLine,
+PreviewRow fileRow(const FileInFolder& file, std::string name, DateLineSource& dateLine,
                    FileSystem& fs) {
-    PreviewRow row{path, std::move(name)};
-    if (auto named = readNamedFile(fs, path)) {
-        row.reading = readScenario(named->contents.bytes);
-        row.notes = scenarioNotes(named->contents.bytes);
+    PreviewRow row{file.path, std::move(name), file};
+    if (auto reached = reachFile(fs, file)) {
+        if (auto contents = readFile(fs, *reached)) {
+            row.reading = readScenario(contents->bytes);
+            row.notes = scenarioNotes(contents->bytes);
+        }
     }
     // The rewrite's own checks, so that what the table says is what the
     // pass will do.
-    auto preview = previewScenarioFile(path, dateLine, fs);
+    auto preview = previewScenarioFile(file, dateLine, fs);
     if (preview) {
         row.dateLines = preview->changes.size();
     } else {
@@ -46,8 +49,13 @@ std::expected<std::vector<PreviewRow>, ScenarioFailure>
 readPreviewRows(const PreviewSource& source, DateLineSource& dateLine, FileSystem& fs) {
     std::vector<PreviewRow> rows;
     if (!source.folder) {
+        auto file = openNamedFile(fs, source.path);
+        if (!file) {
+            return fileFailure(failureKindOf(file.error().kind), source.path,
+                               std::move(file.error().reason), dateLine);
+        }
         // A file that cannot be read at all has nothing to show.
-        PreviewRow row = fileRow(source.path, fileNameOf(source.path), dateLine, fs);
+        PreviewRow row = fileRow(*file, fileNameOf(source.path), dateLine, fs);
         if (!row.reading && row.refusal) {
             return std::unexpected(std::move(*row.refusal));
         }
@@ -55,17 +63,17 @@ readPreviewRows(const PreviewSource& source, DateLineSource& dateLine, FileSyste
         return rows;
     }
     // The top folder fails as a whole; below it, a folder that cannot be
-    // listed is a row of its own.
+    // listed is a row of its own. The walk starts from the folder the
+    // listing opened.
     auto listing = listScenarioFiles(source.path, fs);
     if (!listing) {
         return std::unexpected(std::move(listing.error()));
     }
     forEachScenarioFile(
-        source.path, source.subFolders,
+        listing->folder, source.subFolders,
         [&](const ScenarioTreeEntry& entry) {
             if (entry) {
-                rows.push_back(
-                    fileRow(entry->path, nameBelow(source.path, entry->path), dateLine, fs));
+                rows.push_back(fileRow(*entry, nameBelow(source.path, entry->path), dateLine, fs));
             } else {
                 PreviewRow refused{entry.error().path, nameBelow(source.path, entry.error().path)};
                 refused.refusal = entry.error();

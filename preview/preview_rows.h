@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/file_steps.h"
 #include "scenario/file_system.h"
 #include "scenario/scenario_notes.h"
 #include "scenario/scenario_reader.h"
@@ -18,6 +19,10 @@ namespace zentadial {
 struct PreviewRow {
     std::string path;
     std::string name; // the path below the folder listed, or the file's name
+    // Where the listing found it: a pass over the row reaches the file
+    // through this folder, never through its path again. Empty for a folder
+    // that could not be listed and a link out of the folder.
+    std::optional<FileInFolder> file{};
     // Why a pass would leave it as it is; a link out of the folder, a folder
     // that cannot be listed, or a file the rewrite refuses.
     std::optional<ScenarioFailure> refusal{};
@@ -35,10 +40,10 @@ struct PreviewSource {
     bool subFolders = false;
 };
 
-// The rows of the source, each file read once and judged by the rewrite's
-// own checks with `dateLine`, nothing written; refused files start
-// unchecked. A folder that cannot be listed, or a file that cannot be read,
-// gives its failure.
+// The rows of the source, each file read once through the folder the listing
+// opened and judged by the rewrite's own checks with `dateLine`, nothing
+// written; refused files start unchecked. A folder that cannot be listed, or a file that cannot be
+// read, gives its failure.
 [[nodiscard]] std::expected<std::vector<PreviewRow>, ScenarioFailure>
 readPreviewRows(const PreviewSource& source, DateLineSource& dateLine, FileSystem& fs);
 

@@ -1,9 +1,8 @@
 #include "preview/shift_words.h"
 
+#include "platform/path_text.h"
 #include "widgets/joined_words.h"
 #include "widgets/scenario_words.h"
-
-#include <QFile>
 
 namespace zentadial {
 namespace {
@@ -47,7 +46,7 @@ QString itemsText(const std::vector<ShiftedItem>& items) {
 } // namespace
 
 QString ShiftWords::failure(const ShiftFileFailure& failure) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(failure.path));
+    const QString name = pathFromUtf8(failure.path);
     if (failure.file) {
         return ScenarioWords::failure(
             ScenarioFailure{.kind = *failure.file, .path = failure.path, .reason = failure.reason});

@@ -33,30 +33,40 @@ std::optional<std::uint64_t> lastSameShift(const std::vector<KeptPass>& passes,
     return std::nullopt;
 }
 
-ShiftFileOutcome shiftScenarioFile(std::string_view pathText, double days,
+ShiftFileOutcome shiftScenarioFile(const FileInFolder& file, double days,
                                    const ShiftOptions& options, bool dryRun, FileSystem& fs,
                                    ReplaceRecorder* recorder) {
-    const std::string path(pathText);
-    auto named = readNamedFile(fs, path);
-    if (!named) {
-        return std::unexpected(ShiftFileFailure{path, failureKindOf(named.error().kind),
-                                                std::move(named.error().reason)});
+    const std::string& path = file.path;
+    const auto fail = [&](FileError error) {
+        return std::unexpected(
+            ShiftFileFailure{path, failureKindOf(error.kind), std::move(error.reason)});
+    };
+    auto reached = reachFile(fs, file);
+    if (!reached) {
+        return fail(std::move(reached.error()));
     }
-    const FileContents* contents = &named->contents;
+    auto contents = readFile(fs, *reached);
+    if (!contents) {
+        return fail(std::move(contents.error()));
+    }
     auto shifted = shiftScenarioText(contents->bytes, readScenario(contents->bytes), days, options);
     if (!shifted) {
         return std::unexpected(ShiftFileFailure{path, {}, {}, std::move(shifted.error())});
     }
     ShiftFileResult result{path, shifted->mjdBefore, shifted->mjdAfter, std::move(shifted->items)};
+    // The dry run refuses what the write would refuse, so that it promises
+    // nothing the real run then fails to do.
     if (dryRun) {
+        if (auto refused = checkReplaceable(fs, *reached); !refused) {
+            return fail(std::move(refused.error()));
+        }
         return result;
     }
     if (recorder != nullptr) {
         recorder->aboutToReplace(path, contents->bytes, shifted->bytes);
     }
-    if (auto written = replaceFile(fs, named->file, shifted->bytes, contents->identity); !written) {
-        return std::unexpected(ShiftFileFailure{path, failureKindOf(written.error().kind),
-                                                std::move(written.error().reason)});
+    if (auto written = replaceFile(fs, *reached, shifted->bytes, contents->identity); !written) {
+        return fail(std::move(written.error()));
     }
     if (recorder != nullptr) {
         recorder->replaced(path);

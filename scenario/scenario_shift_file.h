@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/file_steps.h"
 #include "scenario/file_system.h"
 #include "scenario/journal_pass.h"
 #include "scenario/replace_recorder.h"
@@ -40,8 +41,10 @@ using ShiftFileOutcome = std::expected<ShiftFileResult, ShiftFileFailure>;
 
 // One file shifted by `days` (shiftScenarioText) and, unless dryRun, written
 // through the same all-or-nothing replace as a rewrite, the recorder told
-// before and after.
-[[nodiscard]] ShiftFileOutcome shiftScenarioFile(std::string_view path, double days,
+// before and after. The file is reached through the folder a walk opened, as
+// a rewrite reaches it, never by its path again: a folder swapped for a link
+// since the walk cannot send the write elsewhere.
+[[nodiscard]] ShiftFileOutcome shiftScenarioFile(const FileInFolder& file, double days,
                                                  const ShiftOptions& options, bool dryRun = false,
                                                  FileSystem& fs = systemFileSystem(),
                                                  ReplaceRecorder* recorder = nullptr);

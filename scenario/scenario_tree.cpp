@@ -91,11 +91,16 @@ void forEachScenarioFile(std::string_view pathText, bool recursive, const Scenar
         visit(*file);
         return;
     }
-    auto opened = std::make_shared<const OpenFolder>(std::move(*folder));
+    forEachScenarioFile(std::make_shared<const OpenFolder>(std::move(*folder)), recursive, visit,
+                        fs, quicksave);
+}
+
+void forEachScenarioFile(const std::shared_ptr<const OpenFolder>& folder, bool recursive,
+                         const ScenarioVisitor& visit, FileSystem& fs, QuicksaveFolders quicksave) {
     if (recursive) {
-        walk(fs, opened, visit, quicksave);
+        walk(fs, folder, visit, quicksave);
     } else {
-        visitListing(fs, opened, visit);
+        visitListing(fs, folder, visit);
     }
 }
 

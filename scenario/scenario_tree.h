@@ -5,6 +5,7 @@
 
 #include <expected>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 namespace zentadial {
@@ -31,6 +32,11 @@ enum class QuicksaveFolders { Enter, Skip };
 // nor out of the tree the user named.
 void forEachScenarioFile(std::string_view pathText, bool recursive, const ScenarioVisitor& visit,
                          FileSystem& fs = systemFileSystem(),
+                         QuicksaveFolders quicksave = QuicksaveFolders::Enter);
+// The same for a folder already open, which a caller listed first to fail as
+// a whole: the walk goes on from that very folder, not from its text again.
+void forEachScenarioFile(const std::shared_ptr<const OpenFolder>& folder, bool recursive,
+                         const ScenarioVisitor& visit, FileSystem& fs = systemFileSystem(),
                          QuicksaveFolders quicksave = QuicksaveFolders::Enter);
 
 } // namespace zentadial

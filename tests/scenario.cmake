@@ -1,5 +1,6 @@
 zentadial_add_test(scenario_rewrite LIBS Zentadial::scenario)
-zentadial_add_test(scenario_folder LIBS Zentadial::scenario)
+# The folder passes of the window's preview are held to the same swaps.
+zentadial_add_test(scenario_folder LIBS Zentadial::scenario Zentadial::preview)
 zentadial_add_test(scenario_corpus LIBS Zentadial::scenario)
 zentadial_add_test(scenario_reader LIBS Zentadial::scenario)
 zentadial_add_test(scenario_notes LIBS Zentadial::scenario)

@@ -661,9 +661,10 @@ void TestCli::failingFileAmongGoodOnes() {
 }
 
 void TestCli::undoAndHistory_data() {
-    QTest::addColumn<QStringList>("steps"); // "edit" is another program's save
-    QTest::addColumn<int>("exitCode");      // of the last step
-    QTest::addColumn<QByteArray>("shows");  // in its output and standard error
+    // "edit" is another program's save; "lock" makes the file read-only.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("exitCode");     // of the last step
+    QTest::addColumn<QByteArray>("shows"); // in its output and standard error
     QTest::addColumn<QString>("file"); // at the end: original, rewritten, edited, shifted, twice
 
     const auto row = [](const char* tag, const char* steps, int code, const QByteArray& shows,
@@ -695,6 +696,8 @@ void TestCli::undoAndHistory_data() {
         "shifted");
     row("history names the shift", "rewrite --shift +779,history", 0,
         "  rewrite (shift by +779 days)  1 file", "shifted");
+    row("a shift's dry run foresees a read-only file", "lock,rewrite --shift +779 --dry-run", 1,
+        "a.scn\" is read-only", "original");
     row("a shift in JSON: one object a file, then the counts", "rewrite --shift +779 --json", 0,
         "a.scn\",\"outcome\":\"shifted\",\"oldMjd\":51982.029,\"oldUtc\":\"2001-03-14T00:41:46Z\","
         "\"newMjd\":52761.029,\"newUtc\":\"2003-05-02T00:41:46Z\",\"moved\":[{\"kind\":"
@@ -722,6 +725,10 @@ void TestCli::undoAndHistory() {
         QStringList arguments = step.split(u' ');
         if (step == QStringLiteral("edit")) {
             QVERIFY(writeBytes(scenario, edited));
+            continue;
+        }
+        if (step == QStringLiteral("lock")) {
+            QVERIFY(QFile::setPermissions(scenario, QFileDevice::ReadOwner));
             continue;
         }
         if (arguments.first() == QStringLiteral("rewrite")) {

@@ -1,5 +1,7 @@
+#include "preview/preview_rows.h"
 #include "scenario/folder_path.h"
 #include "scenario/scenario_rewrite.h"
+#include "scenario/scenario_shift_file.h"
 #include "scenario/scenario_tree.h"
 #include "support/native_file_system.h"
 #include "support/scenario_fixture.h"
@@ -230,7 +232,9 @@ void TestScenarioFolder::manyUnchangedFiles() {
 // any two calls of a pass: nothing outside the folder may be opened or
 // written, whatever the pass then reports.
 void TestScenarioFolder::swapAtEveryStep_data() {
-    QTest::addColumn<QString>("pass"); // "folder", "tree" or "file" (inside/a.scn)
+    // "folder", "tree" or "file" (inside/a.scn) rewritten; "shift" moves the
+    // tree by a day; "preview" lists it with every sub-folder.
+    QTest::addColumn<QString>("pass");
     QTest::addColumn<QString>("swap");
     QTest::addColumn<int>("firstStep"); // before it, the swap is what the user named
     QTest::newRow("file swapped for a link out") << "folder"
@@ -247,6 +251,10 @@ void TestScenarioFolder::swapAtEveryStep_data() {
                                                        << "inside/a.scn" << 1;
     QTest::newRow("named file's folder swapped for a link") << "file"
                                                             << "inside" << 1;
+    QTest::newRow("shift: sub-folder swapped for a link") << "shift"
+                                                          << "inside/sub" << 0;
+    QTest::newRow("preview: sub-folder swapped for a link") << "preview"
+                                                            << "inside/sub" << 0;
 }
 
 void TestScenarioFolder::swapAtEveryStep() {
@@ -312,11 +320,15 @@ void TestScenarioFolder::swapAtEveryStep() {
             (void)rewriteScenarioFile(local(inside + "/a.scn"), dateLine, fs);
         } else if (pass == QStringLiteral("folder")) {
             (void)rewriteScenarioFolder(local(inside), dateLine, fs);
+        } else if (pass == QStringLiteral("preview")) {
+            (void)readPreviewRows({local(inside), true, true}, dateLine, fs);
         } else {
             forEachScenarioFile(
                 local(inside), true,
                 [&](const ScenarioTreeEntry& entry) {
-                    if (entry) {
+                    if (entry && pass == QStringLiteral("shift")) {
+                        (void)shiftScenarioFile(*entry, 1, {}, false, fs);
+                    } else if (entry) {
                         (void)rewriteListedFile(*entry, dateLine, fs);
                     }
                 },
