@@ -9,6 +9,7 @@
 #include "cli/shift_options.h"
 #include "scenario/folder_path.h"
 #include "scenario/journal_pass.h"
+#include "scenario/rewrite_batch.h"
 #include "scenario/scenario_preview.h"
 #include "scenario/scenario_rewrite.h"
 #include "scenario/scenario_tree.h"
@@ -256,12 +257,16 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     RewriteReport report(io, dryRun, parser.isSet(QStringLiteral("json")), reading->scale);
     JournalPass journal(journalRoot(), PassKind::Rewrite);
+    RewriteBatch batch(dateLine, systemFileSystem(), &journal, [&](ScenarioFileOutcome result) {
+        result ? report.rewritten(*result, printableBytes(date->dateText))
+               : report.failed(std::move(result.error()));
+    });
     for (const QString& pathArgument : paths) {
         forEachScenarioFile(
             bytesOfArgument(pathArgument), recursive,
             [&](const ScenarioTreeEntry& entry) {
                 if (!entry) {
-                    report.failed(entry.error());
+                    dryRun ? report.failed(entry.error()) : batch.refuse(entry.error());
                     return;
                 }
                 report.leftoversIn(folderOf(entry->path));
@@ -269,14 +274,12 @@ int runRewrite(const QStringList& arguments, CliStreams& io) {
                     const auto preview = previewScenarioFile(*entry, dateLine);
                     preview ? report.previewed(*preview) : report.failed(preview.error());
                 } else {
-                    const auto result =
-                        rewriteListedFile(*entry, dateLine, systemFileSystem(), &journal);
-                    result ? report.rewritten(*result, printableBytes(date->dateText))
-                           : report.failed(result.error());
+                    batch.add(*entry);
                 }
             },
             systemFileSystem(), quicksaveOf(parser));
     }
+    batch.finish();
     report.summary();
     reportNotes(io, date->notes());
     if (const std::string note = notKeptNote(journal.finish()); !note.empty()) {

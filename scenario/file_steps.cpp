@@ -130,6 +130,54 @@ std::expected<void, FileError> fillTemporary(FileSystem& fs, SystemHandle& old, 
     return {};
 }
 
+// The failure, with the temporary file removed, or named when it cannot be.
+FileError withoutTemporary(FileSystem& fs, const OpenFolder& folder, const std::string& temporary,
+                           FileError error) {
+    if (const auto removal = fs.removeEntry(folder, temporary)) {
+        std::string& reason = error.reason;
+        reason += (reason.empty() ? "" : "; ") + std::string("its temporary file ") + temporary +
+                  " could not be removed: " + removal.message();
+    }
+    return error;
+}
+
+// Whether the version an exchange put aside is the very file that was read,
+// holding the very bytes: the change time is left out, as the exchange
+// itself moves it.
+bool cameOutAsRead(FileSystem& fs, const OpenFolder& folder, const std::string& aside,
+                   const FileIdentity& expected, std::string_view asRead) {
+    const auto handle = fs.openForReading(folder, aside);
+    if (!handle) {
+        return false;
+    }
+    const auto identity = fs.identityOf(*handle);
+    if (!identity || identity->device != expected.device || identity->file != expected.file ||
+        identity->size != expected.size || identity->modifiedNs != expected.modifiedNs) {
+        return false;
+    }
+    std::string bytes;
+    return readAll(fs, *handle, asRead.size(), bytes) && bytes == asRead;
+}
+
+std::expected<void, FileError> settleExchange(FileSystem& fs, const StagedReplace& staged,
+                                              const std::string& aside, std::string_view asRead) {
+    const OpenFolder& folder = *staged.file.folder;
+    if (cameOutAsRead(fs, folder, aside, staged.expected, asRead)) {
+        // What was read is what the journal keeps; the copy beside the file
+        // is not needed. One that cannot be removed is reported by the next
+        // pass as a leftover.
+        (void)fs.removeEntry(folder, aside);
+        return {};
+    }
+    // Another program wrote between the read and the exchange: its version
+    // goes back under the name.
+    if (auto back = fs.putBack(folder, aside, staged.file.name); !back) {
+        return failure(FileFailure::Changed,
+                       "its version was kept as " + aside + " (" + back.error().reason + ")");
+    }
+    return changedMeanwhile();
+}
+
 } // namespace
 
 bool isPlainName(std::string_view text) {
@@ -234,8 +282,9 @@ std::expected<void, FileError> checkReplaceable(FileSystem& fs, const ReachedFil
     return fs.checkReplaceable(*file.folder, file.name, *handle);
 }
 
-std::expected<void, FileError> replaceFile(FileSystem& fs, const ReachedFile& file,
-                                           std::string_view bytes, const FileIdentity& expected) {
+std::expected<StagedReplace, FileError> stageReplace(FileSystem& fs, const ReachedFile& file,
+                                                     std::string_view bytes,
+                                                     const FileIdentity& expected) {
     const OpenFolder& folder = *file.folder;
     if (!stillAsRead(fs, file, expected)) {
         return changedMeanwhile();
@@ -248,34 +297,60 @@ std::expected<void, FileError> replaceFile(FileSystem& fs, const ReachedFile& fi
         return changedMeanwhile();
     }
     if (auto refused = fs.checkReplaceable(folder, file.name, *old); !refused) {
-        return refused;
+        return std::unexpected(std::move(refused.error()));
     }
     auto temp = createTemporary(fs, folder);
     if (!temp) {
         return std::unexpected(std::move(temp.error()));
     }
-    auto done = fillTemporary(fs, *old, *temp, bytes);
-    // The last moment to notice another program's save, append or half-done
-    // write: after the rename its version would be gone.
-    if (done && !stillAsRead(fs, file, expected)) {
-        done = changedMeanwhile();
+    if (auto filled = fillTemporary(fs, *old, *temp, bytes); !filled) {
+        (void)temp->handle.close();
+        return std::unexpected(withoutTemporary(fs, folder, temp->name, std::move(filled.error())));
     }
-    if (done) {
-        done = fs.putInPlace(folder, temp->name, file.name);
+    return StagedReplace{file, expected, std::move(temp->name)};
+}
+
+std::expected<void, FileError> commitReplace(FileSystem& fs, const StagedReplace& staged,
+                                             std::string_view asRead) {
+    const OpenFolder& folder = *staged.file.folder;
+    const std::string& name = staged.file.name;
+    std::expected<void, FileError> done;
+    // A change that shows already spares the exchange and its way back.
+    if (!stillAsRead(fs, staged.file, staged.expected)) {
+        done = changedMeanwhile();
+    } else if (auto aside = fs.exchange(folder, staged.temporary, name)) {
+        return settleExchange(fs, staged, *aside, asRead);
+    } else if (aside.error() == std::errc::operation_not_supported) {
+        // A file system without the exchange: the check just above is the
+        // last look before the rename, and an edit made between the two is
+        // lost, as it always was there.
+        done = fs.putInPlace(folder, staged.temporary, name);
+    } else if (aside.error() == std::errc::no_such_file_or_directory) {
+        done = changedMeanwhile(); // removed, or its folder moved, since the check
+    } else {
+        done = failure(FileFailure::CannotWrite, "could not put the new version in place",
+                       aside.error());
     }
     if (!done) {
-        (void)temp->handle.close();
-        if (const auto error = fs.removeEntry(folder, temp->name)) {
-            std::string& reason = done.error().reason;
-            reason += (reason.empty() ? "" : "; ") + std::string("its temporary file ") +
-                      temp->name + " could not be removed: " + error.message();
-        }
+        return std::unexpected(
+            withoutTemporary(fs, folder, staged.temporary, std::move(done.error())));
+    }
+    return done;
+}
+
+std::expected<void, FileError> replaceFile(FileSystem& fs, const ReachedFile& file,
+                                           std::string_view bytes, const FileContents& asRead) {
+    const auto staged = stageReplace(fs, file, bytes, asRead.identity);
+    if (!staged) {
+        return std::unexpected(staged.error());
+    }
+    if (auto done = commitReplace(fs, *staged, asRead.bytes); !done) {
         return done;
     }
     // A failed flush of the folder leaves the new version in place, only less
     // certain to survive a power cut; it is no reason to call the rewrite
     // failed.
-    (void)fs.syncFolder(folder);
+    (void)fs.syncFolder(*file.folder);
     return {};
 }
 

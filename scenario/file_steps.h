@@ -61,14 +61,36 @@ struct NamedFile {
 [[nodiscard]] std::expected<void, FileError> checkReplaceable(FileSystem& fs,
                                                               const ReachedFile& file);
 
-// Replaces the file's contents so that a failure at any step leaves it as it
-// was: a temporary file beside it, given the old one's owner, group, mode and
-// access list, flushed, then put in its place, after which the folder is
-// flushed too. When the name (or a link on the way) no longer leads to the
-// version that was read (`expected`), nothing is replaced. A temporary file
-// that cannot be removed after a failure is named in the reason.
+// A new version written and flushed beside the file, not yet in its place.
+struct StagedReplace {
+    ReachedFile file;
+    FileIdentity expected; // of the version read
+    std::string temporary;
+};
+
+// The first half of a replace: a temporary file beside the file, given the
+// old one's owner, group, mode and access list, written and flushed. When the
+// name (or a link on the way) no longer leads to the version that was read
+// (`expected`), nothing is written. A temporary file that cannot be removed
+// after a failure is named in the reason.
+[[nodiscard]] std::expected<StagedReplace, FileError> stageReplace(FileSystem& fs,
+                                                                   const ReachedFile& file,
+                                                                   std::string_view bytes,
+                                                                   const FileIdentity& expected);
+
+// The second half: the staged version takes the file's place in one step,
+// and the version it replaced is compared with `asRead`, what was read. If
+// another program changed the file at any moment before the step, its
+// version is put back and the file is named changed; nothing is lost either
+// way. The folder is not flushed: a caller over many files flushes each
+// folder once, after its files. On failure the temporary file is gone.
+[[nodiscard]] std::expected<void, FileError>
+commitReplace(FileSystem& fs, const StagedReplace& staged, std::string_view asRead);
+
+// Both halves for one file, then its folder flushed: a failure at any step
+// leaves the file as it was, or as another program wrote it.
 [[nodiscard]] std::expected<void, FileError> replaceFile(FileSystem& fs, const ReachedFile& file,
                                                          std::string_view bytes,
-                                                         const FileIdentity& expected);
+                                                         const FileContents& asRead);
 
 } // namespace zentadial

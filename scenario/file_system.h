@@ -181,7 +181,19 @@ public:
     [[nodiscard]] virtual std::expected<std::size_t, std::error_code>
     writeSome(const SystemHandle& file, const char* data, std::size_t size) = 0;
     [[nodiscard]] virtual std::error_code sync(const SystemHandle& file) = 0;
-    // Puts the temporary file in the place of the name, in one step.
+    // Puts the temporary file in the place of the name in one step, and keeps
+    // the version the name held beside it, under the name returned, so that
+    // it can be compared with what was read and put back. Fails with
+    // errc::operation_not_supported where the file system refuses such a
+    // step, and with errc::no_such_file_or_directory when the name is gone.
+    [[nodiscard]] virtual std::expected<std::string, std::error_code>
+    exchange(const OpenFolder& folder, const std::string& temporary, const std::string& name) = 0;
+    // Puts the version that exchange kept aside back under the name, in one
+    // step, and removes the version that had taken its place.
+    [[nodiscard]] virtual std::expected<void, FileError>
+    putBack(const OpenFolder& folder, const std::string& keptAside, const std::string& name) = 0;
+    // Puts the temporary file in the place of the name, in one step, the
+    // version it replaces gone: only where the file system refuses exchange.
     [[nodiscard]] virtual std::expected<void, FileError>
     putInPlace(const OpenFolder& folder, const std::string& temporary, const std::string& name) = 0;
     [[nodiscard]] virtual std::error_code removeEntry(const OpenFolder& folder,

@@ -158,32 +158,20 @@ std::error_code JournalPass::record(const std::string& path, std::string_view be
     const JournalEntry entry{false, versionOf(before), versionOf(after), versions_->size(),
                              absoluteJournalPath(path)};
     const std::string line = manifestFileLine(entry);
-    if (manifest_->size() + line.size() + versions_->size() + before.size() > limits_.bytes) {
+    if (manifest_->size() + pendingLines_.size() + line.size() + versions_->size() + before.size() >
+        limits_.bytes) {
         return std::make_error_code(std::errc::file_too_large);
     }
-    const std::uint64_t lineAt = manifest_->size();
-    // The version first: a manifest line never points at bytes not yet on
-    // disk.
     if (auto error = calls_.append(*versions_, before)) {
         return error;
     }
-    if (auto error = calls_.sync(*versions_)) {
-        return error;
-    }
-    if (auto error = calls_.append(*manifest_, line)) {
-        return error;
-    }
-    if (auto error = calls_.sync(*manifest_)) {
-        return error;
-    }
-    ++files_;
-    lastPath_ = path;
-    lastStateAt_ = lineAt + stateOffsetInLine();
+    pendingFiles_.emplace_back(path, pendingLines_.size() + stateOffsetInLine());
+    pendingLines_ += line;
     return {};
 }
 
-void JournalPass::aboutToReplace(const std::string& path, std::string_view before,
-                                 std::string_view after) {
+void JournalPass::announce(const std::string& path, std::string_view before,
+                           std::string_view after) {
     if (state_ != JournalState::NothingReplaced && state_ != JournalState::Kept) {
         return; // given up: the pass goes on without the journal
     }
@@ -203,12 +191,43 @@ void JournalPass::aboutToReplace(const std::string& path, std::string_view befor
     }
 }
 
+void JournalPass::flush() {
+    if (state_ != JournalState::Kept || pendingFiles_.empty()) {
+        return;
+    }
+    const std::uint64_t linesAt = manifest_->size();
+    std::error_code error = calls_.sync(*versions_);
+    if (!error) {
+        error = calls_.append(*manifest_, pendingLines_);
+    }
+    if (!error) {
+        error = calls_.sync(*manifest_);
+    }
+    if (error) {
+        giveUp(JournalState::CannotWrite, error.message());
+        return;
+    }
+    files_ += pendingFiles_.size();
+    // A file of an earlier group left unmarked was refused by its replace.
+    unmarked_.clear();
+    for (auto& [path, stateAt] : pendingFiles_) {
+        unmarked_.emplace_back(std::move(path), linesAt + stateAt);
+    }
+    pendingFiles_.clear();
+    pendingLines_.clear();
+}
+
 void JournalPass::replaced(const std::string& path) {
     // Flushed with the pass's end: undo trusts the marks of a finished pass
     // and judges a pass cut short by its files' bytes.
-    if (state_ == JournalState::Kept && path == lastPath_) {
-        marksWritten_ = !manifest_->writeAt(lastStateAt_, stateWord(true)) && marksWritten_;
-        lastPath_.clear();
+    if (state_ != JournalState::Kept) {
+        return;
+    }
+    const auto found = std::find_if(unmarked_.begin(), unmarked_.end(),
+                                    [&](const auto& file) { return file.first == path; });
+    if (found != unmarked_.end()) {
+        marksWritten_ = !manifest_->writeAt(found->second, stateWord(true)) && marksWritten_;
+        unmarked_.erase(found);
     }
 }
 
@@ -240,6 +259,7 @@ void JournalPass::giveUp(JournalState why, std::string reason) {
 }
 
 JournalOutcome JournalPass::finish() {
+    flush(); // files announced and then refused before their group was flushed
     JournalOutcome outcome{state_, header_.pass, 0, 0, reason_};
     if (state_ != JournalState::Kept) {
         return outcome;

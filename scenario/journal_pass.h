@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace zentadial {
@@ -49,12 +50,24 @@ struct JournalOutcome {
     std::string reason;      // the system's words, for CannotWrite
 };
 
-// One pass of the journal in `root`. Before each replace it appends the
-// file's present version and a manifest line, and flushes both; only then
-// does the pass go on to the replace. The pass's folder is made at its first
-// file, so a pass that replaces nothing leaves no trace. Nothing it meets
-// stops the pass: a pass too large to keep, or a journal that cannot be
-// written, is said in the outcome.
+// One pass of the journal in `root`. Each file announced has its present
+// version appended, unflushed; a flush puts the versions on disk, then the
+// manifest lines that point at them, and only then may the pass replace
+// those files. The pass's folder is made at its first file, so a pass that
+// replaces nothing leaves no trace. Nothing it meets stops the pass: a pass
+// too large to keep, or a journal that cannot be written, is said in the
+// outcome.
+//
+// Why these flushes and no others keep every replaced file undoable after a
+// crash: undo puts back a file that holds exactly what the pass wrote, from
+// the manifest line that names it and the bytes that line points at. Both
+// must therefore be on disk before the file's replace can be, and a replace
+// can reach the disk as soon as it is made (the file system commits its
+// metadata whenever it likes), so a group's versions and lines are flushed
+// before the first replace of the group, the versions first so that no line
+// on disk points at bytes that are not. The marks that say which files were
+// replaced are not flushed one by one: a pass cut short is judged by its
+// files' bytes, and the marks reach the disk with the pass's end.
 class JournalPass final : public ReplaceRecorder {
 public:
     JournalPass(std::string root, PassKind kind, std::optional<std::uint64_t> undoes = {},
@@ -66,8 +79,9 @@ public:
     // A shift names its span in the manifest, before the first file.
     void markShift(double days) { header_.shiftDays = days; }
 
-    void aboutToReplace(const std::string& path, std::string_view before,
-                        std::string_view after) override;
+    void announce(const std::string& path, std::string_view before,
+                  std::string_view after) override;
+    void flush() override;
     void replaced(const std::string& path) override;
 
     // Marks the pass complete and drops the oldest passes beyond the limits.
@@ -91,8 +105,11 @@ private:
     std::optional<JournalFile> manifest_;
     std::optional<JournalFile> versions_;
     std::size_t files_ = 0;
-    std::string lastPath_;
-    std::uint64_t lastStateAt_ = 0;
+    // The lines of the files announced since the last flush, and the files
+    // flushed last, each with where its state word lies, until marked.
+    std::string pendingLines_;
+    std::vector<std::pair<std::string, std::uint64_t>> pendingFiles_;
+    std::vector<std::pair<std::string, std::uint64_t>> unmarked_;
     bool marksWritten_ = true;
 };
 

@@ -57,8 +57,7 @@ UndoFileResult undoFile(const JournalEntry& entry, const std::string& versionsPa
         return result;
     }
     journal->aboutToReplace(entry.path, present->contents.bytes, *before);
-    if (auto written = replaceFile(fs, present->file, *before, present->contents.identity);
-        !written) {
+    if (auto written = replaceFile(fs, present->file, *before, present->contents); !written) {
         result.error = std::move(written.error());
         return result;
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -176,6 +177,10 @@ std::expected<void, FileError> copyAttributes(int from, int to) {
 }
 
 } // namespace
+
+int exchangeNames(int folder, const char* first, const char* second) {
+    return ::renameat2(folder, first, folder, second, RENAME_EXCHANGE);
+}
 
 const WriteCalls& systemWriteCalls() {
     static const WriteCalls calls{
@@ -423,6 +428,39 @@ PosixFileSystem::writeSome(const SystemHandle& file, const char* data, std::size
 
 std::error_code PosixFileSystem::sync(const SystemHandle& file) {
     return calls_.sync(fdOf(file)) == 0 ? std::error_code{} : lastError();
+}
+
+std::expected<std::string, std::error_code> PosixFileSystem::exchange(const OpenFolder& folder,
+                                                                      const std::string& temporary,
+                                                                      const std::string& name) {
+    if (calls_.exchange(fdOf(folder), temporary.c_str(), name.c_str()) == 0) {
+        return temporary; // the two names swapped their files
+    }
+    const int error = errno;
+    // The refusals of a system without the exchange, where the rename is all
+    // there is: EINVAL from a file system that does not know the flag (NFS,
+    // FAT, most FUSE file systems), ENOSYS from a kernel older than 3.15 or a
+    // sandbox that filters the call, EOPNOTSUPP from file systems that answer
+    // an unknown flag so.
+    if (error == EINVAL || error == ENOSYS || error == EOPNOTSUPP) {
+        return std::unexpected(std::make_error_code(std::errc::operation_not_supported));
+    }
+    return std::unexpected(std::error_code{error, std::generic_category()});
+}
+
+std::expected<void, FileError> PosixFileSystem::putBack(const OpenFolder& folder,
+                                                        const std::string& keptAside,
+                                                        const std::string& name) {
+    // Exchanged again rather than renamed over: the name holds a whole file
+    // at every moment, and the new version is removed only once it is out.
+    if (calls_.exchange(fdOf(folder), keptAside.c_str(), name.c_str()) != 0) {
+        return failure(FileFailure::CannotWrite, "could not put its own version back", errno);
+    }
+    if (::unlinkat(fdOf(folder), keptAside.c_str(), 0) != 0) {
+        return failure(FileFailure::CannotWrite,
+                       "the new version could not be removed from " + keptAside, errno);
+    }
+    return {};
 }
 
 std::expected<void, FileError> PosixFileSystem::putInPlace(const OpenFolder& folder,

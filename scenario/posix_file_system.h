@@ -7,12 +7,16 @@
 
 namespace zentadial {
 
+// renameat2 with RENAME_EXCHANGE, both names in one folder.
+int exchangeNames(int folder, const char* first, const char* second);
+
 // The system calls that put a rewritten file on disk. Tests swap them to make
-// a write or the flush fail part-way, or to change the file meanwhile as
-// another program would.
+// a write or the flush fail part-way, to change the file meanwhile as another
+// program would, or to play a file system that refuses the exchange.
 struct WriteCalls {
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> sync;
+    std::function<int(int folder, const char* first, const char* second)> exchange = exchangeNames;
 };
 
 [[nodiscard]] const WriteCalls& systemWriteCalls();
@@ -50,6 +54,12 @@ public:
     [[nodiscard]] std::expected<std::size_t, std::error_code>
     writeSome(const SystemHandle& file, const char* data, std::size_t size) override;
     [[nodiscard]] std::error_code sync(const SystemHandle& file) override;
+    [[nodiscard]] std::expected<std::string, std::error_code>
+    exchange(const OpenFolder& folder, const std::string& temporary,
+             const std::string& name) override;
+    [[nodiscard]] std::expected<void, FileError> putBack(const OpenFolder& folder,
+                                                         const std::string& keptAside,
+                                                         const std::string& name) override;
     [[nodiscard]] std::expected<void, FileError> putInPlace(const OpenFolder& folder,
                                                             const std::string& temporary,
                                                             const std::string& name) override;

@@ -2,69 +2,16 @@
 
 #include "scenario/failure_kind.h"
 #include "scenario/folder_path.h"
+#include "scenario/rewrite_batch.h"
 #include "scenario/scenario_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
 
 namespace zentadial {
-namespace {
-
-ScenarioFileOutcome rewriteOne(const FileInFolder& file, DateLineSource& dateLine, FileSystem& fs,
-                               ReplaceRecorder* recorder) {
-    const std::string& path = file.path;
-    auto fail = [&](FileError error) {
-        return fileFailure(failureKindOf(error.kind), path, std::move(error.reason), dateLine);
-    };
-    const auto reached = reachFile(fs, file);
-    if (!reached) {
-        return fail(reached.error());
-    }
-    auto contents = readFile(fs, *reached);
-    if (!contents) {
-        return fail(std::move(contents.error()));
-    }
-    auto text = rewriteScenarioText(contents->bytes, dateLine);
-    if (!text) {
-        auto failure = fileFailure(failureKindOf(text.error().kind), path, {}, dateLine);
-        failure.error().unread = text.error().unread;
-        return failure;
-    }
-    ScenarioFileResult result{.path = path,
-                              .outcome = FileOutcome::NoDateLine,
-                              .lineCount = text->lineCount,
-                              .dateLineCount = text->dateLineCount,
-                              .leftovers = {},
-                              .before = std::move(text->before),
-                              .after = text->after,
-                              .notes = scenarioNotes(contents->bytes)};
-    // Nothing to change: writing it back could only alter its line ends.
-    if (text->dateLineCount == 0) {
-        return result;
-    }
-    // A second pass with the same date: a write would change nothing but the
-    // file's times, and would count it as converted.
-    if (text->bytes == contents->bytes) {
-        result.outcome = FileOutcome::AlreadyAtDate;
-        return result;
-    }
-    if (recorder != nullptr) {
-        recorder->aboutToReplace(path, contents->bytes, text->bytes);
-    }
-    if (auto written = replaceFile(fs, *reached, text->bytes, contents->identity); !written) {
-        return fail(std::move(written.error()));
-    }
-    if (recorder != nullptr) {
-        recorder->replaced(path);
-    }
-    result.outcome = FileOutcome::Written;
-    return result;
-}
-
-} // namespace
-
 bool endsPass(ScenarioFailureKind kind) {
     switch (kind) {
     case ScenarioFailureKind::NoFolderGiven:
@@ -117,7 +64,7 @@ ScenarioFileOutcome rewriteScenarioFile(std::string_view pathText, DateLineSourc
         return fileFailure(failureKindOf(file.error().kind), path, std::move(file.error().reason),
                            dateLine);
     }
-    auto result = rewriteOne(*file, dateLine, fs, recorder);
+    auto result = rewriteListedFile(*file, dateLine, fs, recorder);
     if (result) {
         result->leftovers = leftoverTemporaries(*file->folder, fs);
     }
@@ -126,7 +73,12 @@ ScenarioFileOutcome rewriteScenarioFile(std::string_view pathText, DateLineSourc
 
 ScenarioFileOutcome rewriteListedFile(const FileInFolder& file, DateLineSource& dateLine,
                                       FileSystem& fs, ReplaceRecorder* recorder) {
-    return rewriteOne(file, dateLine, fs, recorder);
+    std::optional<ScenarioFileOutcome> outcome;
+    RewriteBatch batch(dateLine, fs, recorder,
+                       [&](ScenarioFileOutcome settled) { outcome = std::move(settled); });
+    batch.add(file);
+    batch.finish();
+    return std::move(*outcome);
 }
 
 ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, std::string_view dateText,
@@ -148,18 +100,34 @@ ScenarioFolderOutcome rewriteScenarioFolder(std::string_view folderText, DateLin
                                 .skipped = std::move(listing->skipped),
                                 .leftovers = leftoverTemporaries(*listing->folder, fs)};
     result.files.reserve(listing->files.size());
-    for (const auto& path : listing->files) {
-        auto file = rewriteOne({listing->folder, fileNameOf(path), path}, dateLine, fs, recorder);
+    std::optional<ScenarioFailure> ended;
+    RewriteBatch batch(dateLine, fs, recorder, [&](ScenarioFileOutcome file) {
+        if (ended) {
+            return; // after the failure that ends the pass, as if never read
+        }
         if (file) {
             result.files.push_back(std::move(*file));
-            continue;
+            return;
         }
         file.error().folderPass = true;
         if (endsPass(file.error().kind)) {
-            file.error().filesWritten = result.counts().written;
-            return std::unexpected(std::move(file.error()));
+            ended = std::move(file.error());
+            return;
         }
         result.refused.push_back(std::move(file.error()));
+    });
+    for (const auto& path : listing->files) {
+        batch.add({listing->folder, fileNameOf(path), path});
+        if (ended) {
+            break;
+        }
+    }
+    // The files staged before a failure that ends the pass are written, as
+    // they were before it.
+    batch.finish();
+    if (ended) {
+        ended->filesWritten = result.counts().written;
+        return std::unexpected(std::move(*ended));
     }
     return result;
 }

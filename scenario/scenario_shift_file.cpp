@@ -65,7 +65,7 @@ ShiftFileOutcome shiftScenarioFile(const FileInFolder& file, double days,
     if (recorder != nullptr) {
         recorder->aboutToReplace(path, contents->bytes, shifted->bytes);
     }
-    if (auto written = replaceFile(fs, *reached, shifted->bytes, contents->identity); !written) {
+    if (auto written = replaceFile(fs, *reached, shifted->bytes, *contents); !written) {
         return fail(std::move(written.error()));
     }
     if (recorder != nullptr) {

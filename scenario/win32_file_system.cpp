@@ -352,6 +352,14 @@ std::string utf8Path(std::wstring_view wide) {
     return utf8;
 }
 
+unsigned long replaceKeepingBackup(const wchar_t* replaced, const wchar_t* replacement,
+                                   const wchar_t* backup) {
+    return ::ReplaceFileW(replaced, replacement, backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                          nullptr)
+               ? 0UL
+               : ::GetLastError();
+}
+
 const Win32WriteCalls& systemWin32WriteCalls() {
     static const Win32WriteCalls calls{
         [](void* handle, const void* data, unsigned long size, unsigned long* written) {
@@ -566,32 +574,67 @@ std::error_code Win32FileSystem::sync(const SystemHandle& file) {
     return error == 0 ? std::error_code{} : errorCode(error);
 }
 
-std::expected<void, FileError> Win32FileSystem::putInPlace(const OpenFolder& folder,
-                                                           const std::string& temporary,
-                                                           const std::string& name) {
+std::expected<std::string, std::error_code> Win32FileSystem::exchange(const OpenFolder& folder,
+                                                                      const std::string& temporary,
+                                                                      const std::string& name) {
     // ReplaceFileW takes names only; the folder is held open, so they still
     // name its entries as long as its path is what it was.
     const auto now = finalPathOf(handleOf(folder.handle));
     if (now && !samePath(*now, folder.systemPath)) {
+        return std::unexpected(std::make_error_code(std::errc::no_such_file_or_directory));
+    }
+    // Beside the temporary file and named after it, so that a pass cut short
+    // here leaves a name the next pass reports.
+    std::string backup = temporary + "~";
+    const std::wstring target = wideIn(folder, name);
+    const std::wstring wideBackup = wideIn(folder, backup);
+    const DWORD error =
+        calls_.replace(target.c_str(), wideIn(folder, temporary).c_str(), wideBackup.c_str());
+    switch (error) {
+    case 0:
+        return backup;
+    // Where the volume cannot merge the two (some network shares), or takes
+    // no backup name; both files keep their names.
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+    case ERROR_INVALID_PARAMETER:
+    case ERROR_NOT_SUPPORTED:
+        return std::unexpected(std::make_error_code(std::errc::operation_not_supported));
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+        // The old version went to the backup name and the new one could not
+        // follow it: the old one goes back under its name.
+        (void)::MoveFileExW(wideBackup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        break;
+    default:
+        break;
+    }
+    return std::unexpected(errorCode(error));
+}
+
+std::expected<void, FileError> Win32FileSystem::putBack(const OpenFolder& folder,
+                                                        const std::string& keptAside,
+                                                        const std::string& name) {
+    // The backup is the old file itself, with its own attributes, ACLs and
+    // streams: moved back, it drops the new version.
+    if (!::MoveFileExW(wideIn(folder, keptAside).c_str(), wideIn(folder, name).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return failure(FileFailure::CannotWrite, "could not put its own version back",
+                       ::GetLastError());
+    }
+    return {};
+}
+
+std::expected<void, FileError> Win32FileSystem::putInPlace(const OpenFolder& folder,
+                                                           const std::string& temporary,
+                                                           const std::string& name) {
+    const auto now = finalPathOf(handleOf(folder.handle));
+    if (now && !samePath(*now, folder.systemPath)) {
         return changedMeanwhile();
     }
-    const std::wstring target = wideIn(folder, name);
-    const std::wstring replacement = wideIn(folder, temporary);
-    if (!::ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
-                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        const DWORD error = ::GetLastError();
-        // Where the volume cannot merge the two (some network shares), a
-        // plain move still replaces it all at once, without the attributes.
-        if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT && error != ERROR_INVALID_PARAMETER &&
-            error != ERROR_NOT_SUPPORTED) {
-            return failure(FileFailure::CannotWrite, "could not put the new version in place",
-                           error);
-        }
-        if (!::MoveFileExW(replacement.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return failure(FileFailure::CannotWrite, "could not put the new version in place",
-                           ::GetLastError());
-        }
+    // A plain move still replaces it all at once, without the attributes.
+    if (!::MoveFileExW(wideIn(folder, temporary).c_str(), wideIn(folder, name).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return failure(FileFailure::CannotWrite, "could not put the new version in place",
+                       ::GetLastError());
     }
     return {};
 }

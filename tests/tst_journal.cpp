@@ -37,10 +37,11 @@ class CrashingRecorder final : public ReplaceRecorder {
 public:
     CrashingRecorder(ReplaceRecorder& journal, int crashAfterReplace)
         : journal_(journal), crashAfter_(crashAfterReplace) {}
-    void aboutToReplace(const std::string& path, std::string_view before,
-                        std::string_view after) override {
-        journal_.aboutToReplace(path, before, after);
+    void announce(const std::string& path, std::string_view before,
+                  std::string_view after) override {
+        journal_.announce(path, before, after);
     }
+    void flush() override { journal_.flush(); }
     void replaced(const std::string& path) override {
         if (++replaces_ == crashAfter_) {
             crashed_ = true;
@@ -73,14 +74,24 @@ private:
 
     // One journaled pass over the named files, in that order, stopping at the
     // first failure (unless it goes on, as the command line does) or crash;
-    // not finished when it stopped, as a killed program would leave it.
+    // not finished when it stopped, as a killed program would leave it. Or
+    // one folder pass over them all, which puts its files in place together.
     std::optional<JournalOutcome> pass(const QStringList& names, const JournalLimits& limits = {},
                                        const JournalCalls& calls = systemJournalCalls(),
                                        const test::WriteFaults& faults = {},
-                                       int crashAfterReplace = 0, bool goOn = false) {
+                                       int crashAfterReplace = 0, bool goOn = false,
+                                       bool wholeFolder = false) {
         test::NativeFileSystem fs(test::faultyCalls(faults));
         JournalPass journal(root(), PassKind::Rewrite, {}, limits, calls);
         CrashingRecorder recorder(journal, crashAfterReplace);
+        if (wholeFolder) {
+            const auto result =
+                rewriteScenarioFolder(local(dir_->path()), kDateText, us_, fs, &recorder);
+            if (!result || (!result->refused.empty() && !goOn) || recorder.crashed()) {
+                return std::nullopt;
+            }
+            return journal.finish();
+        }
         for (qsizetype i = 0; i < names.size(); ++i) {
             // A file named again gets another date: a pass leaves a file
             // that already holds its date unwritten.
@@ -349,30 +360,46 @@ void TestJournal::undo() {
 
 void TestJournal::crash_data() {
     QTest::addColumn<int>("failingWrite");      // of the rewrite's file writes
+    QTest::addColumn<int>("failingExchange");   // of the rewrite's exchanges
     QTest::addColumn<int>("crashAfterReplace"); // killed after this replace
-    QTest::addColumn<bool>("goesOn");           // past the failed write, to its end
+    QTest::addColumn<bool>("goesOn");           // past the failed step, to its end
     QTest::addColumn<QString>("states");
     QTest::addColumn<int>("written"); // files holding the pass's version before the undo
+    QTest::addColumn<bool>("wholeFolder");
 
+    // The journal is flushed once the new version is on disk beside the
+    // file: a pass killed before that has nothing to undo.
+    QTest::newRow("killed while writing the first new version")
+        << 1 << 0 << 0 << false << "" << 0 << false;
     QTest::newRow("killed after the journal, before the first replace")
-        << 1 << 0 << false << "A" << 0;
+        << 0 << 1 << 0 << false << "A" << 0 << false;
     QTest::newRow("killed after the journal, before the second replace")
-        << 2 << 0 << false << "RA" << 1;
+        << 0 << 2 << 0 << false << "RA" << 1 << false;
     QTest::newRow("killed after the second replace, before the journal marked it")
-        << 0 << 2 << false << "RR" << 2;
-    QTest::newRow("killed after the last replace") << 0 << 3 << false << "RRR" << 3;
+        << 0 << 0 << 2 << false << "RR" << 2 << false;
+    QTest::newRow("killed after the last replace") << 0 << 0 << 3 << false << "RRR" << 3 << false;
     // A file another program changed before the replace would otherwise be
     // named as changed since the pass, which never wrote it.
     QTest::newRow("a file the finished pass could not write is not undone")
-        << 2 << 0 << true << "RR" << 2;
+        << 2 << 0 << 0 << true << "RR" << 2 << false;
+    QTest::newRow("a file the finished pass could not put in place is not undone")
+        << 0 << 2 << 0 << true << "RR" << 2 << false;
+    // A folder pass puts its files in place as a group, after one flush of
+    // the journal for all of them.
+    QTest::newRow("folder pass killed at its end, a file refused on the way")
+        << 0 << 2 << 0 << false << "RAR" << 2 << true;
+    QTest::newRow("folder pass killed after its first replace, before the journal marked it")
+        << 0 << 0 << 1 << false << "RRR" << 3 << true;
 }
 
 void TestJournal::crash() {
     QFETCH(int, failingWrite);
+    QFETCH(int, failingExchange);
     QFETCH(int, crashAfterReplace);
     QFETCH(bool, goesOn);
     QFETCH(QString, states);
     QFETCH(int, written);
+    QFETCH(bool, wholeFolder);
     const QStringList names = {QStringLiteral("a.scn"), QStringLiteral("b.scn"),
                                QStringLiteral("c.scn")};
     QList<QByteArray> originals;
@@ -380,11 +407,12 @@ void TestJournal::crash() {
         originals << kSectionCrLf + "Date MJD 1\r\n" + name.toLatin1() + "\r\n";
         QVERIFY(writeBytes(path(name), originals.last()));
     }
-    // A write that fails stands for the program killed at that point: the
-    // journal has the file, the file has not been replaced, and the pass is
-    // never finished, unless it goes on.
-    const auto outcome = pass(names, {}, systemJournalCalls(), {.failingWrite = failingWrite},
-                              crashAfterReplace, goesOn);
+    // A step that fails stands for the program killed at that point: the
+    // file has not been replaced, and the pass is never finished, unless it
+    // goes on.
+    const auto outcome = pass(names, {}, systemJournalCalls(),
+                              {.failingWrite = failingWrite, .failingExchange = failingExchange},
+                              crashAfterReplace, goesOn, wholeFolder);
     QCOMPARE(outcome.has_value(), goesOn);
     int changed = 0;
     for (int i = 0; i < names.size(); ++i) {

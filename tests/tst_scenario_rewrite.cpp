@@ -87,9 +87,10 @@ private:
 
     QString path(const QString& name) const { return dir_->filePath(name); }
     ScenarioFileOutcome rewrite(const QString& file, std::string_view dateText = kDateText,
-                                const test::WriteFaults& faults = {}, bool removalFails = false) {
+                                const test::WriteFaults& faults = {}, bool removalFails = false,
+                                const test::SteppedFileSystem::Hook& hook = {}) {
         test::NativeFileSystem native(test::faultyCalls(faults));
-        test::SteppedFileSystem fs(native);
+        test::SteppedFileSystem fs(native, hook);
         fs.removalFails = removalFails;
         return rewriteScenarioFile(local(file), dateText, us_, fs);
     }
@@ -353,10 +354,13 @@ void TestScenarioRewrite::failedWrite_data() {
     QTest::addColumn<int>("chunk");
     QTest::addColumn<bool>("syncFails");
     QTest::addColumn<bool>("removalFails"); // the temporary file stays, and is named
-    QTest::newRow("first write fails") << 1 << 4096 << false << false;
-    QTest::newRow("third write fails after partial writes") << 3 << 4 << false << false;
-    QTest::newRow("flush fails") << 0 << 4096 << true << false;
-    QTest::newRow("flush fails, temporary file cannot be removed") << 0 << 4096 << true << true;
+    QTest::addColumn<int>("failingExchange");
+    QTest::newRow("first write fails") << 1 << 4096 << false << false << 0;
+    QTest::newRow("third write fails after partial writes") << 3 << 4 << false << false << 0;
+    QTest::newRow("flush fails") << 0 << 4096 << true << false << 0;
+    QTest::newRow("flush fails, temporary file cannot be removed")
+        << 0 << 4096 << true << true << 0;
+    QTest::newRow("the exchange fails") << 0 << 4096 << false << false << 1;
 }
 
 void TestScenarioRewrite::failedWrite() {
@@ -364,14 +368,17 @@ void TestScenarioRewrite::failedWrite() {
     QFETCH(int, chunk);
     QFETCH(bool, syncFails);
     QFETCH(bool, removalFails);
+    QFETCH(int, failingExchange);
     const QString file = path(QStringLiteral("a.scn"));
     const QByteArray original = "BEGIN_ENVIRONMENT\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n";
     QVERIFY(writeBytes(file, original));
 
-    const auto result = rewrite(
-        file, kDateText,
-        {.failingWrite = failingWrite, .chunk = std::size_t(chunk), .flushFails = syncFails},
-        removalFails);
+    const auto result = rewrite(file, kDateText,
+                                {.failingWrite = failingWrite,
+                                 .chunk = std::size_t(chunk),
+                                 .flushFails = syncFails,
+                                 .failingExchange = failingExchange},
+                                removalFails);
     QVERIFY(!result);
     QCOMPARE(result.error().kind, ScenarioFailureKind::CannotWrite);
     QCOMPARE(readBytes(file), original);
@@ -676,19 +683,48 @@ void TestScenarioRewrite::refused() {
 void TestScenarioRewrite::changedMeanwhile_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QByteArray>("left");
-    QTest::newRow("editor saves by rename") << QStringLiteral("replace") << QByteArray("saved\n");
-    QTest::newRow("append") << QStringLiteral("append") << kSectionCrLf + "Date MJD 1\r\nmore\r\n";
+    // Where another program makes its change: before the new version is
+    // written, or after every check, just before it takes the file's place.
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("exchangeRefused"); // a file system that only renames
+    const QByteArray appended = kSectionCrLf + "Date MJD 1\r\nmore\r\n";
+    const QString write = QStringLiteral("writeSome");
+    const QString exchange = QStringLiteral("exchange");
+    QTest::newRow("editor saves by rename")
+        << QStringLiteral("replace") << QByteArray("saved\n") << write << false;
+    QTest::newRow("append") << QStringLiteral("append") << appended << write << false;
     QTest::newRow("half-written by another program")
-        << QStringLiteral("truncate") << QByteArray("BEGI");
+        << QStringLiteral("truncate") << QByteArray("BEGI") << write << false;
 #ifndef Q_OS_WIN
-    QTest::newRow("link retargeted") << QStringLiteral("retarget") << QByteArray("other\n");
+    QTest::newRow("link retargeted")
+        << QStringLiteral("retarget") << QByteArray("other\n") << write << false;
 #endif
-    QTest::newRow("deleted") << QStringLiteral("delete") << QByteArray("<unreadable>");
+    QTest::newRow("deleted") << QStringLiteral("delete") << QByteArray("<unreadable>") << write
+                             << false;
+    QTest::newRow("append just before the exchange")
+        << QStringLiteral("append") << appended << exchange << false;
+    QTest::newRow("editor saves by rename just before the exchange")
+        << QStringLiteral("replace") << QByteArray("saved\n") << exchange << false;
+    QTest::newRow("half-written just before the exchange")
+        << QStringLiteral("truncate") << QByteArray("BEGI") << exchange << false;
+    // Only the bytes tell this one: the size and the time are as read.
+    QTest::newRow("rewritten in place, its time put back, just before the exchange")
+        << QStringLiteral("in place") << kSectionCrLf.toLower() + "Date MJD 1\r\n"
+        << exchange << false;
+    QTest::newRow("deleted just before the exchange")
+        << QStringLiteral("delete") << QByteArray("<unreadable>") << exchange << false;
+    QTest::newRow("append, where the exchange is refused")
+        << QStringLiteral("append") << appended << write << true;
+    QTest::newRow("nothing changed, where the exchange is refused")
+        << QString() << kSectionCrLf + kDateLine + "\r\n"
+        << write << true;
 }
 
 void TestScenarioRewrite::changedMeanwhile() {
     QFETCH(QString, change);
     QFETCH(QByteArray, left);
+    QFETCH(QString, step);
+    QFETCH(bool, exchangeRefused);
     const QString real = path(QStringLiteral("real.scn"));
     QVERIFY(writeBytes(real, kSectionCrLf + "Date MJD 1\r\n"));
     QVERIFY(writeBytes(path(QStringLiteral("other.scn")), "other\n"));
@@ -699,8 +735,13 @@ void TestScenarioRewrite::changedMeanwhile() {
     QCOMPARE(::symlink("real.scn", local(file).c_str()), 0);
 #endif
 
-    const auto changeIt = [&] {
+    bool changed = false;
+    const auto changeIt = [&](std::string_view call) {
         namespace fs = std::filesystem;
+        if (call != step.toStdString() || changed) {
+            return;
+        }
+        changed = true;
         const fs::path target = real.toStdWString();
         if (change == QStringLiteral("replace")) {
             const QString saved = path(QStringLiteral("saved"));
@@ -712,18 +753,29 @@ void TestScenarioRewrite::changedMeanwhile() {
             f.write("more\r\n");
         } else if (change == QStringLiteral("truncate")) {
             fs::resize_file(target, 4);
+        } else if (change == QStringLiteral("in place")) {
+            const auto time = fs::last_write_time(target);
+            QFile f(real);
+            (void)f.open(QIODevice::ReadWrite);
+            f.write(kSectionCrLf.toLower());
+            f.close();
+            fs::last_write_time(target, time);
         } else if (change == QStringLiteral("retarget")) {
             fs::remove(file.toStdWString());
             fs::create_symlink("other.scn", file.toStdWString());
-        } else {
+        } else if (change == QStringLiteral("delete")) {
             fs::remove(target);
         }
     };
-    const auto result = rewrite(file, kDateText, {.beforeFirstWrite = changeIt});
-    QVERIFY(!result);
-    QCOMPARE(result.error().kind, ScenarioFailureKind::Changed);
+    const auto result =
+        rewrite(file, kDateText, {.exchangeRefused = exchangeRefused}, false, changeIt);
+    QVERIFY(changed);
     QCOMPARE(readBytes(file), left);
-    QCOMPARE(result.error().path, local(file));
+    QCOMPARE(result.has_value(), change.isEmpty());
+    if (!result) {
+        QCOMPARE(result.error().kind, ScenarioFailureKind::Changed);
+        QCOMPARE(result.error().path, local(file));
+    }
     for (const QString& name : entries(dir_->path())) {
         QVERIFY2(!name.startsWith(QStringLiteral(".zentadial-")), qPrintable(name));
     }

@@ -32,6 +32,9 @@ struct WriteFaults {
     bool flushFails = false;
     bool flushSkipped = false; // for tests that write many times and cut no power
     std::function<void()> beforeFirstWrite{};
+    // The file system refuses the exchange, as one without it does.
+    bool exchangeRefused = false;
+    int failingExchange = 0; // 1 for the first call; 0 for none
 };
 
 #ifdef _WIN32
@@ -39,6 +42,7 @@ using NativeFileSystem = Win32FileSystem;
 
 inline Win32WriteCalls faultyCalls(WriteFaults faults) {
     auto writes = std::make_shared<int>(0);
+    auto exchanges = std::make_shared<int>(0);
     return {
         [=](void* handle, const void* data, unsigned long size, unsigned long* written) {
             if (++*writes == 1 && faults.beforeFirstWrite) {
@@ -58,6 +62,13 @@ inline Win32WriteCalls faultyCalls(WriteFaults faults) {
             return faults.flushFails ? static_cast<unsigned long>(ERROR_WRITE_FAULT)
                                      : systemWin32WriteCalls().flush(handle);
         },
+        [=](const wchar_t* replaced, const wchar_t* replacement, const wchar_t* backup) {
+            if (++*exchanges == faults.failingExchange) {
+                return static_cast<unsigned long>(ERROR_WRITE_FAULT);
+            }
+            return faults.exchangeRefused ? static_cast<unsigned long>(ERROR_NOT_SUPPORTED)
+                                          : replaceKeepingBackup(replaced, replacement, backup);
+        },
     };
 }
 #else
@@ -65,6 +76,7 @@ using NativeFileSystem = PosixFileSystem;
 
 inline WriteCalls faultyCalls(WriteFaults faults) {
     auto writes = std::make_shared<int>(0);
+    auto exchanges = std::make_shared<int>(0);
     return {
         [=](int fd, const void* data, std::size_t size) -> ssize_t {
             if (++*writes == 1 && faults.beforeFirstWrite) {
@@ -82,6 +94,13 @@ inline WriteCalls faultyCalls(WriteFaults faults) {
                 return -1;
             }
             return faults.flushSkipped ? 0 : ::fsync(fd);
+        },
+        [=](int folder, const char* first, const char* second) {
+            if (++*exchanges == faults.failingExchange || faults.exchangeRefused) {
+                errno = faults.exchangeRefused ? EINVAL : EIO;
+                return -1;
+            }
+            return exchangeNames(folder, first, second);
         },
     };
 }
@@ -167,6 +186,17 @@ public:
                                               const std::string& name) override {
         step("putInPlace");
         return inner_.putInPlace(folder, temporary, name);
+    }
+    std::expected<std::string, std::error_code> exchange(const OpenFolder& folder,
+                                                         const std::string& temporary,
+                                                         const std::string& name) override {
+        step("exchange");
+        return inner_.exchange(folder, temporary, name);
+    }
+    std::expected<void, FileError> putBack(const OpenFolder& folder, const std::string& keptAside,
+                                           const std::string& name) override {
+        step("putBack");
+        return inner_.putBack(folder, keptAside, name);
     }
     std::error_code removeEntry(const OpenFolder& folder, const std::string& name) override {
         step("removeEntry");
