@@ -310,13 +310,15 @@ void Preview::shiftChecked(const std::vector<PreviewRow>& checked) {
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
+    // English has no plural catalogue of its own, so its one file has its own text.
     if (refused.isEmpty()) {
-        messages_.inform(this, tr("Files Moved"), tr("Finished"),
-                         withNote(tr("%n file(s) moved.", "", moved), note));
+        messages_.inform(
+            this, tr("Files Moved"), tr("Finished"),
+            withNote(moved == 1 ? tr("1 file moved.") : tr("%n files moved.", "", moved), note));
     } else {
+        const QString movedText = moved == 1 ? tr("1 file moved") : tr("%n files moved", "", moved);
         //: %1 says how many files were moved ("3 files moved"), %n how many were refused.
-        const QString summary =
-            tr("%1, %n refused.", "", int(refused.size())).arg(tr("%n file(s) moved", "", moved));
+        const QString summary = tr("%1, %n refused.", "", int(refused.size())).arg(movedText);
         messages_.inform(this, tr("Not Every File Moved"), tr("Finished"),
                          withNote(JoinedWords::sentences({summary, refused.first()}), note),
                          refused.join(QLatin1Char('\n')));

@@ -491,7 +491,7 @@ Erneut verschieben?</translation>
         <translation>Erneut verschieben?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n Datei verschoben</numerusform>
             <numerusform>%n Dateien verschoben</numerusform>
@@ -525,7 +525,7 @@ Erneut verschieben?</translation>
         <translation>%1 hat kein verwendbares Datum: Die Datei beginnt zum aktuellen Zeitpunkt.</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved.</source>
+        <source>%n files moved.</source>
         <translation>
             <numerusform>%n Datei verschoben.</numerusform>
             <numerusform>%n Dateien verschoben.</numerusform>
@@ -538,6 +538,14 @@ Erneut verschieben?</translation>
             <numerusform>%1, %n abgelehnt.</numerusform>
             <numerusform>%1, %n abgelehnt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 Datei verschoben.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 Datei verschoben</translation>
     </message>
 </context>
 <context>

@@ -491,7 +491,7 @@ Move them once more?</source>
         <translation>¿Desplazar otra vez?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n archivo desplazado</numerusform>
             <numerusform>%n archivos desplazados</numerusform>
@@ -525,7 +525,7 @@ Move them once more?</source>
         <translation>%1 no tiene ninguna fecha que usar: empieza en el momento actual.</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved.</source>
+        <source>%n files moved.</source>
         <translation>
             <numerusform>%n archivo desplazado.</numerusform>
             <numerusform>%n archivos desplazados.</numerusform>
@@ -538,6 +538,14 @@ Move them once more?</source>
             <numerusform>%1, %n rechazado.</numerusform>
             <numerusform>%1, %n rechazados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 archivo desplazado.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 archivo desplazado</translation>
     </message>
 </context>
 <context>

@@ -491,7 +491,7 @@ Les décaler encore une fois&#xa0;?</translation>
         <translation>Décaler de nouveau&#xa0;?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n fichier décalé</numerusform>
             <numerusform>%n fichiers décalés</numerusform>
@@ -525,7 +525,7 @@ Les décaler encore une fois&#xa0;?</translation>
         <translation>%1 n’a pas de date utilisable&#xa0;: il commence à l’instant présent.</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved.</source>
+        <source>%n files moved.</source>
         <translation>
             <numerusform>%n fichier décalé.</numerusform>
             <numerusform>%n fichiers décalés.</numerusform>
@@ -538,6 +538,14 @@ Les décaler encore une fois&#xa0;?</translation>
             <numerusform>%1, %n refusé.</numerusform>
             <numerusform>%1, %n refusés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 fichier décalé.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 fichier décalé</translation>
     </message>
 </context>
 <context>

@@ -491,7 +491,7 @@ Spostarli di nuovo?</translation>
         <translation>Spostare di nuovo?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n file spostato</numerusform>
             <numerusform>%n file spostati</numerusform>
@@ -525,7 +525,7 @@ Spostarli di nuovo?</translation>
         <translation>%1 non ha una data da usare: inizia al momento attuale.</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved.</source>
+        <source>%n files moved.</source>
         <translation>
             <numerusform>%n file spostato.</numerusform>
             <numerusform>%n file spostati.</numerusform>
@@ -538,6 +538,14 @@ Spostarli di nuovo?</translation>
             <numerusform>%1, %n rifiutato.</numerusform>
             <numerusform>%1, %n rifiutati.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 file spostato.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 file spostato</translation>
     </message>
 </context>
 <context>

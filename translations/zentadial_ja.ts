@@ -491,7 +491,7 @@ Move them once more?</source>
         <translation>もう一度ずらしますか？</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n 件のファイルをずらしました</numerusform>
         </translation>
@@ -523,7 +523,7 @@ Move them once more?</source>
         <translation>%1 には使える日付がありません。現在時刻から始まります。</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved.</source>
+        <source>%n files moved.</source>
         <translation>
             <numerusform>%n 件のファイルをずらしました。</numerusform>
         </translation>
@@ -534,6 +534,14 @@ Move them once more?</source>
         <translation>
             <numerusform>%1が、%n 件は拒否されました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 件のファイルをずらしました。</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 件のファイルをずらしました</translation>
     </message>
 </context>
 <context>
