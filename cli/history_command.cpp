@@ -5,6 +5,8 @@
 #include "cli/shift_words.h"
 #include "scenario/journal_pass.h"
 
+#include <algorithm>
+
 namespace zentadial {
 namespace {
 
@@ -39,7 +41,16 @@ std::string passLine(const KeptPass& pass) {
                (*manifest.notKept == NotKept::TooLarge ? "too large"
                                                        : "the journal could not be written");
     }
-    line += "  " + count(manifest.files.size(), "file", "files") + ", " + byteCount(pass.bytes);
+    // A finished pass marks the files it replaced; the others it announced
+    // were refused. A pass cut short is known only by what it announced.
+    if (manifest.finished) {
+        const auto replaced = std::ranges::count_if(
+            manifest.files, [](const JournalEntry& file) { return file.replaced; });
+        line += "  " + count(static_cast<std::size_t>(replaced), "file", "files");
+    } else {
+        line += "  up to " + count(manifest.files.size(), "file", "files");
+    }
+    line += ", " + byteCount(pass.bytes);
     if (!manifest.finished) {
         line += ", cut short";
     }

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/file_settings_store.h"
 #include "platform/locale_form.h"
+#include "platform/open_file_limit.h"
 #include "platform/path_text.h"
 #include "translations/program_translations.h"
 
@@ -15,6 +16,7 @@
 namespace zentadial {
 
 int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
+    raiseOpenFileLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentadial"));
     QApplication::setOrganizationName(QStringLiteral("Zentadial"));

@@ -3,6 +3,7 @@
 #include "platform/journal_location.h"
 #include "platform/path_text.h"
 #include "scenario/journal_undo.h"
+#include "widgets/joined_words.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -107,8 +108,9 @@ bool JournalMessages::undoLastConversion(QWidget* over, MessageBoxes& messages, 
     QString detail = tr("Files put back as they were before the conversion of %1: %2.")
                          .arg(timeText(result->time), QString::number(putBack));
     if (!left.isEmpty()) {
-        detail += QLatin1Char(' ') + tr("Files left as they are: %1.").arg(left.size()) +
-                  QLatin1Char('\n') + left.mid(0, kNamedInDetail).join(QLatin1Char('\n'));
+        detail =
+            JoinedWords::sentences({detail, tr("Files left as they are: %1.").arg(left.size())}) +
+            QLatin1Char('\n') + left.mid(0, kNamedInDetail).join(QLatin1Char('\n'));
         if (left.size() > kNamedInDetail) {
             detail += QLatin1Char('\n') +
                       tr("and %1 more (see the details)").arg(left.size() - kNamedInDetail);

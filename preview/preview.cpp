@@ -5,6 +5,7 @@
 #include "preview/preview_model.h"
 #include "preview/shift_words.h"
 #include "scenario/scenario_shift_file.h"
+#include "widgets/joined_words.h"
 #include "widgets/scenario_words.h"
 
 #include <QBoxLayout>
@@ -309,15 +310,17 @@ void Preview::shiftChecked(const std::vector<PreviewRow>& checked) {
         }
     }
     const QString note = JournalMessages::notKeptNote(journal.finish());
-    const QString summary =
-        tr("%n file(s) moved", "", moved) +
-        (refused.isEmpty() ? QString() : tr(", %n refused", "", int(refused.size()))) +
-        QLatin1Char('.');
+    // English has no plural catalogue of its own, so its one file has its own text.
     if (refused.isEmpty()) {
-        messages_.inform(this, tr("Files Moved"), tr("Finished"), withNote(summary, note));
+        messages_.inform(
+            this, tr("Files Moved"), tr("Finished"),
+            withNote(moved == 1 ? tr("1 file moved.") : tr("%n files moved.", "", moved), note));
     } else {
+        const QString movedText = moved == 1 ? tr("1 file moved") : tr("%n files moved", "", moved);
+        //: %1 says how many files were moved ("3 files moved"), %n how many were refused.
+        const QString summary = tr("%1, %n refused.", "", int(refused.size())).arg(movedText);
         messages_.inform(this, tr("Not Every File Moved"), tr("Finished"),
-                         withNote(summary + QLatin1Char(' ') + refused.first(), note),
+                         withNote(JoinedWords::sentences({summary, refused.first()}), note),
                          refused.join(QLatin1Char('\n')));
     }
     reload();

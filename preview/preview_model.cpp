@@ -109,8 +109,8 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     case WouldStartColumn:
         return wouldStartText(row);
     case NotesColumn:
-        return notes(row).join(role == Qt::ToolTipRole ? QStringLiteral("\n")
-                                                       : QStringLiteral("; "));
+        //: Between the notes on a file in one line of the preview's table.
+        return notes(row).join(role == Qt::ToolTipRole ? QStringLiteral("\n") : tr("; "));
     default:
         return {};
     }

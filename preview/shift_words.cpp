@@ -1,6 +1,7 @@
 #include "preview/shift_words.h"
 
 #include "platform/path_text.h"
+#include "widgets/joined_words.h"
 #include "widgets/scenario_words.h"
 
 namespace zentadial {
@@ -39,7 +40,7 @@ QString itemsText(const std::vector<ShiftedItem>& items) {
                          .arg(keyName(item.family))
                          .arg(static_cast<qulonglong>(item.lineNumber)));
     }
-    return names.join(QStringLiteral(", "));
+    return JoinedWords::items(names);
 }
 
 } // namespace

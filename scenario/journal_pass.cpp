@@ -207,7 +207,6 @@ void JournalPass::flush() {
         giveUp(JournalState::CannotWrite, error.message());
         return;
     }
-    files_ += pendingFiles_.size();
     // A file of an earlier group left unmarked was refused by its replace.
     unmarked_.clear();
     for (auto& [path, stateAt] : pendingFiles_) {
@@ -228,6 +227,7 @@ void JournalPass::replaced(const std::string& path) {
     if (found != unmarked_.end()) {
         marksWritten_ = !manifest_->writeAt(found->second, stateWord(true)) && marksWritten_;
         unmarked_.erase(found);
+        ++replaced_;
     }
 }
 
@@ -264,6 +264,16 @@ JournalOutcome JournalPass::finish() {
     if (state_ != JournalState::Kept) {
         return outcome;
     }
+    // Every file announced was then refused: the pass changed nothing, and
+    // kept, it would stand between undo and the pass before it.
+    // A folder that cannot be removed stays without its end, as a pass cut
+    // short, whose undo finds no file holding what it wrote.
+    if (replaced_ == 0 && marksWritten_) {
+        manifest_.reset();
+        versions_.reset();
+        (void)removeJournalFolder(folder_);
+        return {JournalState::NothingReplaced, 0, 0, 0, {}};
+    }
     // Without every mark, the pass stays one cut short, so that no replaced
     // file is taken for one the pass refused.
     if (marksWritten_) {
@@ -272,7 +282,7 @@ JournalOutcome JournalPass::finish() {
     (void)calls_.sync(*manifest_);
     manifest_.reset();
     versions_.reset();
-    outcome.files = files_;
+    outcome.files = replaced_;
     outcome.bytes = journalFolderBytes(folder_);
     prune(root_, header_.pass, limits_);
     return outcome;

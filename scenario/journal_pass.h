@@ -45,7 +45,7 @@ enum class JournalState {
 struct JournalOutcome {
     JournalState state = JournalState::NothingReplaced;
     std::uint64_t pass = 0;  // its number, unless nothing was replaced
-    std::size_t files = 0;   // files recorded, when kept
+    std::size_t files = 0;   // files replaced, when kept
     std::uint64_t bytes = 0; // what the pass's folder holds, when kept
     std::string reason;      // the system's words, for CannotWrite
 };
@@ -104,7 +104,7 @@ private:
     std::string folder_;
     std::optional<JournalFile> manifest_;
     std::optional<JournalFile> versions_;
-    std::size_t files_ = 0;
+    std::size_t replaced_ = 0;
     // The lines of the files announced since the last flush, and the files
     // flushed last, each with where its state word lies, until marked.
     std::string pendingLines_;

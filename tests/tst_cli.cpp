@@ -661,7 +661,7 @@ void TestCli::failingFileAmongGoodOnes() {
 }
 
 void TestCli::undoAndHistory_data() {
-    // "edit" is another program's save; "lock" makes the file read-only.
+    // "edit" is another program's save; "lock" makes the file read-only, "unlock" writable.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("exitCode");     // of the last step
     QTest::addColumn<QByteArray>("shows"); // in its output and standard error
@@ -685,6 +685,8 @@ void TestCli::undoAndHistory_data() {
     row("history lists the passes", "rewrite,undo,history", 0, "  rewrite  1 file, ", "original");
     row("history names an undo", "rewrite,undo,history", 0, "  undo of pass 1  1 file", "original");
     row("history of an empty journal", "history", 0, "It holds no pass.", "original");
+    row("a pass that replaced nothing is no pass", "rewrite,lock,rewrite --shift +779,unlock,undo",
+        0, "Undid pass 1 (", "original");
     row("a shift undone puts the file back", "rewrite --shift +779,undo", 0,
         "put back as it was before pass 1", "original");
     row("the same shift twice is refused", "rewrite --shift +779,rewrite --shift 779d", 1,
@@ -727,8 +729,11 @@ void TestCli::undoAndHistory() {
             QVERIFY(writeBytes(scenario, edited));
             continue;
         }
-        if (step == QStringLiteral("lock")) {
-            QVERIFY(QFile::setPermissions(scenario, QFileDevice::ReadOwner));
+        if (step == QStringLiteral("lock") || step == QStringLiteral("unlock")) {
+            QVERIFY(QFile::setPermissions(scenario,
+                                          step == QStringLiteral("lock")
+                                              ? QFileDevice::ReadOwner
+                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner));
             continue;
         }
         if (arguments.first() == QStringLiteral("rewrite")) {

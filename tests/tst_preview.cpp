@@ -457,6 +457,7 @@ void TestPreview::shiftKeepsDistances() {
     QCOMPARE(last.question, passes == 2 && !answer);
     if (!last.question) {
         QCOMPARE(last.prompt, QStringLiteral("Files Moved"));
+        QCOMPARE(last.detail, QStringLiteral("2 files moved."));
     }
 }
 

@@ -2,8 +2,11 @@
 #include "converter/option_button.h"
 #include "help/form2.h"
 #include "picker/oopen.h"
+#include "preview/shift_words.h"
 #include "support/fake_seams.h"
+#include "support/file_bytes.h"
 #include "translations/program_translations.h"
+#include "widgets/scenario_words.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -17,6 +20,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -184,9 +188,31 @@ void lookAtEveryScale(Converter& converter, const std::function<void(QWidget&)>&
 
 using Scene = std::function<void(const std::function<void(QWidget&)>&)>;
 
+// Whether every character of the text lies within translated texts, the
+// pieces put in their placeholders or joined by translated separators: a full
+// stop or a blank added outside would stay English punctuation in every
+// language.
+bool wholeTranslated(const QString& text) {
+    int depth = 0;
+    for (const QChar c : text) {
+        if (c == kOpen.front()) {
+            ++depth;
+        } else if (c == kClose.front()) {
+            --depth;
+        } else if (depth == 0) {
+            return false;
+        }
+    }
+    return !text.isEmpty() && depth == 0;
+}
+
+// The messages of one situation, built while the marking language is in place.
+using Messages = std::function<QStringList()>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Scene)
+Q_DECLARE_METATYPE(Messages)
 
 class TestPseudoLocale : public QObject {
     Q_OBJECT
@@ -196,6 +222,8 @@ private Q_SLOTS:
     void everyShownTextTranslated();
     void everyCaptionFits_data();
     void everyCaptionFits();
+    void everyJoinedMessageTranslated_data();
+    void everyJoinedMessageTranslated();
 
 private:
     MarkingTranslator marking_;
@@ -315,6 +343,119 @@ void TestPseudoLocale::everyCaptionFits() {
     });
     found.removeDuplicates();
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void TestPseudoLocale::everyJoinedMessageTranslated_data() {
+    QTest::addColumn<Messages>("messages");
+    const auto refusal = [](ScenarioFailureKind kind, const char* path) {
+        return ScenarioFailure{.kind = kind, .path = path, .reason = "denied"};
+    };
+    const auto file = [](const char* path, FileOutcome outcome) {
+        ScenarioFileResult result;
+        result.path = path;
+        result.outcome = outcome;
+        result.dateLineCount = outcome == FileOutcome::NoDateLine ? 0 : 2;
+        return result;
+    };
+    const auto item = [](NoteFamily family, std::size_t lineNumber) {
+        ShiftedItem shifted;
+        shifted.family = family;
+        shifted.lineNumber = lineNumber;
+        return shifted;
+    };
+    QTest::newRow("folder pass naming every kind of file") << Messages([refusal, file] {
+        ScenarioFolderResult result;
+        result.files = {file("/f/a.scn", FileOutcome::Written),
+                        file("/f/b.scn", FileOutcome::NoDateLine),
+                        file("/f/c.scn", FileOutcome::AlreadyAtDate)};
+        for (const char* path :
+             {"/f/d.scn", "/f/e.scn", "/f/g.scn", "/f/h.scn", "/f/i.scn", "/f/j.scn", "/f/k.scn"}) {
+            result.refused.push_back(refusal(ScenarioFailureKind::ReadOnly, path));
+        }
+        result.skipped = {refusal(ScenarioFailureKind::LinkOutside, "/f/l.scn")};
+        result.leftovers = {"/f/.a.scn.tmp"};
+        const PassMessage message = ScenarioWords::folder(result);
+        return QStringList{message.prompt, message.detail};
+    });
+    QTest::newRow("a failure that ends a folder pass") << Messages([refusal] {
+        ScenarioFailure failure = refusal(ScenarioFailureKind::CannotWrite, "/f/a.scn");
+        failure.folderPass = true;
+        failure.filesWritten = 2;
+        return QStringList{ScenarioWords::failure(failure)};
+    });
+    QTest::newRow("a file written beside temporary files") << Messages([file] {
+        ScenarioFileResult result = file("/f/a.scn", FileOutcome::Written);
+        result.leftovers = {"/f/.a.scn.1", "/f/.a.scn.2"};
+        return QStringList{ScenarioWords::file(result).detail};
+    });
+    QTest::newRow("every note on the scale") << Messages([] {
+        return QStringList{ScenarioWords::scaleNotes(
+            {.approximate = true, .afterLastLeapSecond = true, .inLeapSecond = true})};
+    });
+    QTest::newRow("a move refused over several keys") << Messages([item] {
+        ShiftFileFailure failure{.path = "/f/a.scn"};
+        failure.refusal =
+            ShiftRefusal{.kind = ShiftFailure::Unmovable,
+                         .items = {item(NoteFamily::Playback, 3), item(NoteFamily::LaunchMjd, 9)}};
+        return QStringList{ShiftWords::failure(failure)};
+    });
+    // A read-only file with vessels, noted in the table; a file with no date
+    // of its own refused by a move.
+    QTest::newRow("the preview's notes and the summary of a move") << Messages([] {
+        QTemporaryDir folder;
+        QTemporaryDir journal;
+        qputenv("ZENTADIAL_JOURNAL", journal.path().toUtf8());
+        const auto unsetJournal = qScopeGuard([] { qunsetenv("ZENTADIAL_JOURNAL"); });
+        const QByteArray dated = "BEGIN_ENVIRONMENT\n  Date MJD 51544.5\nEND_ENVIRONMENT\n";
+        const QString readOnly = QDir(folder.path()).filePath(QStringLiteral("c.scn"));
+        if (!writeBytes(QDir(folder.path()).filePath(QStringLiteral("a.scn")), dated) ||
+            !writeBytes(QDir(folder.path()).filePath(QStringLiteral("b.scn")),
+                        "BEGIN_ENVIRONMENT\n  Date MJD ;\nEND_ENVIRONMENT\n") ||
+            !writeBytes(readOnly, dated +
+                                      "BEGIN_SHIPS\nGL-01:DeltaGlider\n  STATUS Landed Earth\nEND\n"
+                                      "GL-02:DeltaGlider\n  STATUS Orbiting Earth\n  RPOS 1 2 3\n"
+                                      "END\nEND_SHIPS\n") ||
+            !QFile::setPermissions(readOnly, QFile::ReadOwner)) {
+            return QStringList{QStringLiteral("the scenario files could not be made")};
+        }
+        Converter converter;
+        converter.form->findChild<QAbstractButton*>(QStringLiteral("Option2"))->click();
+        converter.form->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(folder.path());
+        converter.form->findChild<QAbstractButton*>(QStringLiteral("cmdPreview"))->click();
+        auto* preview = converter.form->findChild<QWidget*>(QStringLiteral("Preview"));
+        auto* table = preview->findChild<QTableView*>(QStringLiteral("tblFiles"));
+        QStringList messages;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex name = table->model()->index(row, 0);
+            if (name.data().toString() == QLatin1String("c.scn")) {
+                messages.append(table->model()->index(row, 3).data().toString());
+            }
+            if (name.data().toString() == QLatin1String("a.scn")) {
+                table->setCurrentIndex(name);
+            }
+        }
+        preview->findChild<QAbstractButton*>(QStringLiteral("optShift"))->click();
+        preview->findChild<QAbstractButton*>(QStringLiteral("cmdConvertChecked"))->click();
+        for (const Message& shown : converter.desktop.messages.shown) {
+            for (const QString& text : {shown.prompt, shown.detail}) {
+                if (!text.isEmpty()) {
+                    messages.append(text);
+                }
+            }
+        }
+        return messages;
+    });
+}
+
+void TestPseudoLocale::everyJoinedMessageTranslated() {
+    QFETCH(Messages, messages);
+    QCoreApplication::installTranslator(&marking_);
+    const auto removeMarks = qScopeGuard([this] { QCoreApplication::removeTranslator(&marking_); });
+    const QStringList shown = messages();
+    QVERIFY(!shown.isEmpty());
+    for (const QString& text : shown) {
+        QVERIFY2(wholeTranslated(text), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestPseudoLocale)

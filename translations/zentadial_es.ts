@@ -237,6 +237,24 @@
     </message>
 </context>
 <context>
+    <name>zentadial::JoinedWords</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other in a message: %1 is what comes before, %2 the next sentence.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list within a sentence, such as file names.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>A file&apos;s or folder&apos;s path, or a date the user typed, quoted in a message.</extracomment>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>zentadial::JournalMessages</name>
     <message>
         <source>There is no conversion to undo.</source>
@@ -473,7 +491,7 @@ Move them once more?</source>
         <translation>¿Desplazar otra vez?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n archivo desplazado</numerusform>
             <numerusform>%n archivos desplazados</numerusform>
@@ -481,7 +499,7 @@ Move them once more?</source>
     </message>
     <message numerus="yes">
         <source>, %n refused</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>, %n rechazado</numerusform>
             <numerusform>, %n rechazados</numerusform>
         </translation>
@@ -505,6 +523,29 @@ Move them once more?</source>
     <message>
         <source>%1 has no date to use: it starts at the present moment.</source>
         <translation>%1 no tiene ninguna fecha que usar: empieza en el momento actual.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved.</source>
+        <translation>
+            <numerusform>%n archivo desplazado.</numerusform>
+            <numerusform>%n archivos desplazados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n refused.</source>
+        <extracomment>%1 says how many files were moved (&quot;3 files moved&quot;), %n how many were refused.</extracomment>
+        <translation>
+            <numerusform>%1, %n rechazado.</numerusform>
+            <numerusform>%1, %n rechazados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 archivo desplazado.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 archivo desplazado</translation>
     </message>
 </context>
 <context>
@@ -548,6 +589,11 @@ Move them once more?</source>
     <message>
         <source>no date line: left as it is</source>
         <translation>sin línea de fecha: se deja como está</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the notes on a file in one line of the preview&apos;s table.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -805,7 +851,7 @@ Move them once more?</source>
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation type="vanished">, </translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
@@ -898,6 +944,26 @@ Move them once more?</source>
     <message>
         <source>The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59.</source>
         <translation>El instante cae en el segundo intercalar 23:59:60 UTC, que se muestra como 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Refused, left as they were: %1.</source>
+        <translation>Rechazados, se dejaron como estaban: %1.</translation>
+    </message>
+    <message>
+        <source>No date line, left unchanged: %1.</source>
+        <translation>Sin línea de fecha, sin cambios: %1.</translation>
+    </message>
+    <message>
+        <source>Already at this date, left unchanged: %1.</source>
+        <translation>Ya en esta fecha, sin cambios: %1.</translation>
+    </message>
+    <message>
+        <source>Skipped, links to files outside the folder: %1.</source>
+        <translation>Omitidos, enlaces a archivos fuera de la carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>Temporary files of an interrupted earlier run, left in place: %1.</source>
+        <translation>Archivos temporales de una ejecución anterior interrumpida, dejados donde estaban: %1.</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,24 @@
     </message>
 </context>
 <context>
+    <name>zentadial::JoinedWords</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other in a message: %1 is what comes before, %2 the next sentence.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list within a sentence, such as file names.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>A file&apos;s or folder&apos;s path, or a date the user typed, quoted in a message.</extracomment>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>zentadial::JournalMessages</name>
     <message>
         <source>There is no conversion to undo.</source>
@@ -473,7 +491,7 @@ Spostarli di nuovo?</translation>
         <translation>Spostare di nuovo?</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n file spostato</numerusform>
             <numerusform>%n file spostati</numerusform>
@@ -481,7 +499,7 @@ Spostarli di nuovo?</translation>
     </message>
     <message numerus="yes">
         <source>, %n refused</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>, %n rifiutato</numerusform>
             <numerusform>, %n rifiutati</numerusform>
         </translation>
@@ -505,6 +523,29 @@ Spostarli di nuovo?</translation>
     <message>
         <source>%1 has no date to use: it starts at the present moment.</source>
         <translation>%1 non ha una data da usare: inizia al momento attuale.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved.</source>
+        <translation>
+            <numerusform>%n file spostato.</numerusform>
+            <numerusform>%n file spostati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n refused.</source>
+        <extracomment>%1 says how many files were moved (&quot;3 files moved&quot;), %n how many were refused.</extracomment>
+        <translation>
+            <numerusform>%1, %n rifiutato.</numerusform>
+            <numerusform>%1, %n rifiutati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 file spostato.</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 file spostato</translation>
     </message>
 </context>
 <context>
@@ -548,6 +589,11 @@ Spostarli di nuovo?</translation>
     <message>
         <source>no date line: left as it is</source>
         <translation>nessuna riga di data: lasciato com&apos;è</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the notes on a file in one line of the preview&apos;s table.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -805,7 +851,7 @@ Spostarli di nuovo?</translation>
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation type="vanished">, </translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
@@ -898,6 +944,26 @@ Spostarli di nuovo?</translation>
     <message>
         <source>The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59.</source>
         <translation>L&apos;istante cade nel secondo intercalare 23:59:60 UTC, mostrato come 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Refused, left as they were: %1.</source>
+        <translation>Rifiutati, lasciati com&apos;erano: %1.</translation>
+    </message>
+    <message>
+        <source>No date line, left unchanged: %1.</source>
+        <translation>Senza riga di data, lasciati invariati: %1.</translation>
+    </message>
+    <message>
+        <source>Already at this date, left unchanged: %1.</source>
+        <translation>Già a questa data, lasciati invariati: %1.</translation>
+    </message>
+    <message>
+        <source>Skipped, links to files outside the folder: %1.</source>
+        <translation>Ignorati, collegamenti a file fuori dalla cartella: %1.</translation>
+    </message>
+    <message>
+        <source>Temporary files of an interrupted earlier run, left in place: %1.</source>
+        <translation>File temporanei di un&apos;esecuzione precedente interrotta, lasciati al loro posto: %1.</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,24 @@
     </message>
 </context>
 <context>
+    <name>zentadial::JoinedWords</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other in a message: %1 is what comes before, %2 the next sentence.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list within a sentence, such as file names.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>A file&apos;s or folder&apos;s path, or a date the user typed, quoted in a message.</extracomment>
+        <translation>「%1」</translation>
+    </message>
+</context>
+<context>
     <name>zentadial::JournalMessages</name>
     <message>
         <source>There is no conversion to undo.</source>
@@ -473,14 +491,14 @@ Move them once more?</source>
         <translation>もう一度ずらしますか？</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved</source>
+        <source>%n files moved</source>
         <translation>
             <numerusform>%n 件のファイルをずらしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, %n refused</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>、%n 件は拒否されました</numerusform>
         </translation>
     </message>
@@ -503,6 +521,27 @@ Move them once more?</source>
     <message>
         <source>%1 has no date to use: it starts at the present moment.</source>
         <translation>%1 には使える日付がありません。現在時刻から始まります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved.</source>
+        <translation>
+            <numerusform>%n 件のファイルをずらしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n refused.</source>
+        <extracomment>%1 says how many files were moved (&quot;3 files moved&quot;), %n how many were refused.</extracomment>
+        <translation>
+            <numerusform>%1が、%n 件は拒否されました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file moved.</source>
+        <translation>1 件のファイルをずらしました。</translation>
+    </message>
+    <message>
+        <source>1 file moved</source>
+        <translation>1 件のファイルをずらしました</translation>
     </message>
 </context>
 <context>
@@ -546,6 +585,11 @@ Move them once more?</source>
     <message>
         <source>no date line: left as it is</source>
         <translation>日付行なし：そのまま</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the notes on a file in one line of the preview&apos;s table.</extracomment>
+        <translation>／</translation>
     </message>
 </context>
 <context>
@@ -803,7 +847,7 @@ Move them once more?</source>
     </message>
     <message>
         <source>, </source>
-        <translation>、</translation>
+        <translation type="vanished">、</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
@@ -896,6 +940,26 @@ Move them once more?</source>
     <message>
         <source>The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59.</source>
         <translation>この時点はうるう秒 23:59:60 UTC に当たるため、23:59:59 と表示しています。</translation>
+    </message>
+    <message>
+        <source>Refused, left as they were: %1.</source>
+        <translation>拒否（元のまま）：%1。</translation>
+    </message>
+    <message>
+        <source>No date line, left unchanged: %1.</source>
+        <translation>日付行なし（変更なし）：%1。</translation>
+    </message>
+    <message>
+        <source>Already at this date, left unchanged: %1.</source>
+        <translation>すでにこの日付（変更なし）：%1。</translation>
+    </message>
+    <message>
+        <source>Skipped, links to files outside the folder: %1.</source>
+        <translation>スキップ（フォルダ外のファイルへのリンク）：%1。</translation>
+    </message>
+    <message>
+        <source>Temporary files of an interrupted earlier run, left in place: %1.</source>
+        <translation>以前に中断された処理の一時ファイル（残してあります）：%1。</translation>
     </message>
 </context>
 <context>

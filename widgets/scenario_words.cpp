@@ -2,6 +2,7 @@
 
 #include "scenario/folder_path.h"
 #include "scenario/scenario_text.h"
+#include "widgets/joined_words.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -78,10 +79,10 @@ QString unreadReason(const std::optional<HiddenDateLine>& unread) {
 } // namespace
 
 QString ScenarioWords::failure(const ScenarioFailure& failure) {
-    const QString where = QLatin1Char('"') + fromStd(failure.path) + QLatin1Char('"');
+    const QString where = JoinedWords::quoted(fromStd(failure.path));
     const QString because =
         failure.reason.empty() ? QString() : tr(" (%1)").arg(fromStd(failure.reason));
-    const QString date = QLatin1Char('"') + fromStd(failure.dateText) + QLatin1Char('"');
+    const QString date = JoinedWords::quoted(fromStd(failure.dateText));
     QString text;
     bool aboutFile = true;
     switch (failure.kind) {
@@ -152,22 +153,23 @@ QString ScenarioWords::failure(const ScenarioFailure& failure) {
         text = tr("The file %1 was not converted: %2.").arg(where, unreadReason(failure.unread));
         break;
     }
+    QStringList sentences{text};
     if (aboutFile) {
-        text += QLatin1Char(' ') + (failure.kind == ScenarioFailureKind::Changed
-                                        ? tr("It was left as the other program wrote it.")
-                                        : tr("It was left unchanged."));
+        sentences.append(failure.kind == ScenarioFailureKind::Changed
+                             ? tr("It was left as the other program wrote it.")
+                             : tr("It was left unchanged."));
     }
     if (failure.folderPass && endsPass(failure.kind)) {
-        text += QLatin1Char(' ') +
-                (failure.filesWritten == 0 ? tr("No file of the folder had been converted yet.")
-                 : failure.filesWritten == 1
-                     ? tr("1 file of the folder had already been converted; the files after it "
-                          "were not touched.")
-                     : tr("%1 files of the folder had already been converted; the files after "
-                          "it were not touched.")
-                           .arg(failure.filesWritten));
+        sentences.append(
+            failure.filesWritten == 0 ? tr("No file of the folder had been converted yet.")
+            : failure.filesWritten == 1
+                ? tr("1 file of the folder had already been converted; the files after it "
+                     "were not touched.")
+                : tr("%1 files of the folder had already been converted; the files after "
+                     "it were not touched.")
+                      .arg(failure.filesWritten));
     }
-    return text;
+    return JoinedWords::sentences(sentences);
 }
 
 namespace {
@@ -182,7 +184,7 @@ QString someNames(const QStringList& paths) {
     for (qsizetype i = 0; i < std::min(paths.size(), kNamedInLine); ++i) {
         names.append(fromStd(fileNameOf(paths[i].toStdString())));
     }
-    const QString shown = names.join(ScenarioWords::tr(", "));
+    const QString shown = JoinedWords::items(names);
     return paths.size() > kNamedInLine
                ? ScenarioWords::tr("%1 and %2 more").arg(shown).arg(paths.size() - kNamedInLine)
                : shown;
@@ -215,7 +217,8 @@ PassMessage ScenarioWords::file(const ScenarioFileResult& result) {
         break;
     }
     if (!result.leftovers.empty()) {
-        message.detail += QLatin1Char(' ') + leftoverSentence(pathsOf(result.leftovers));
+        message.detail =
+            JoinedWords::sentences({message.detail, leftoverSentence(pathsOf(result.leftovers))});
     }
     return message;
 }
@@ -238,7 +241,8 @@ PassMessage ScenarioWords::folder(const ScenarioFolderResult& result) {
                              .arg(counts.refused));
     }
     struct Section {
-        QString heading;
+        QString heading;  // over the section's lines in the details
+        QString sentence; // the heading and the names in the line, as %1
         QStringList paths;
         QStringList lines; // what the details show for each, the path when empty
     };
@@ -248,27 +252,33 @@ PassMessage ScenarioWords::folder(const ScenarioFolderResult& result) {
         refusals.append(failure(refusal));
     }
     const Section sections[] = {
-        {tr("Refused, left as they were:"), refused, refusals},
+        {tr("Refused, left as they were:"), tr("Refused, left as they were: %1."), refused,
+         refusals},
         {tr("No date line, left unchanged:"),
+         tr("No date line, left unchanged: %1."),
          pathsOf(result.filesWith(FileOutcome::NoDateLine)),
          {}},
         {tr("Already at this date, left unchanged:"),
+         tr("Already at this date, left unchanged: %1."),
          pathsOf(result.filesWith(FileOutcome::AlreadyAtDate)),
          {}},
-        {tr("Skipped, links to files outside the folder:"), pathsOf(result.skipped), {}},
+        {tr("Skipped, links to files outside the folder:"),
+         tr("Skipped, links to files outside the folder: %1."),
+         pathsOf(result.skipped),
+         {}},
         {tr("Temporary files of an interrupted earlier run, left in place:"),
+         tr("Temporary files of an interrupted earlier run, left in place: %1."),
          pathsOf(result.leftovers),
          {}},
     };
     bool longList = !refused.isEmpty();
     for (const Section& section : sections) {
         if (!section.paths.isEmpty()) {
-            sentences.append(section.heading + QLatin1Char(' ') + someNames(section.paths) +
-                             QLatin1Char('.'));
+            sentences.append(section.sentence.arg(someNames(section.paths)));
             longList = longList || section.paths.size() > kNamedInLine;
         }
     }
-    message.detail = sentences.join(QLatin1Char(' '));
+    message.detail = JoinedWords::sentences(sentences);
     // Every refused file, and every file of a list too long for the line.
     if (longList) {
         QStringList details;
@@ -297,7 +307,7 @@ QString ScenarioWords::scaleNotes(const ScaleNotes& notes) {
         sentences.append(
             tr("The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59."));
     }
-    return sentences.join(QLatin1Char(' '));
+    return JoinedWords::sentences(sentences);
 }
 
 } // namespace zentadial
