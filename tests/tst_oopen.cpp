@@ -191,7 +191,22 @@ void TestOopen::controls() {
     auto* widget = picker->findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
-    QCOMPARE(widget->geometry(), twipsRect(widget, twips[0], twips[1], twips[2], twips[3]));
+    QRect expected = twipsRect(widget, twips[0], twips[1], twips[2], twips[3]);
+    // Where the system's font makes "Select" or "Cancel" wider than its box
+    // (Wine's font does), both grow leftwards and the new-folder frame gives
+    // up just as much; in the font of the Linux runs the English ones fit.
+    auto* select = picker->findChild<QWidget*>(QStringLiteral("Command1"));
+    const int extra = select->width() - twipsRect(select, 0, 0, 735, 0).width();
+#ifndef Q_OS_WIN
+    QCOMPARE(extra, 0);
+#endif
+    if (name == QLatin1String("Command1") || name == QLatin1String("Command2")) {
+        expected.adjust(-extra, 0, 0, 0);
+    } else if (name == QLatin1String("Frame1") || name == QLatin1String("Text1") ||
+               name == QLatin1String("Command4")) {
+        expected.setWidth(expected.width() - extra);
+    }
+    QCOMPARE(widget->geometry(), expected);
     QCOMPARE(widget->toolTip(), toolTip);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QCOMPARE(button->text(), caption);
