@@ -7,6 +7,7 @@
 #include "platform/locale_form.h"
 #include "platform/open_file_limit.h"
 #include "platform/path_text.h"
+#include "platform/wine_fonts.h"
 #include "translations/program_translations.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ namespace zentadial {
 
 int runDesktopProgram(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
     raiseOpenFileLimit();
+    preferReadableFontsUnderWine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentadial"));
     QApplication::setOrganizationName(QStringLiteral("Zentadial"));
