@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>and %1 more (see the details)</source>
-        <translation>et %1 de plus (voir les détails)</translation>
+        <translation>et %1 autres (voir les détails)</translation>
     </message>
     <message>
         <source>Conversion Undone</source>
@@ -855,7 +855,7 @@ Les décaler encore une fois&#xa0;?</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation>%1 et %2 de plus</translation>
+        <translation>%1 et %2 autres</translation>
     </message>
     <message>
         <source>Temporary files of an interrupted earlier run were found and left in place: %1.</source>
@@ -943,7 +943,7 @@ Les décaler encore une fois&#xa0;?</translation>
     </message>
     <message>
         <source>The instant falls in the leap second 23:59:60 UTC, shown as 23:59:59.</source>
-        <translation>L’instant tombe dans la seconde intercalaire 23:59:60 UTC, affichée 23:59:59.</translation>
+        <translation>L’instant tombe dans la seconde intercalaire 23:59:60 UTC, affichée sous la forme 23:59:59.</translation>
     </message>
     <message>
         <source>Refused, left as they were: %1.</source>
@@ -1010,7 +1010,7 @@ Les décaler encore une fois&#xa0;?</translation>
     </message>
     <message>
         <source>%1: %2 is not written as a plain decimal number.</source>
-        <translation>%1&#xa0;: la valeur de %2 n’est pas un simple nombre décimal.</translation>
+        <translation>%1&#xa0;: la valeur n’est pas un simple nombre décimal pour %2.</translation>
     </message>
     <message>
         <source>%1: moving %2 would make its line longer than the simulator reads.</source>
@@ -1022,7 +1022,7 @@ Les décaler encore une fois&#xa0;?</translation>
     </message>
     <message>
         <source>%1: read back, %2 did not move by exactly the span.</source>
-        <translation>%1&#xa0;: à la relecture, %2 ne s’est pas décalé exactement de la durée voulue.</translation>
+        <translation>%1&#xa0;: à la relecture, le décalage de %2 ne correspond pas exactement à la durée voulue.</translation>
     </message>
     <message>
         <source>%1 was already moved by this span.</source>
