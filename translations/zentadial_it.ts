@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Move the checked files so that the selected file starts at the date shown; the others keep their distance</source>
-        <translation>Sposta i file contrassegnati perché il selezionato inizi alla data indicata; gli altri mantengono la distanza</translation>
+        <translation>Sposta i file contrassegnati perché il file selezionato inizi alla data indicata; gli altri mantengono la distanza</translation>
     </message>
     <message>
         <source>Keep ELEMENTS epochs</source>
@@ -795,7 +795,7 @@ Spostarli di nuovo?</translation>
     </message>
     <message>
         <source>The date %1 is too late to be written as an MJD, so %2 could not be converted.</source>
-        <translation>La data %1 è troppo lontana per essere scritta come MJD, quindi non è stato possibile convertire %2.</translation>
+        <translation>La data %1 è troppo lontana nel futuro per essere scritta come MJD, quindi non è stato possibile convertire %2.</translation>
     </message>
     <message>
         <source>The file %1 is read-only%2.</source>
@@ -1010,7 +1010,7 @@ Spostarli di nuovo?</translation>
     </message>
     <message>
         <source>%1: %2 is not written as a plain decimal number.</source>
-        <translation>%1: il valore di %2 non è scritto come semplice numero decimale.</translation>
+        <translation>%1: il valore per %2 non è scritto come semplice numero decimale.</translation>
     </message>
     <message>
         <source>%1: moving %2 would make its line longer than the simulator reads.</source>
@@ -1022,7 +1022,7 @@ Spostarli di nuovo?</translation>
     </message>
     <message>
         <source>%1: read back, %2 did not move by exactly the span.</source>
-        <translation>%1: alla rilettura, %2 non si è spostato esattamente dell&apos;intervallo indicato.</translation>
+        <translation>%1: alla rilettura, lo spostamento per %2 non corrisponde esattamente all&apos;intervallo indicato.</translation>
     </message>
     <message>
         <source>%1 was already moved by this span.</source>
