@@ -1022,7 +1022,7 @@ Move them once more?</source>
     </message>
     <message>
         <source>%1: read back, %2 did not move by exactly the span.</source>
-        <translation>%1: al releerlo, %2 no se desplazó exactamente el intervalo indicado.</translation>
+        <translation>%1: al releerlo, el desplazamiento de %2 no coincide exactamente con el intervalo indicado.</translation>
     </message>
     <message>
         <source>%1 was already moved by this span.</source>
