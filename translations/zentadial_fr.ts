@@ -1022,7 +1022,7 @@ Les décaler encore une fois&#xa0;?</translation>
     </message>
     <message>
         <source>%1: read back, %2 did not move by exactly the span.</source>
-        <translation>%1&#xa0;: à la relecture, le décalage de %2 ne correspond pas exactement à la durée voulue.</translation>
+        <translation>%1&#xa0;: à la relecture, le décalage ne correspond pas exactement à la durée voulue pour %2.</translation>
     </message>
     <message>
         <source>%1 was already moved by this span.</source>
