@@ -19,8 +19,9 @@ QString keyName(const std::optional<NoteFamily>& family) {
     case NoteFamily::MetStartMjd:
         return QStringLiteral("MET_STARTING_MJD");
     case NoteFamily::TransferPlanDate:
-    case NoteFamily::TransferPlanData:
         return ShiftWords::tr("a TransX plan");
+    case NoteFamily::TransferPlanData:
+        return ShiftWords::tr("Interplanetary MFD plan data");
     case NoteFamily::Playback:
         return ShiftWords::tr("a playback recording");
     case NoteFamily::GuidanceMemory:

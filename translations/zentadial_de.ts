@@ -1028,5 +1028,9 @@ Erneut verschieben?</translation>
         <source>%1 was already moved by this span.</source>
         <translation>%1 wurde bereits um diese Spanne verschoben.</translation>
     </message>
+    <message>
+        <source>Interplanetary MFD plan data</source>
+        <translation>Planungsdaten des Interplanetary MFD</translation>
+    </message>
 </context>
 </TS>

@@ -1028,5 +1028,9 @@ Move them once more?</source>
         <source>%1 was already moved by this span.</source>
         <translation>%1 ya se desplazó este mismo intervalo.</translation>
     </message>
+    <message>
+        <source>Interplanetary MFD plan data</source>
+        <translation>datos de plan del Interplanetary MFD</translation>
+    </message>
 </context>
 </TS>

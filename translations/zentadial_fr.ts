@@ -1028,5 +1028,9 @@ Les décaler encore une fois&#xa0;?</translation>
         <source>%1 was already moved by this span.</source>
         <translation>%1 a déjà été décalé de cette durée.</translation>
     </message>
+    <message>
+        <source>Interplanetary MFD plan data</source>
+        <translation>des données de plan de l’Interplanetary MFD</translation>
+    </message>
 </context>
 </TS>

@@ -1028,5 +1028,9 @@ Spostarli di nuovo?</translation>
         <source>%1 was already moved by this span.</source>
         <translation>%1 è già stato spostato di questo intervallo.</translation>
     </message>
+    <message>
+        <source>Interplanetary MFD plan data</source>
+        <translation>dati di pianificazione dell&apos;Interplanetary MFD</translation>
+    </message>
 </context>
 </TS>

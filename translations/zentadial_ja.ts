@@ -1024,5 +1024,9 @@ Move them once more?</source>
         <source>%1 was already moved by this span.</source>
         <translation>%1 はすでにこの期間だけずらされています。</translation>
     </message>
+    <message>
+        <source>Interplanetary MFD plan data</source>
+        <translation>Interplanetary MFD の計画データ</translation>
+    </message>
 </context>
 </TS>
