@@ -556,11 +556,11 @@ Erneut verschieben?</translation>
     </message>
     <message>
         <source>Starts now at</source>
-        <translation>Beginnt jetzt am</translation>
+        <translation>Bisheriger Beginn</translation>
     </message>
     <message>
         <source>Would start at</source>
-        <translation>Würde beginnen am</translation>
+        <translation>Neuer Beginn</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -923,7 +923,7 @@ Erneut verschieben?</translation>
     </message>
     <message>
         <source>Already at this date, left unchanged:</source>
-        <translation>Bereits auf diesem Datum, unverändert:</translation>
+        <translation>Hat bereits dieses Datum, unverändert:</translation>
     </message>
     <message>
         <source>Skipped, links to files outside the folder:</source>
@@ -955,7 +955,7 @@ Erneut verschieben?</translation>
     </message>
     <message>
         <source>Already at this date, left unchanged: %1.</source>
-        <translation>Bereits auf diesem Datum, unverändert: %1.</translation>
+        <translation>Hat bereits dieses Datum, unverändert: %1.</translation>
     </message>
     <message>
         <source>Skipped, links to files outside the folder: %1.</source>

@@ -739,7 +739,7 @@ Move them once more?</source>
     </message>
     <message>
         <source> (%1)</source>
-        <translation> (%1)</translation>
+        <translation>（%1）</translation>
     </message>
     <message>
         <source>No folder was given, so nothing was converted.</source>
@@ -747,15 +747,15 @@ Move them once more?</source>
     </message>
     <message>
         <source>The folder %1 does not exist, so nothing was converted.</source>
-        <translation>フォルダ %1 が存在しないため、変換は行われませんでした。</translation>
+        <translation>フォルダ%1が存在しないため、変換は行われませんでした。</translation>
     </message>
     <message>
         <source>%1 is not a folder, so nothing was converted.</source>
-        <translation>%1 はフォルダではないため、変換は行われませんでした。</translation>
+        <translation>%1はフォルダではないため、変換は行われませんでした。</translation>
     </message>
     <message>
         <source>The folder %1 could not be read%2, so nothing was converted.</source>
-        <translation>フォルダ %1 を読み取れなかったため%2、変換は行われませんでした。</translation>
+        <translation>フォルダ%1を読み取れなかった%2ため、変換は行われませんでした。</translation>
     </message>
     <message>
         <source>No scenario file was given, so nothing was converted.</source>
@@ -763,59 +763,59 @@ Move them once more?</source>
     </message>
     <message>
         <source>The file %1 could not be opened%2.</source>
-        <translation>ファイル %1 を開けませんでした%2。</translation>
+        <translation>ファイル%1を開けませんでした%2。</translation>
     </message>
     <message>
         <source>%1 is not a scenario file%2.</source>
-        <translation>%1 は Scenario ファイルではありません%2。</translation>
+        <translation>%1は Scenario ファイルではありません%2。</translation>
     </message>
     <message>
         <source>The file %1 is too large for a scenario file%2.</source>
-        <translation>ファイル %1 は Scenario ファイルとしては大きすぎます%2。</translation>
+        <translation>ファイル%1は Scenario ファイルとしては大きすぎます%2。</translation>
     </message>
     <message>
         <source>The file %1 is not a text scenario file (it is UTF-16 or UTF-32, or holds NUL bytes).</source>
-        <translation>ファイル %1 はテキスト形式の Scenario ファイルではありません（UTF-16 か UTF-32 であるか、NUL バイトを含んでいます）。</translation>
+        <translation>ファイル%1はテキスト形式の Scenario ファイルではありません（UTF-16 か UTF-32 であるか、NUL バイトを含んでいます）。</translation>
     </message>
     <message>
         <source>The file %1 has more than %2 lines, more than a scenario file may have.</source>
-        <translation>ファイル %1 は %2 行を超えています。Scenario ファイルに許される行数を超えています。</translation>
+        <translation>ファイル%1の行数が、Scenario ファイルに許される上限の %2 行を超えています。</translation>
     </message>
     <message>
         <source>The date field is empty, so %1 could not be converted.</source>
-        <translation>日付欄が空のため、%1 を変換できませんでした。</translation>
+        <translation>日付欄が空のため、%1を変換できませんでした。</translation>
     </message>
     <message>
         <source>The date %1 is not a date, so %2 could not be converted.</source>
-        <translation>%1 は日付として読み取れないため、%2 を変換できませんでした。</translation>
+        <translation>%1は日付として読み取れないため、%2を変換できませんでした。</translation>
     </message>
     <message>
         <source>The date %1 is too late to be written as an MJD, so %2 could not be converted.</source>
-        <translation>日付 %1 は MJD として書き込むには遅すぎるため、%2 を変換できませんでした。</translation>
+        <translation>日付%1は MJD として書き込むには遅すぎるため、%2を変換できませんでした。</translation>
     </message>
     <message>
         <source>The file %1 is read-only%2.</source>
-        <translation>ファイル %1 は読み取り専用です%2。</translation>
+        <translation>ファイル%1は読み取り専用です%2。</translation>
     </message>
     <message>
         <source>The file %1 was not converted%2.</source>
-        <translation>ファイル %1 は変換されませんでした%2。</translation>
+        <translation>ファイル%1は変換されませんでした%2。</translation>
     </message>
     <message>
         <source>The file %1 changed while being converted: another program wrote or replaced it.</source>
-        <translation>ファイル %1 は変換中に変更されました。ほかのプログラムが書き込んだか、置き換えました。</translation>
+        <translation>ファイル%1は変換中に変更されました。ほかのプログラムが書き込んだか、置き換えました。</translation>
     </message>
     <message>
         <source>%1 is a link to a file outside its folder and was skipped.</source>
-        <translation>%1 はフォルダ外のファイルへのリンクのため、スキップしました。</translation>
+        <translation>%1はフォルダ外のファイルへのリンクのため、スキップしました。</translation>
     </message>
     <message>
         <source>The file %1 could not be written%2.</source>
-        <translation>ファイル %1 に書き込めませんでした%2。</translation>
+        <translation>ファイル%1に書き込めませんでした%2。</translation>
     </message>
     <message>
         <source>The file %1 was not converted: %2.</source>
-        <translation>ファイル %1 は変換されませんでした：%2。</translation>
+        <translation>ファイル%1は変換されませんでした：%2。</translation>
     </message>
     <message>
         <source>It was left as the other program wrote it.</source>
