@@ -144,7 +144,7 @@ void Preview::wireEvents() {
     connect(tblFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &Preview::optShift_Click);
     connect(model_, &QAbstractItemModel::modelReset, this, &Preview::fitColumns);
-    connect(model_, &QAbstractItemModel::dataChanged, this, &Preview::fitColumns);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &Preview::fitDates);
     connect(tblFiles, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { tblFiles_Activate(index.row()); });
 }
@@ -223,6 +223,16 @@ void Preview::fitColumns() {
     if (tblFiles->columnWidth(PreviewModel::FileColumn) > half) {
         tblFiles->setColumnWidth(PreviewModel::FileColumn, half);
     }
+}
+
+// A check box toggled changes no width; new dates may.
+void Preview::fitDates(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+    if (bottomRight.column() < PreviewModel::StartsNowColumn ||
+        topLeft.column() > PreviewModel::WouldStartColumn) {
+        return;
+    }
+    tblFiles->resizeColumnToContents(PreviewModel::StartsNowColumn);
+    tblFiles->resizeColumnToContents(PreviewModel::WouldStartColumn);
 }
 
 void Preview::showEvent(QShowEvent* event) {

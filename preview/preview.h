@@ -44,6 +44,7 @@ private:
     void createControls();
     void wireEvents();
     void fitColumns();
+    void fitDates(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     void chkSubfolders_Click();
     void cmdConvertChecked_Click();
